@@ -1,0 +1,152 @@
+#include "catalogue/catalogue.h"
+
+#include <array>
+
+namespace noktaris {
+
+namespace {
+
+const std::array<CatalogueInfo, kCatalogueCount>& infos()
+{
+    static const std::array<CatalogueInfo, kCatalogueCount> table{{
+        {QStringLiteral("data\\Dalekohledy.dat"), {QStringLiteral("D="), QStringLiteral("F=")},
+         QStringLiteral("Chyba při zpracování databázového souboru data\\dalekohledy.dat")},
+        {QStringLiteral("data\\Okulary.dat"), {QStringLiteral("f="), QStringLiteral("u=")},
+         QStringLiteral("Chyba při zpracování databázového souboru data\\okulary.dat")},
+        {QStringLiteral("data\\Jasnosti.dat"), {QStringLiteral("j=")},
+         QStringLiteral("Chyba při zpracování databázového souboru data\\jasnosti.dat")},
+        {QStringLiteral("data\\Rozmery.dat"), {QStringLiteral("r=")},
+         QStringLiteral("Chyba při zpracování databázového souboru data\\rozmery.dat")},
+        {QStringLiteral("data\\Filmy.dat"), {QStringLiteral("x="), QStringLiteral("y=")},
+         QStringLiteral("Chyba při zpracování databázového souboru data\\filmy.dat")},
+        {QStringLiteral("data\\CCD.dat"),
+         {QStringLiteral("x1="), QStringLiteral("y1="), QStringLiteral("x2="), QStringLiteral("y2=")},
+         QStringLiteral("Chyba při zpracování databázového souboru data\\CCD.dat")},
+    }};
+    return table;
+}
+
+QByteArray recordKey(const QString& name) { return "#name=" + toCp1250(name) + '$'; }
+
+int keyLength(CatalogueKind kind) { return kind == CatalogueKind::Chips ? 3 : 2; }
+
+} // namespace
+
+const CatalogueInfo& catalogueInfo(CatalogueKind kind) { return infos()[std::size_t(kind)]; }
+
+QStringList namesInLine(const QByteArray& line)
+{
+    QStringList names;
+    const qsizetype n = line.size();
+    for (qsizetype i = line.indexOf('#'); i >= 0; i = line.indexOf('#', i + 1)) {
+        const qsizetype start = i + 6;
+        if (start > n) {
+            names << QString();
+            continue;
+        }
+        qsizetype end = line.indexOf('$', start);
+        if (end < 0)
+            end = n;
+        names << fromCp1250(line.mid(start, end - start));
+    }
+    return names;
+}
+
+std::optional<QStringList> recordInLine(const QByteArray& line, const QString& name, CatalogueKind kind)
+{
+    const QByteArray key = recordKey(name);
+    const qsizetype at = line.indexOf(key);
+    if (at < 0)
+        return std::nullopt;
+    const qsizetype n = line.size();
+    const int fields = int(catalogueInfo(kind).keys.size());
+    QStringList values;
+    // Position alone decides: the key labels are skipped, not compared.
+    qsizetype pos = at + key.size() + keyLength(kind);
+    for (int f = 0; f < fields; ++f) {
+        if (pos >= n) {
+            values << QString();
+            continue;
+        }
+        qsizetype end = line.indexOf('$', pos);
+        if (end < 0)
+            end = n;
+        values << fromCp1250(line.mid(pos, end - pos));
+        pos = end + 1 + keyLength(kind);
+    }
+    return values;
+}
+
+QByteArray recordText(const CatalogueRecord& record, CatalogueKind kind)
+{
+    QByteArray text = recordKey(record.name);
+    const QStringList& keys = catalogueInfo(kind).keys;
+    for (qsizetype f = 0; f < keys.size(); ++f)
+        text += toCp1250(keys[f]) + toCp1250(record.values.value(f)) + '$';
+    return text;
+}
+
+std::optional<QByteArray> lineWithout(const QByteArray& line, const QString& name, CatalogueKind kind)
+{
+    const qsizetype at = line.indexOf(recordKey(name));
+    if (at < 0)
+        return std::nullopt;
+    // The record ends at its (1 + fields)-th "$"; a record cut short ends the line.
+    qsizetype end = at;
+    const qsizetype dollars = 1 + catalogueInfo(kind).keys.size();
+    for (qsizetype d = 0; d < dollars && end >= 0; ++d)
+        end = line.indexOf('$', d == 0 ? at : end + 1);
+    QByteArray rest = line;
+    rest.remove(at, (end < 0 ? line.size() : end + 1) - at);
+    return rest;
+}
+
+QString cataloguePath(CatalogueKind kind) { return resolvePath(catalogueInfo(kind).file); }
+
+std::optional<QStringList> listNames(CatalogueKind kind, FileError* error)
+{
+    const auto line = readFirstLine(cataloguePath(kind), error);
+    if (!line)
+        return std::nullopt;
+    return namesInLine(*line);
+}
+
+std::optional<QStringList> findRecord(CatalogueKind kind, const QString& name, bool* readFailed)
+{
+    const auto line = readFirstLine(cataloguePath(kind));
+    if (readFailed)
+        *readFailed = !line;
+    if (!line)
+        return std::nullopt;
+    return recordInLine(*line, name, kind);
+}
+
+bool appendRecord(CatalogueKind kind, const CatalogueRecord& record, FileError* error)
+{
+    // Appended to the first line, which is all that readers see.
+    const QString path = cataloguePath(kind);
+    const auto line = readFirstLine(path, error);
+    return line && replaceFile(path, *line + recordText(record, kind), true, error);
+}
+
+bool removeRecord(CatalogueKind kind, const QString& name, FileError* error)
+{
+    const QString path = cataloguePath(kind);
+    const auto line = readFirstLine(path, error);
+    if (!line)
+        return false;
+    const auto rest = lineWithout(*line, name, kind);
+    return replaceFile(path, rest ? *rest : *line, true, error);
+}
+
+bool replaceRecord(CatalogueKind kind, const QString& oldName, const CatalogueRecord& record, FileError* error)
+{
+    const QString path = cataloguePath(kind);
+    const auto line = readFirstLine(path, error);
+    if (!line)
+        return false;
+    const auto rest = lineWithout(*line, oldName, kind);
+    return replaceFile(path, (rest ? *rest : *line) + recordText(record, kind), true, error);
+}
+
+} // namespace noktaris

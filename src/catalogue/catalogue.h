@@ -1,0 +1,50 @@
+// The six catalogues: one line of "#name=<name>$<key><value>$..." records in
+// Windows-1250. Nothing is cached: every operation opens the file, reads the line,
+// works on a copy and closes the file again.
+#pragma once
+
+#include "common/text8bit.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace noktaris {
+
+enum class CatalogueKind { Telescopes = 0, Eyepieces, Brightness, Sizes, Films, Chips };
+inline constexpr int kCatalogueCount = 6;
+
+struct CatalogueInfo {
+    QString file;          // as the editor names it: "data\Dalekohledy.dat"
+    QStringList keys;      // field keys in order: "D=", "F="
+    QString lookupMessage; // shown when a calculation window's lookup fails
+};
+
+const CatalogueInfo& catalogueInfo(CatalogueKind kind);
+
+struct CatalogueRecord {
+    QString name;
+    QStringList values; // one text per field, in key order
+};
+
+// --- work on one line (pure; never reads outside the line) ---
+QStringList namesInLine(const QByteArray& line);
+// Values of the first record named exactly `name`; nullopt when there is none.
+std::optional<QStringList> recordInLine(const QByteArray& line, const QString& name, CatalogueKind kind);
+QByteArray recordText(const CatalogueRecord& record, CatalogueKind kind);
+// The line without the first record named `name`; nullopt when there is none.
+std::optional<QByteArray> lineWithout(const QByteArray& line, const QString& name, CatalogueKind kind);
+
+// --- work on the files (paths resolved without regard to letter case) ---
+QString cataloguePath(CatalogueKind kind);
+std::optional<QStringList> listNames(CatalogueKind kind, FileError* error = nullptr);
+// The record's values; an empty optional when the file cannot be read or the name
+// is not in it (readFailed tells the two apart).
+std::optional<QStringList> findRecord(CatalogueKind kind, const QString& name, bool* readFailed = nullptr);
+bool appendRecord(CatalogueKind kind, const CatalogueRecord& record, FileError* error = nullptr);
+bool removeRecord(CatalogueKind kind, const QString& name, FileError* error = nullptr);
+bool replaceRecord(CatalogueKind kind, const QString& oldName, const CatalogueRecord& record, FileError* error = nullptr);
+
+} // namespace noktaris

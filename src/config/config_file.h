@@ -1,0 +1,50 @@
+// config.ini: thirteen lines of Windows-1250 text ending in a ";" line. Nothing is
+// held in memory: each user looks up the line it needs when it needs it.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace noktaris {
+
+inline const QString kConfigFile = QStringLiteral("config.ini");
+inline const QString kConfigErrorMessage = QStringLiteral("Chyba při zpracování inicializačního souboru config.ini");
+
+// Splits file contents into lines (CR LF, LF or a lone CR end a line).
+QList<QByteArray> splitLines(const QByteArray& bytes);
+
+// The first line that begins with keys[0], then the first line after it that
+// begins with keys[1], and so on. nullopt when the file cannot be read or a key
+// is missing (both are read failures to the users of the file).
+std::optional<QStringList> findLines(const QByteArray& contents, const QStringList& keys);
+std::optional<QStringList> lookupLines(const QStringList& keys, const QString& path = kConfigFile);
+std::optional<QString> lookupLine(const QString& key, const QString& path = kConfigFile);
+
+// The text from the given 1-based character on ("k1=1,5873" from 4 -> "1,5873").
+QString lineValue(const QString& line, int fromCharacter);
+
+// The file with its mode line ("Rezim:...") replaced; every line before and after
+// is written back with CR LF, the ";" line without a line break. nullopt when the
+// file has no mode line.
+std::optional<QByteArray> withModeLine(const QByteArray& contents, const QString& modeLine);
+// Rewrites the mode line of the file in place (atomically).
+bool rewriteModeLine(const QString& modeLine, const QString& path = kConfigFile);
+
+struct AppConfig {
+    bool extendedMode = false;
+    bool rememberMode = true;
+    QString calculator;
+    QString k1 = QStringLiteral("1,5873");
+    QString k2 = QStringLiteral("2,7");
+    QString k3 = QStringLiteral("1000");
+    bool updateCheck = false;
+};
+
+// The thirteen lines the settings window writes.
+QByteArray configText(const AppConfig& config);
+bool writeConfig(const AppConfig& config, const QString& path = kConfigFile);
+
+} // namespace noktaris
