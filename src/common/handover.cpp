@@ -1,0 +1,136 @@
+#include "common/handover.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QList>
+
+namespace noktaris {
+
+namespace {
+
+QPointer<QWidget>& basic()
+{
+    static QPointer<QWidget> w;
+    return w;
+}
+
+QPointer<QWidget>& hub()
+{
+    static QPointer<QWidget> w;
+    return w;
+}
+
+struct MinimiseState {
+    bool busy = false;
+    QList<QPointer<QWidget>> minimised;
+};
+
+MinimiseState& minimiseState()
+{
+    static MinimiseState state;
+    return state;
+}
+
+class MinimiseWatcher : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowStateChange && !minimiseState().busy) {
+            auto* window = static_cast<QWidget*>(watched);
+            const auto old = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+            if (window->isMinimized() && !(old & Qt::WindowMinimized))
+                minimiseProgram();
+            else if (!window->isMinimized() && (old & Qt::WindowMinimized))
+                restoreProgram();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void registerMainWindows(QWidget* basicWindow, QWidget* hubWindow)
+{
+    basic() = basicWindow;
+    hub() = hubWindow;
+}
+
+void setMainWindowsEnabled(bool enabled)
+{
+    if (basic())
+        basic()->setEnabled(enabled);
+    if (hub())
+        hub()->setEnabled(enabled);
+}
+
+void openChildWindow(QWidget* child)
+{
+    setMainWindowsEnabled(false);
+    child->show();
+    child->raise();
+    child->activateWindow();
+}
+
+void minimiseProgram()
+{
+    MinimiseState& state = minimiseState();
+    if (state.busy)
+        return;
+    state.busy = true;
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* w : windows) {
+        if (!w->isVisible() || !w->isWindow() || w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip)
+            continue;
+        if (!state.minimised.contains(w))
+            state.minimised << w;
+        if (!w->isMinimized())
+            w->showMinimized();
+    }
+    state.busy = false;
+}
+
+void restoreProgram()
+{
+    MinimiseState& state = minimiseState();
+    if (state.busy)
+        return;
+    state.busy = true;
+    const auto windows = state.minimised;
+    state.minimised.clear();
+    for (const QPointer<QWidget>& w : windows) {
+        if (w && w->isMinimized())
+            w->showNormal();
+    }
+    state.busy = false;
+}
+
+void followMinimiseRule(QWidget* window)
+{
+    window->installEventFilter(new MinimiseWatcher(window));
+}
+
+SecondaryWindow::SecondaryWindow(const QString& name, const QString& caption, const QSize& clientSize,
+                                 QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setFixedSize(clientSize);
+    followMinimiseRule(this);
+}
+
+void SecondaryWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        onClosed();
+}
+
+void SecondaryWindow::onClosed() { setMainWindowsEnabled(true); }
+
+} // namespace noktaris

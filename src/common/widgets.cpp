@@ -1,0 +1,180 @@
+#include "common/widgets.h"
+
+#include <QApplication>
+#include <QCollator>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabBar>
+
+namespace noktaris {
+
+namespace {
+
+// Fonts are built from the application's font rather than inherited, because a
+// group's own (narrow, bold) title font would otherwise pass to its controls.
+void setLook(QWidget* w, const QColor& colour, bool bold)
+{
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    w->setPalette(palette);
+    QFont font = QApplication::font();
+    font.setBold(bold);
+    w->setFont(font);
+}
+
+void setGroupLook(QGroupBox* group)
+{
+    QPalette palette = group->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 128, 0));
+    group->setPalette(palette);
+    // The long Czech group titles fit their frames only in a narrow face.
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("Liberation Sans Narrow"));
+    font.setBold(true);
+    group->setFont(font);
+}
+
+} // namespace
+
+PickList::PickList(QWidget* parent, bool sorted) : QComboBox(parent), sorted_(sorted)
+{
+    setEditable(false);
+    setMaxVisibleItems(16);
+}
+
+void sortNames(QStringList& names)
+{
+    QCollator collator{QLocale(QLocale::Czech, QLocale::CzechRepublic)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(false);
+    std::stable_sort(names.begin(), names.end(),
+                     [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+}
+
+void PickList::setNames(QStringList names)
+{
+    if (sorted_)
+        sortNames(names);
+    const QSignalBlocker blocker(this);
+    clear();
+    addItems(names);
+    setCurrentIndex(names.isEmpty() ? -1 : 0);
+}
+
+QGroupBox* addGroup(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry)
+{
+    auto* group = new QGroupBox(caption, parent);
+    group->setObjectName(name);
+    group->setGeometry(geometry);
+    setGroupLook(group);
+    return group;
+}
+
+void setupGroup(QGroupBox* group, const QString& name, const QString& caption, const QSize& size)
+{
+    group->setObjectName(name);
+    group->setTitle(caption);
+    group->setFixedSize(size);
+    setGroupLook(group);
+}
+
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, LabelStyle style)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
+    switch (style) {
+    case LabelStyle::Input: setLook(label, Qt::black, false); break;
+    case LabelStyle::Result: setLook(label, Qt::red, false); break;
+    case LabelStyle::ResultBold: setLook(label, Qt::red, true); break;
+    case LabelStyle::Heading: setLook(label, QColor(0, 0, 128), true); break;
+    }
+    return label;
+}
+
+QLineEdit* addEdit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text,
+                   std::optional<KeyFilter> filter, const QString& hint)
+{
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    setLook(edit, Qt::black, false);
+    if (!hint.isEmpty())
+        edit->setToolTip(hint);
+    if (filter)
+        installKeyFilter(edit, *filter);
+    return edit;
+}
+
+PickList* addPickList(QWidget* parent, const QString& name, const QRect& geometry, const QString& hint, bool sorted)
+{
+    auto* list = new PickList(parent, sorted);
+    list->setObjectName(name);
+    list->setGeometry(geometry);
+    setLook(list, Qt::black, false);
+    if (!hint.isEmpty())
+        list->setToolTip(hint);
+    return list;
+}
+
+QPushButton* addResetButton(QWidget* parent, const QString& name, const QPoint& position)
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(QRect(position, QSize(22, 22)));
+    button->setIcon(button->style()->standardIcon(QStyle::SP_DialogResetButton));
+    button->setToolTip(QStringLiteral("Vynulovat pole"));
+    setLook(button, Qt::black, false);
+    return button;
+}
+
+QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
+                       const QString& hint)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    setLook(button, Qt::black, false);
+    if (!hint.isEmpty())
+        button->setToolTip(hint);
+    return button;
+}
+
+QTabBar* addTabBar(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& tabs)
+{
+    auto* bar = new QTabBar(parent);
+    bar->setObjectName(name);
+    bar->setGeometry(geometry);
+    bar->setExpanding(false);
+    bar->setDrawBase(false);
+    setLook(bar, Qt::black, false);
+    for (const QString& tab : tabs)
+        bar->addTab(tab);
+    return bar;
+}
+
+void finishGroup(QGroupBox* group)
+{
+    const auto children = group->findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        if (!child->testAttribute(Qt::WA_SetFont))
+            child->setFont(QApplication::font());
+        if (!child->testAttribute(Qt::WA_SetPalette)) {
+            QPalette palette = child->palette();
+            palette.setColor(QPalette::WindowText, Qt::black);
+            child->setPalette(palette);
+        }
+    }
+}
+
+void makeViewerLink(QWidget* widget)
+{
+    widget->setCursor(Qt::PointingHandCursor);
+    widget->setToolTip(QStringLiteral("Ukaž zorné pole"));
+}
+
+} // namespace noktaris

@@ -1,0 +1,73 @@
+// Building blocks of the fixed-layout windows: every control gets its objectName,
+// its position in pixels, its hint and, for entry fields, its key filter. The look
+// follows the program's conventions: green bold group titles, black input labels,
+// red result labels, navy bold pick-list headings.
+#pragma once
+
+#include "common/keyfilter.h"
+
+#include <QComboBox>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabBar;
+class QWidget;
+
+namespace noktaris {
+
+enum class LabelStyle {
+    Input,      // black: the caption of an entry field
+    Result,     // red
+    ResultBold, // red, bold
+    Heading,    // navy, bold: the caption of a pick list
+};
+
+// Row geometry shared by the windows (pixels).
+inline constexpr int kLabelHeight = 16;
+inline constexpr int kEditHeight = 21;
+
+// A drop-down list that accepts no typing. Sorted lists keep their entries in
+// alphabetical (Czech) order; the others keep the order they were given.
+class PickList : public QComboBox {
+    Q_OBJECT
+public:
+    PickList(QWidget* parent, bool sorted);
+    bool isSorted() const { return sorted_; }
+    // Replaces the entries and selects the first one (none when empty).
+    void setNames(QStringList names);
+
+private:
+    bool sorted_;
+};
+
+void sortNames(QStringList& names);
+
+QGroupBox* addGroup(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry);
+// The same look for a group class of its own (a QGroupBox subclass): name, caption
+// in bold green, fixed size.
+void setupGroup(QGroupBox* group, const QString& name, const QString& caption, const QSize& size);
+// Gives the group's controls that were not made with the functions here the
+// window's own font and black text instead of the group title's.
+void finishGroup(QGroupBox* group);
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry,
+                 LabelStyle style = LabelStyle::Input);
+QLineEdit* addEdit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text,
+                   std::optional<KeyFilter> filter, const QString& hint = QString());
+PickList* addPickList(QWidget* parent, const QString& name, const QRect& geometry, const QString& hint,
+                      bool sorted = true);
+// The small button of a group that writes "0" into its fields.
+QPushButton* addResetButton(QWidget* parent, const QString& name, const QPoint& position);
+QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
+                       const QString& hint = QString());
+QTabBar* addTabBar(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& tabs);
+
+// A result label that opens the field-of-view viewer: hand cursor and its hint.
+void makeViewerLink(QWidget* widget);
+
+} // namespace noktaris

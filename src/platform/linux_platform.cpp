@@ -1,0 +1,184 @@
+#include "platform/platform.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QNetworkAccessManager>
+#include <QNetworkInterface>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QSaveFile>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QUrl>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/Xrandr.h>
+
+namespace noktaris {
+
+namespace {
+
+std::unique_ptr<Platform>& current()
+{
+    static std::unique_ptr<Platform> instance = makeLinuxPlatform();
+    return instance;
+}
+
+// XRandR on an X11 session: pick the 1024 x 768 mode among the screen's sizes.
+// X cannot change the colour depth of a running server, so only the size changes.
+DisplayChange changeX11Size(Display* display)
+{
+    const Window root = DefaultRootWindow(display);
+    XRRScreenConfiguration* config = XRRGetScreenInfo(display, root);
+    if (!config)
+        return DisplayChange::Failed;
+    int count = 0;
+    XRRScreenSize* sizes = XRRConfigSizes(config, &count);
+    Rotation rotation = 0;
+    XRRConfigCurrentConfiguration(config, &rotation);
+    DisplayChange result = DisplayChange::Failed;
+    for (int i = 0; i < count; ++i) {
+        if (sizes[i].width == 1024 && sizes[i].height == 768) {
+            const Status status = XRRSetScreenConfig(display, config, root, i, rotation, CurrentTime);
+            result = status == Success ? DisplayChange::Done : DisplayChange::Failed;
+            break;
+        }
+    }
+    XRRFreeScreenConfigInfo(config);
+    XSync(display, False);
+    return result;
+}
+
+std::uint64_t meminfoField(const QByteArray& meminfo, const QByteArray& field)
+{
+    for (const QByteArray& line : meminfo.split('\n')) {
+        if (!line.startsWith(field + ':'))
+            continue;
+        const QList<QByteArray> parts = line.mid(field.size() + 1).simplified().split(' ');
+        bool ok = false;
+        const std::uint64_t kb = parts.value(0).toULongLong(&ok);
+        return ok ? kb * 1024 : 0;
+    }
+    return 0;
+}
+
+class LinuxPlatform : public Platform {
+public:
+    QSize screenSize() override
+    {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? screen->size() : QSize();
+    }
+
+    DisplayChange changeDisplayTo1024x768() override
+    {
+        if (auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr) {
+            if (Display* display = x11->display())
+                return changeX11Size(display);
+        }
+        return DisplayChange::Failed;
+    }
+
+    void openDisplaySettings() override
+    {
+        const QList<QStringList> candidates{
+            {QStringLiteral("gnome-control-center"), QStringLiteral("display")},
+            {QStringLiteral("systemsettings"), QStringLiteral("kcm_kscreen")},
+            {QStringLiteral("xfce4-display-settings")},
+            {QStringLiteral("lxqt-config-monitor")},
+            {QStringLiteral("arandr")},
+            {QStringLiteral("lxrandr")},
+        };
+        for (const QStringList& command : candidates) {
+            const QString program = QStandardPaths::findExecutable(command.first());
+            if (!program.isEmpty() && QProcess::startDetached(program, command.mid(1)))
+                return;
+        }
+    }
+
+    MemoryStatus memoryStatus() override
+    {
+        QFile file(QStringLiteral("/proc/meminfo"));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        const QByteArray meminfo = file.readAll();
+        MemoryStatus status;
+        status.totalBytes = meminfoField(meminfo, "MemTotal");
+        status.freeBytes = meminfoField(meminfo, "MemAvailable");
+        if (status.freeBytes == 0)
+            status.freeBytes = meminfoField(meminfo, "MemFree");
+        return status;
+    }
+
+    void openDocument(const QString& target, bool) override
+    {
+        const bool link = target.contains(QStringLiteral("://")) || target.startsWith(QStringLiteral("mailto:"));
+        QDesktopServices::openUrl(link ? QUrl(target) : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath()));
+    }
+
+    StartOutcome startProgram(const QString& path) override
+    {
+        const QFileInfo info(path);
+        if (path.isEmpty())
+            return StartOutcome::FileNotFound;
+        if (!info.exists())
+            return info.absoluteDir().exists() ? StartOutcome::FileNotFound : StartOutcome::PathNotFound;
+        if (!info.isFile() || !info.isExecutable())
+            return StartOutcome::NotExecutable;
+        return QProcess::startDetached(info.absoluteFilePath(), {}, info.absolutePath()) ? StartOutcome::Started
+                                                                                          : StartOutcome::OtherFailure;
+    }
+
+    bool isOnline() override
+    {
+        const auto interfaces = QNetworkInterface::allInterfaces();
+        for (const QNetworkInterface& i : interfaces) {
+            const auto flags = i.flags();
+            if ((flags & QNetworkInterface::IsUp) && (flags & QNetworkInterface::IsRunning)
+                && !(flags & QNetworkInterface::IsLoopBack) && !i.addressEntries().isEmpty())
+                return true;
+        }
+        return false;
+    }
+
+    bool download(const QString& url, const QString& file) override
+    {
+        QNetworkAccessManager manager;
+        QNetworkReply* reply = manager.get(QNetworkRequest(QUrl(url)));
+        QEventLoop loop;
+        QTimer::singleShot(15000, &loop, &QEventLoop::quit);
+        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        loop.exec();
+        const bool ok = reply->isFinished() && reply->error() == QNetworkReply::NoError;
+        const QByteArray body = ok ? reply->readAll() : QByteArray();
+        reply->abort();
+        reply->deleteLater();
+        if (!ok)
+            return false;
+        QSaveFile out(file);
+        return out.open(QIODevice::WriteOnly) && out.write(body) == body.size() && out.commit();
+    }
+
+    QString ownVersion() override { return QStringLiteral(NOKTARIS_VERSION); }
+};
+
+} // namespace
+
+Platform& platform() { return *current(); }
+
+std::unique_ptr<Platform> setPlatform(std::unique_ptr<Platform> replacement)
+{
+    std::unique_ptr<Platform> previous = std::move(current());
+    current() = std::move(replacement);
+    return previous;
+}
+
+std::unique_ptr<Platform> makeLinuxPlatform() { return std::make_unique<LinuxPlatform>(); }
+
+} // namespace noktaris

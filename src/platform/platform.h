@@ -1,0 +1,48 @@
+// What the program asks of the operating system: the screen and a change of its
+// mode, the memory status, opening documents and links, starting programs, the
+// network and the program's own version. The Linux implementation is the real one;
+// tests install a fake of their own.
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+namespace noktaris {
+
+enum class DisplayChange { Done, RestartNeeded, Failed };
+enum class StartOutcome { Started, FileNotFound, PathNotFound, NotExecutable, OtherFailure };
+
+struct MemoryStatus {
+    std::uint64_t freeBytes = 0;
+    std::uint64_t totalBytes = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    virtual QSize screenSize() = 0;
+    // 1024 x 768 at 16 bits per pixel, for this session only.
+    virtual DisplayChange changeDisplayTo1024x768() = 0;
+    // The desktop's own display settings, not waited for.
+    virtual void openDisplaySettings() = 0;
+    virtual MemoryStatus memoryStatus() = 0;
+    // A local file, a web address or a mailto: link, with the desktop's default program.
+    virtual void openDocument(const QString& target, bool maximised) = 0;
+    // Starts a program without waiting for it.
+    virtual StartOutcome startProgram(const QString& path) = 0;
+    virtual bool isOnline() = 0;
+    virtual bool download(const QString& url, const QString& file) = 0;
+    // "1.4.0.0"
+    virtual QString ownVersion() = 0;
+};
+
+Platform& platform();
+// Installs another platform (tests); returns the one it replaces.
+std::unique_ptr<Platform> setPlatform(std::unique_ptr<Platform> replacement);
+
+std::unique_ptr<Platform> makeLinuxPlatform();
+
+} // namespace noktaris
