@@ -1,0 +1,50 @@
+// Basic-mode group " Výpočet expozičního času ": the exposure time of a sky object
+// through a camera lens, a telescope at prime focus or an afocal set-up.
+#pragma once
+
+#include "common/widgets.h"
+
+#include <QGroupBox>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabBar;
+
+namespace noktaris {
+
+// Draws the tabs of a tab bar as flat buttons of equal width that share the bar's
+// width, wrapping a caption that is too long for its button onto a second line.
+// The basic-mode window is too narrow for its tab captions on one row.
+void makeWrappedFlatTabs(QTabBar* bar);
+
+class ExposureGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit ExposureGroup(QWidget* parent);
+
+    // Writes "0" into the group's entry fields; each write recomputes the group.
+    void BitBtn3Click();
+    // Shows the entry fields and labels the set-up of the given tab needs.
+    void showTabFields(int tab);
+
+    QTabBar* TabControl1;
+    QLabel* Jas;
+    QLineEdit* JasEdit;
+    PickList* Jasnosti;
+    QLabel* ASA;
+    QLineEdit* ASAEdit;
+    QLabel* clona;
+    QLineEdit* ClonaEdit;
+    QLabel* Info;
+    QLabel* Fok2;
+    QLineEdit* FokEdit2;
+    QLabel* Ffot;
+    QLineEdit* FfotEdit;
+    QLabel* Svet;
+    QLabel* Exp;
+    QLabel* Dopor;
+    QPushButton* BitBtn3;
+};
+
+} // namespace noktaris

@@ -1,0 +1,39 @@
+// Basic-mode group " Rozměr obrazu objektu na negativu pořízeném ": the size of a
+// sky object's image on the film, taken with a camera lens, a telescope or afocally.
+#pragma once
+
+#include "common/widgets.h"
+
+#include <QGroupBox>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabBar;
+
+namespace noktaris {
+
+class ImageSizeGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit ImageSizeGroup(QWidget* parent);
+
+    // Writes "0" into the group's entry fields; each write recomputes the group.
+    void BitBtn4Click();
+    // Shows the entry fields and labels the set-up of the given tab needs.
+    void showTabFields(int tab);
+
+    QTabBar* TabControl2;
+    QLabel* Label9;
+    QLineEdit* RozmerEdit;
+    PickList* Objekt;
+    QLabel* info2;
+    QLabel* Label12;
+    QLineEdit* FfotEdit3;
+    QLabel* Label29;
+    QLineEdit* ffokedit3;
+    QLabel* Rozmer;
+    QPushButton* BitBtn4;
+};
+
+} // namespace noktaris

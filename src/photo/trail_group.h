@@ -1,0 +1,32 @@
+// Basic-mode group " Dráha hvězdy na nepointované fotografii ": the trail a star
+// draws on the film of a camera that does not follow the sky.
+#pragma once
+
+#include <QGroupBox>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace noktaris {
+
+class TrailGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit TrailGroup(QWidget* parent);
+
+    // Writes "0" into the group's entry fields; each write recomputes the group.
+    void BitBtn7Click();
+
+    QLineEdit* D1;
+    QLineEdit* D2;
+    QLineEdit* D3;
+    QLabel* Label5;
+    QLineEdit* CasEdit;
+    QLabel* Label6;
+    QLineEdit* FfotEdit2;
+    QLabel* Draha;
+    QPushButton* BitBtn7;
+};
+
+} // namespace noktaris
