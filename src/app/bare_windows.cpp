@@ -1,0 +1,50 @@
+#include "app/bare_windows.h"
+
+#include "common/widgets.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace noktaris {
+
+QWidget* makeAboutBox()
+{
+    auto* box = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    box->setObjectName(QStringLiteral("TForm2"));
+    box->setFixedSize(350, 220);
+    addLabel(box, QStringLiteral("Label3"), QStringLiteral("verze 1.4"), QRect(20, 90, 310, 20), LabelStyle::Heading);
+    QPushButton* ok = addButton(box, QStringLiteral("BitBtn1"), QStringLiteral("OK"), QRect(135, 180, 80, 25));
+    QObject::connect(ok, &QPushButton::clicked, box, &QWidget::close);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        box->move(screen->geometry().center() - box->rect().center());
+    return box;
+}
+
+SecondaryWindow* makeBareWindow(int number)
+{
+    static const char* const captions[17] = {
+        nullptr,
+        nullptr,
+        nullptr,
+        "Úprava dat v databázi",
+        nullptr,
+        "Minimální zvětšení pro rozlišení dvojhvězdy",
+        "Parametry dalekohledu",
+        "Parametry CCD kamery",
+        "Expoziční časy",
+        "Světelnosti různých sestav",
+        "Zorná pole různých sestav",
+        "Parametry pointace",
+        "Grafy",
+        "Rozměry obrazů na negativu",
+        "Výpočet poměrných jasností",
+        "Nastavení ...",
+        "Ukaž zorné pole",
+    };
+    return new SecondaryWindow(QStringLiteral("TForm") + QString::number(number),
+                               QString::fromUtf8(captions[number]), QSize(520, 360));
+}
+
+} // namespace noktaris

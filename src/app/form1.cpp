@@ -1,0 +1,388 @@
+// "Noktaris 1.4 (základní režim)" — the basic-mode window.
+#include "app/form1.h"
+
+#include "app/links.h"
+#include "app/memory_text.h"
+#include "app/modes.h"
+#include "app/windows.h"
+#include "common/handover.h"
+#include "common/messages.h"
+#include "common/status_line.h"
+#include "common/text8bit.h"
+#include "common/widgets.h"
+#include "config/config_file.h"
+#include "optics/ccd_group.h"
+#include "optics/lens_field_group.h"
+#include "optics/telescope_group.h"
+#include "photo/exposure_group.h"
+#include "photo/guiding_group.h"
+#include "photo/image_size_group.h"
+#include "photo/point_exposure_group.h"
+#include "photo/trail_group.h"
+#include "platform/platform.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
+
+namespace noktaris {
+
+namespace {
+
+constexpr int kClientWidth = 1004;
+constexpr int kClientHeight = 523;
+
+QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut = {})
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    return action;
+}
+
+QString screenText(const QSize& size)
+{
+    return QString::number(size.width()) + QStringLiteral(" x ") + QString::number(size.height());
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Noktaris 1.4 (základní režim)"));
+
+    StatusBar1 = new StatusLine(this, QStringLiteral("StatusBar1"),
+                                {{450, false, QStringLiteral("Noktaris 1.4")},
+                                 {180, true, QStringLiteral("--- KONSTANTY ---")},
+                                 {40, true, QStringLiteral("--- ROZLIŠENÍ ---")}});
+    setStatusBar(StatusBar1);
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("ScrollArea"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* canvas = new QWidget;
+    canvas->setObjectName(QStringLiteral("Canvas"));
+    const int statusHeight = StatusBar1->sizeHint().height();
+    canvas->setFixedSize(kClientWidth, kClientHeight - statusHeight);
+    scroll_->setWidget(canvas);
+    setCentralWidget(scroll_);
+
+    placeGroups(canvas);
+    buildButtons();
+    buildMenu();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    Pamet = new QTimer(this);
+    Pamet->setObjectName(QStringLiteral("Pamet"));
+    Pamet->setInterval(60000);
+    connect(Pamet, &QTimer::timeout, this, &TForm1::PametTimer);
+    Pamet->start();
+
+    setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    followMinimiseRule(this);
+}
+
+void TForm1::placeGroups(QWidget* canvas)
+{
+    GroupBox1 = new TelescopeGroup(canvas);
+    GroupBox2 = new ExposureGroup(canvas);
+    GroupBox3 = new TrailGroup(canvas);
+    GroupBox4 = new ImageSizeGroup(canvas);
+    GroupBox5 = new LensFieldGroup(canvas);
+    GroupBox6 = new GuidingGroup(canvas);
+    GroupBox7 = new CcdGroup(canvas);
+    GroupBox8 = new PointExposureGroup(canvas);
+
+    // Four columns; each group sits below the one before it in its column.
+    const QList<QList<QWidget*>> columns{
+        {GroupBox1},
+        {GroupBox2, GroupBox3},
+        {GroupBox4, GroupBox5},
+        {GroupBox7, GroupBox6, GroupBox8},
+    };
+    int x = 4;
+    for (const auto& column : columns) {
+        int y = 2;
+        int width = 0;
+        for (QWidget* group : column) {
+            finishGroup(static_cast<QGroupBox*>(group));
+            group->move(x, y);
+            y += group->height() + 2;
+            width = std::max(width, group->width());
+        }
+        x += width + 4;
+    }
+
+    connect(GroupBox1->Dalekohled, &QComboBox::activated, this, &TForm1::DalekohledChange);
+    connect(GroupBox1->Okular, &QComboBox::activated, this, &TForm1::OkularChange);
+    connect(GroupBox2->Jasnosti, &QComboBox::activated, this, &TForm1::JasnostiChange);
+    connect(GroupBox4->Objekt, &QComboBox::activated, this, &TForm1::ObjektChange);
+    connect(GroupBox5->Film, &QComboBox::activated, this, &TForm1::FilmChange);
+    connect(GroupBox7->CCD, &QComboBox::activated, this, &TForm1::CCDChange);
+}
+
+void TForm1::buildButtons()
+{
+    QWidget* canvas = scroll_->widget();
+    const int top = GroupBox1->y() + GroupBox1->height() + 6;
+    const int width = GroupBox1->width();
+    BitBtn10 = addButton(canvas, QStringLiteral("BitBtn10"), QStringLiteral("Přepnout do rozšířeného režimu"),
+                         QRect(4, top, width, 25), QStringLiteral("Přepne na režim rozšířených výpočtů"));
+    const int third = (width - 8) / 3;
+    BitBtn11 = addButton(canvas, QStringLiteral("BitBtn11"), QStringLiteral("Správa databází"),
+                         QRect(4, top + 29, third, 25));
+    BitBtn12 = addButton(canvas, QStringLiteral("BitBtn12"), QStringLiteral("O aplikaci ..."),
+                         QRect(8 + third, top + 29, third, 25));
+    BitBtn1 = addButton(canvas, QStringLiteral("BitBtn1"), QStringLiteral("&Konec"),
+                        QRect(12 + 2 * third, top + 29, width - 8 - 2 * third, 25));
+    connect(BitBtn10, &QPushButton::clicked, this, &TForm1::Rozenvpoty1Click);
+    connect(BitBtn11, &QPushButton::clicked, this, [this] { openCatalogueEditor(0); });
+    connect(BitBtn12, &QPushButton::clicked, this, [] { showAboutBox(); });
+    connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void TForm1::buildMenu()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    QMenu* file = bar->addMenu(QStringLiteral("Soubor"));
+    Konec1 = addItem(file, QStringLiteral("Konec1"), QStringLiteral("Konec"), QKeySequence(Qt::ALT | Qt::Key_F4));
+    connect(Konec1, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* catalogues = bar->addMenu(QStringLiteral("Správa databází"));
+    const QList<std::pair<QString, QString>> editorItems{
+        {QStringLiteral("Dalekohledy1"), QStringLiteral("Dalekohledy")},
+        {QStringLiteral("Okulry1"), QStringLiteral("Okuláry")},
+        {QStringLiteral("Jasnostiobjekt1"), QStringLiteral("Jasnosti objektů")},
+        {QStringLiteral("Rozmryobjekt1"), QStringLiteral("Rozměry objektů")},
+        {QStringLiteral("Formtyfilm1"), QStringLiteral("Formáty filmů")},
+        {QStringLiteral("CCDipy1"), QStringLiteral("CCD čipy")},
+    };
+    QAction** editorActions[] = {&Dalekohledy1, &Okulry1, &Jasnostiobjekt1, &Rozmryobjekt1, &Formtyfilm1, &CCDipy1};
+    for (int tab = 0; tab < int(editorItems.size()); ++tab) {
+        *editorActions[tab] = addItem(catalogues, editorItems[tab].first, editorItems[tab].second,
+                                      QKeySequence(Qt::Key_F2 + tab));
+        connect(*editorActions[tab], &QAction::triggered, this, [this, tab] { openCatalogueEditor(tab); });
+    }
+
+    QMenu* mode = bar->addMenu(QStringLiteral("Režim"));
+    Zkladnvpoty1 = addItem(mode, QStringLiteral("Zkladnvpoty1"), QStringLiteral("Základní výpočty"), Qt::Key_F8);
+    Zkladnvpoty1->setCheckable(true);
+    Zkladnvpoty1->setChecked(true);
+    connect(Zkladnvpoty1, &QAction::triggered, this, [this] { Zkladnvpoty1->setChecked(true); });
+    Rozenvpoty1 = addItem(mode, QStringLiteral("Rozenvpoty1"), QStringLiteral("Rozšířené výpočty"), Qt::Key_F9);
+    connect(Rozenvpoty1, &QAction::triggered, this, &TForm1::Rozenvpoty1Click);
+
+    Vpoty1 = bar->addAction(QStringLiteral("Nastavení..."));
+    Vpoty1->setObjectName(QStringLiteral("Vpoty1"));
+    connect(Vpoty1, &QAction::triggered, this, [] { openChildWindow(appWindows().form[15]); });
+
+    QMenu* help = bar->addMenu(QStringLiteral("Nápověda"));
+    Oaplikaci1 = addItem(help, QStringLiteral("Oaplikaci1"), QStringLiteral("O aplikaci ..."), Qt::Key_F1);
+    connect(Oaplikaci1, &QAction::triggered, this, [] { showAboutBox(); });
+    QMenu* manual = help->addMenu(QStringLiteral("Manuál (offline)"));
+    Index1 = addItem(manual, QStringLiteral("Index1"), QStringLiteral("Index"));
+    Popisprogramuoffline1 = addItem(manual, QStringLiteral("Popisprogramuoffline1"), QStringLiteral("Popis programu"));
+    Vzorce1 = addItem(manual, QStringLiteral("Vzorce1"), QStringLiteral("Výpočetní vzorce"));
+    Oaplikaci2 = addItem(manual, QStringLiteral("Oaplikaci2"), QStringLiteral("O aplikaci ..."));
+    connect(Index1, &QAction::triggered, this, [] { openHelpPage(QStringLiteral("html/index.html")); });
+    connect(Popisprogramuoffline1, &QAction::triggered, this, [] { openHelpPage(QStringLiteral("html/popis.html")); });
+    connect(Vzorce1, &QAction::triggered, this, [] { openHelpPage(QStringLiteral("html/vypocty.html")); });
+    connect(Oaplikaci2, &QAction::triggered, this, [] { openHelpPage(QStringLiteral("html/aplikace.html")); });
+    QMenu* web = help->addMenu(QStringLiteral("WWW stránky (online)"));
+    WebPage1 = addItem(web, QStringLiteral("WebPage1"), kWebAddress);
+    connect(WebPage1, &QAction::triggered, this, [] { openWebPage(); });
+    Aktualizaceonline1 = addItem(help, QStringLiteral("Aktualizaceonline1"), QStringLiteral("Aktualizace (online)"));
+    Email1 = addItem(help, QStringLiteral("Email1"), QStringLiteral("E-mail"));
+    connect(Email1, &QAction::triggered, this, [] { openMail(); });
+}
+
+bool TForm1::scrollsContents() const
+{
+    return scroll_->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    endProgram();
+}
+
+void TForm1::FormShow()
+{
+    checkResolution();
+    GroupBox1->Dalekohled->setFocus();
+    if (showCount_ == 0)
+        Timer1->start();
+    ++showCount_;
+    if (!lookupLine(QStringLiteral("Rezim:")))
+        showMessage(kConfigErrorMessage);
+    if (!fillPickLists())
+        return;
+    applyPickLists();
+    PametTimer();
+    StatusBar1->setPanelText(2, screenText(platform().screenSize()));
+}
+
+void TForm1::checkResolution()
+{
+    for (;;) {
+        const QSize screen = platform().screenSize();
+        if (screen.width() >= 1024)
+            return;
+        const QString question = QStringLiteral("Vaše rozlišení je ") + screenText(screen)
+            + QStringLiteral("! Ke správnému zobrazení okna základního režimu je třeba nastavit rozlišení alespoň "
+                             "1024 x 768. Přejete si nastavit toto rozlišení? V případě záporné odpovědi bude okno "
+                             "základního režimu větší než Vaše obrazovka a bude nutno jej posouvat táhlem.");
+        switch (askResolution(QStringLiteral("Nevhodné rozlišení!"), question)) {
+        case ResolutionAnswer::Yes:
+            switch (platform().changeDisplayTo1024x768()) {
+            case DisplayChange::Done: showMessage(QStringLiteral("Změna rozlišení proběhla v pořádku.")); break;
+            case DisplayChange::RestartNeeded:
+                showMessage(QStringLiteral("Ke změně rozlišení bude zapotřebí restartovat počítač."));
+                break;
+            case DisplayChange::Failed: showMessage(QStringLiteral("Při změně rozlišení došlo k chybě!")); break;
+            }
+            return;
+        case ResolutionAnswer::No:
+            // Larger than the screen: let the user scroll the window.
+            setMinimumSize(0, 0);
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            setWindowState(windowState() | Qt::WindowMaximized);
+            return;
+        case ResolutionAnswer::Custom:
+            platform().openDisplaySettings();
+            showMessage(QStringLiteral("Až nastavíte vyhovující rozlišení, pokračujte stiskem tlačítka."));
+            if (platform().screenSize().width() >= 1024)
+                return;
+            break;
+        }
+    }
+}
+
+bool TForm1::fillPickLists()
+{
+    const QList<std::pair<PickList*, CatalogueKind>> lists{
+        {GroupBox1->Dalekohled, CatalogueKind::Telescopes}, {GroupBox1->Okular, CatalogueKind::Eyepieces},
+        {GroupBox2->Jasnosti, CatalogueKind::Brightness},   {GroupBox4->Objekt, CatalogueKind::Sizes},
+        {GroupBox5->Film, CatalogueKind::Films},            {GroupBox7->CCD, CatalogueKind::Chips},
+    };
+    for (const auto& [list, kind] : lists) {
+        FileError error;
+        const auto names = listNames(kind, &error);
+        if (!names) {
+            showErrorReport(error.message);
+            return false;
+        }
+        list->setNames(*names);
+    }
+    return true;
+}
+
+void TForm1::applyPickLists()
+{
+    DalekohledChange();
+    OkularChange();
+    JasnostiChange();
+    ObjektChange();
+    FilmChange();
+    CCDChange();
+}
+
+void TForm1::pickRecord(PickList* list, CatalogueKind kind, const QList<QLineEdit*>& fields)
+{
+    for (QLineEdit* field : fields)
+        field->clear();
+    bool readFailed = false;
+    const auto values = findRecord(kind, list->currentText(), &readFailed);
+    if (readFailed)
+        showMessage(catalogueInfo(kind).lookupMessage);
+    if (!values)
+        return;
+    for (qsizetype i = 0; i < fields.size() && i < values->size(); ++i)
+        fields[i]->setText(values->at(i));
+}
+
+void TForm1::DalekohledChange()
+{
+    pickRecord(GroupBox1->Dalekohled, CatalogueKind::Telescopes, {GroupBox1->DdalEdit, GroupBox1->FdalEdit});
+}
+
+void TForm1::OkularChange()
+{
+    pickRecord(GroupBox1->Okular, CatalogueKind::Eyepieces, {GroupBox1->FokEdit, GroupBox1->UhelEdit});
+}
+
+void TForm1::JasnostiChange() { pickRecord(GroupBox2->Jasnosti, CatalogueKind::Brightness, {GroupBox2->JasEdit}); }
+
+void TForm1::ObjektChange() { pickRecord(GroupBox4->Objekt, CatalogueKind::Sizes, {GroupBox4->RozmerEdit}); }
+
+void TForm1::FilmChange() { pickRecord(GroupBox5->Film, CatalogueKind::Films, {GroupBox5->FF1, GroupBox5->FF2}); }
+
+void TForm1::CCDChange()
+{
+    pickRecord(GroupBox7->CCD, CatalogueKind::Chips,
+               {GroupBox7->CCD1, GroupBox7->CCD2, GroupBox7->CCD3, GroupBox7->CCD4});
+}
+
+void TForm1::Timer1Timer()
+{
+    const auto mode = lookupLine(QStringLiteral("Rezim:"));
+    if (!mode) {
+        Timer1->stop();
+        showMessage(kConfigErrorMessage);
+        // An unreadable file ends the program; a readable one that merely lacks
+        // its mode line leaves the program in the basic mode.
+        if (!readFile(resolvePath(kConfigFile)))
+            close();
+        return;
+    }
+    if (!mode->startsWith(QStringLiteral("Rezim:1")))
+        switchToExtendedMode();
+    Timer1->stop();
+}
+
+void TForm1::PametTimer()
+{
+    const MemoryStatus memory = platform().memoryStatus();
+    StatusBar1->setPanelText(0, memoryText(memory.freeBytes, memory.totalBytes));
+}
+
+void TForm1::Rozenvpoty1Click() { switchToExtendedMode(); }
+
+void TForm1::openCatalogueEditor(int tab)
+{
+    QWidget* editor = appWindows().form[3];
+    editor->setProperty("tabIndex", tab);
+    openChildWindow(editor);
+}
+
+} // namespace noktaris

@@ -1,0 +1,106 @@
+// "Noktaris 1.4 (základní režim)": the basic-mode window, the program's main window,
+// holding the eight calculation groups side by side.
+#pragma once
+
+#include "catalogue/catalogue.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class QTimer;
+
+namespace noktaris {
+
+class PickList;
+class StatusLine;
+class TelescopeGroup;
+class ExposureGroup;
+class TrailGroup;
+class ImageSizeGroup;
+class LensFieldGroup;
+class GuidingGroup;
+class CcdGroup;
+class PointExposureGroup;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+
+    TelescopeGroup* GroupBox1;
+    ExposureGroup* GroupBox2;
+    TrailGroup* GroupBox3;
+    ImageSizeGroup* GroupBox4;
+    LensFieldGroup* GroupBox5;
+    GuidingGroup* GroupBox6;
+    CcdGroup* GroupBox7;
+    PointExposureGroup* GroupBox8;
+
+    StatusLine* StatusBar1;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn10;
+    QPushButton* BitBtn11;
+    QPushButton* BitBtn12;
+    QTimer* Timer1;
+    QTimer* Pamet;
+    QAction* Konec1;
+    QAction* Dalekohledy1;
+    QAction* Okulry1;
+    QAction* Jasnostiobjekt1;
+    QAction* Rozmryobjekt1;
+    QAction* Formtyfilm1;
+    QAction* CCDipy1;
+    QAction* Zkladnvpoty1;
+    QAction* Rozenvpoty1;
+    QAction* Vpoty1;
+    QAction* Oaplikaci1;
+    QAction* Index1;
+    QAction* Popisprogramuoffline1;
+    QAction* Vzorce1;
+    QAction* Oaplikaci2;
+    QAction* WebPage1;
+    QAction* Aktualizaceonline1;
+    QAction* Email1;
+
+    // How many times the window has been shown in this run.
+    int showCount() const { return showCount_; }
+    // Whether the "&Ne" answer of the resolution check turned on scrolling.
+    bool scrollsContents() const;
+
+    void FormShow();
+    void Timer1Timer();
+    void PametTimer();
+    void Rozenvpoty1Click();
+    void DalekohledChange();
+    void OkularChange();
+    void JasnostiChange();
+    void ObjektChange();
+    void FilmChange();
+    void CCDChange();
+    // Opens the catalogue editor on one of its tabs.
+    void openCatalogueEditor(int tab);
+    // Fills the six pick lists from their catalogues; false when a file failed
+    // (reported by the general error report).
+    bool fillPickLists();
+    // Runs the pick lists' handlers so their first entries fill the fields.
+    void applyPickLists();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildButtons();
+    void placeGroups(QWidget* canvas);
+    void checkResolution();
+    void pickRecord(PickList* list, CatalogueKind kind, const QList<QLineEdit*>& fields);
+
+    QScrollArea* scroll_;
+    int showCount_ = 0;
+};
+
+} // namespace noktaris

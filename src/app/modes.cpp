@@ -1,0 +1,48 @@
+#include "app/modes.h"
+
+#include "app/form1.h"
+#include "app/form4.h"
+#include "app/windows.h"
+#include "common/messages.h"
+#include "config/config_file.h"
+
+namespace noktaris {
+
+void rememberMode(const QString& modeLine)
+{
+    const auto line = lookupLine(QStringLiteral("Prepinac:"));
+    if (!line) {
+        showMessage(kConfigErrorMessage);
+        return;
+    }
+    // A file without a mode line is left as it is and reported like a read failure.
+    if (*line == QStringLiteral("Prepinac:1") && !rewriteModeLine(modeLine))
+        showMessage(kConfigErrorMessage);
+}
+
+void switchToExtendedMode()
+{
+    AppWindows& w = appWindows();
+    w.form1->hide();
+    w.form4->show();
+    rememberMode(QStringLiteral("Rezim:2"));
+}
+
+void switchToBasicMode()
+{
+    AppWindows& w = appWindows();
+    w.form4->hide();
+    w.form1->show();
+    if (w.form[2])
+        w.form[2]->hide();
+    rememberMode(QStringLiteral("Rezim:1"));
+}
+
+void showAboutBox()
+{
+    QWidget* about = appWindows().form[2];
+    about->show();
+    about->raise();
+}
+
+} // namespace noktaris

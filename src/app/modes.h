@@ -1,0 +1,16 @@
+// Switching between the basic-mode window and the extended-mode hub, and
+// remembering the mode in config.ini when the user asked for it.
+#pragma once
+
+#include <QString>
+
+namespace noktaris {
+
+void switchToExtendedMode();
+void switchToBasicMode();
+// With "Prepinac:1" in config.ini, rewrites its mode line to modeLine.
+void rememberMode(const QString& modeLine);
+// The about box, shown without disabling anything and without waiting.
+void showAboutBox();
+
+} // namespace noktaris

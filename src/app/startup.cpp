@@ -1,0 +1,76 @@
+#include "app/startup.h"
+
+#include "app/bare_windows.h"
+#include "app/form1.h"
+#include "app/form4.h"
+#include "app/windows.h"
+#include "common/handover.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace noktaris {
+
+AppWindows& appWindows()
+{
+    static AppWindows windows;
+    return windows;
+}
+
+void endProgram()
+{
+    for (QWidget* w : appWindows().form)
+        if (w)
+            w->hide();
+    QCoreApplication::quit();
+}
+
+namespace {
+
+void prepareApplication()
+{
+    static bool prepared = false;
+    if (prepared)
+        return;
+    prepared = true;
+    QCoreApplication::setApplicationName(QStringLiteral("Noktaris 1.4"));
+    // Czech standard buttons ("OK", "Zrušit").
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    // The program ends when its main window closes, not when the last one hides.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+} // namespace
+
+void startUp()
+{
+    prepareApplication();
+    AppWindows& w = appWindows();
+    for (int n = 1; n <= 16; ++n) {
+        switch (n) {
+        case 1: w.form[n] = w.form1 = new TForm1; break;
+        case 2: w.form[n] = makeAboutBox(); break;
+        case 4: w.form[n] = w.form4 = new TForm4; break;
+        default: w.form[n] = makeBareWindow(n); break;
+        }
+    }
+    registerMainWindows(w.form1, w.form4);
+    w.form1->show();
+}
+
+void destroyWindows()
+{
+    AppWindows& w = appWindows();
+    registerMainWindows(nullptr, nullptr);
+    for (int n = 16; n >= 1; --n)
+        delete w.form[n];
+    w = AppWindows{};
+}
+
+} // namespace noktaris

@@ -1,0 +1,12 @@
+// Everything the program does before its message loop: the application's title,
+// translations and font, the sixteen windows in order, and the first show of the
+// basic-mode window. Works in whatever folder is the working directory.
+#pragma once
+
+namespace noktaris {
+
+void startUp();
+// Deletes the windows startUp() created (tests create them afresh per case).
+void destroyWindows();
+
+} // namespace noktaris
