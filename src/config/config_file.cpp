@@ -67,7 +67,7 @@ std::optional<QByteArray> withModeLine(const QByteArray& contents, const QString
     QByteArray out;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         out += i == mode ? toCp1250(modeLine) : lines[i];
-        if (lines[i] == ";")
+        if (i > mode && lines[i] == ";")
             return out; // the end marker closes the file, without a line break
         out += "\r\n";
     }
