@@ -1,0 +1,316 @@
+// config.ini: line lookups by key prefix from the top of the file, the mode-line
+// rewrite that must leave every other byte alone, and the thirteen lines the
+// settings window writes.
+#include "config/config_file.h"
+#include "common/text8bit.h"
+#include "support/program_folder.h"
+
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace noktaris {
+namespace {
+
+using test::ProgramFolder;
+using Lines = std::optional<std::vector<std::string>>;
+
+// Parameter rows show up in failure reports by their name.
+template <class Row>
+    requires requires(const Row& row) { row.name; }
+void PrintTo(const Row& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+Lines strings(const std::optional<QStringList>& list)
+{
+    if (!list)
+        return std::nullopt;
+    std::vector<std::string> out;
+    for (const QString& s : *list)
+        out.push_back(s.toStdString());
+    return out;
+}
+
+std::optional<std::string> string(const std::optional<QString>& s)
+{
+    return s ? std::optional<std::string>(s->toStdString()) : std::nullopt;
+}
+
+std::optional<std::string> bytes(const std::optional<QByteArray>& b)
+{
+    return b ? std::optional<std::string>(b->toStdString()) : std::nullopt;
+}
+
+// The file as the settings window writes it (with the delivered calculator path).
+const QByteArray kDelivered = "[CONFIG]\r\nRezim:1\r\nPrepinac:1\r\nKalkulacka:/usr/bin/gnome-calculator\r\n\r\n"
+                              "[KONSTANTY]\r\nk1=1,5873\r\nk2=2,7\r\nk3=1000\r\n\r\n"
+                              "[AKTUALIZACE]\r\nAktualizace:0\r\n;";
+
+const QByteArray kReordered = "Aktualizace:1\r\n[AKTUALIZACE]\r\nk3=600\r\n;\r\n[KONSTANTY]\r\nk1=2,5\r\n"
+                              "Kalkulacka:C:\\Windows\\System32\\calc.exe\r\nk2=3\r\nPrepinac:0\r\n[CONFIG]\r\nRezim:2";
+
+// --- lookups ---
+
+struct FindRow {
+    const char* name;
+    QByteArray contents;
+    QStringList keys;
+    Lines found;
+};
+
+class FindLines : public ::testing::TestWithParam<FindRow> {};
+
+TEST_P(FindLines, TakesTheFirstMatchingLineAfterThePreviousOne)
+{
+    EXPECT_EQ(strings(findLines(GetParam().contents, GetParam().keys)), GetParam().found);
+}
+
+INSTANTIATE_TEST_SUITE_P(Config, FindLines,
+    ::testing::Values(
+        FindRow{"ModeLine", kDelivered, {QStringLiteral("Rezim:")}, std::vector<std::string>{"Rezim:1"}},
+        FindRow{"SwitchLine", kDelivered, {QStringLiteral("Prepinac:")}, std::vector<std::string>{"Prepinac:1"}},
+        FindRow{"CalculatorLine", kDelivered, {QStringLiteral("Kalkulacka:")},
+                std::vector<std::string>{"Kalkulacka:/usr/bin/gnome-calculator"}},
+        FindRow{"UpdateLine", kDelivered, {QStringLiteral("Aktualizace:")},
+                std::vector<std::string>{"Aktualizace:0"}},
+        FindRow{"K1ThenK2", kDelivered, {QStringLiteral("k1="), QStringLiteral("k2=")},
+                std::vector<std::string>{"k1=1,5873", "k2=2,7"}},
+        FindRow{"TwoCharacterKey", kDelivered, {QStringLiteral("k3")}, std::vector<std::string>{"k3=1000"}},
+        FindRow{"ReorderedMode", kReordered, {QStringLiteral("Rezim:")}, std::vector<std::string>{"Rezim:2"}},
+        FindRow{"ReorderedUpdate", kReordered, {QStringLiteral("Aktualizace:")},
+                std::vector<std::string>{"Aktualizace:1"}},
+        FindRow{"ReorderedSwitch", kReordered, {QStringLiteral("Prepinac:")}, std::vector<std::string>{"Prepinac:0"}},
+        FindRow{"ReorderedK3", kReordered, {QStringLiteral("k3=")}, std::vector<std::string>{"k3=600"}},
+        FindRow{"ReorderedCalculator", kReordered, {QStringLiteral("Kalkulacka:")},
+                std::vector<std::string>{"Kalkulacka:C:\\Windows\\System32\\calc.exe"}},
+        FindRow{"ReorderedK2AfterK1", kReordered, {QStringLiteral("k1="), QStringLiteral("k2=")},
+                std::vector<std::string>{"k1=2,5", "k2=3"}},
+        FindRow{"K2BeforeK1NotFound", "k2=3\r\nk1=1,5\r\n;", {QStringLiteral("k1="), QStringLiteral("k2=")},
+                std::nullopt},
+        FindRow{"K2SkipsTheOneBeforeK1", "k2=9\r\nk1=1,5\r\nk2=3\r\n;", {QStringLiteral("k1="), QStringLiteral("k2=")},
+                std::vector<std::string>{"k1=1,5", "k2=3"}},
+        FindRow{"K2StartsTheLineAfterK1", "k1=1\r\n", {QStringLiteral("k1"), QStringLiteral("k1")}, std::nullopt},
+        FindRow{"FirstMatchWins", "Rezim:2\r\nRezim:1\r\n", {QStringLiteral("Rezim:")},
+                std::vector<std::string>{"Rezim:2"}},
+        FindRow{"MissingKey", "[CONFIG]\r\nRezim:1\r\n;", {QStringLiteral("k1=")}, std::nullopt},
+        FindRow{"EmptyFile", QByteArray(), {QStringLiteral("Rezim:")}, std::nullopt},
+        FindRow{"KeyIsCaseSensitive", "rezim:1\r\nREZIM:1\r\n", {QStringLiteral("Rezim:")}, std::nullopt},
+        FindRow{"KeyMustStartTheLine", " k1=2\r\nxk1=3\r\n", {QStringLiteral("k1=")}, std::nullopt},
+        FindRow{"KeyLongerThanLine", "Rezim\r\n", {QStringLiteral("Rezim:")}, std::nullopt},
+        FindRow{"RestOfLineKept", "Rezim:1x\r\n", {QStringLiteral("Rezim:")}, std::vector<std::string>{"Rezim:1x"}},
+        FindRow{"TrailingSpaceKept", "Aktualizace:1 \r\n;", {QStringLiteral("Aktualizace:")},
+                std::vector<std::string>{"Aktualizace:1 "}},
+        FindRow{"LineFeedOnly", "[CONFIG]\nRezim:1\nk1=2,5\nk2=3\n;", {QStringLiteral("k1="), QStringLiteral("k2=")},
+                std::vector<std::string>{"k1=2,5", "k2=3"}},
+        FindRow{"CarriageReturnOnly", "[CONFIG]\rk1=2,5\rk2=3\r;", {QStringLiteral("k1="), QStringLiteral("k2=")},
+                std::vector<std::string>{"k1=2,5", "k2=3"}},
+        FindRow{"LastLineWithoutBreak", "k1=1\r\nk3=1397", {QStringLiteral("k3=")}, std::vector<std::string>{"k3=1397"}},
+        FindRow{"Windows1250Decoded", "Kalkulacka:C:\\Kalkula\xE8ka\\kalk.exe\r\n", {QStringLiteral("Kalkulacka:")},
+                std::vector<std::string>{"Kalkulacka:C:\\Kalkulačka\\kalk.exe"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ConfigLookup, ReadsTheDeliveredFile)
+{
+    ProgramFolder folder;
+    EXPECT_EQ(string(lookupLine(QStringLiteral("Rezim:"))), "Rezim:1");
+    EXPECT_EQ(string(lookupLine(QStringLiteral("Prepinac:"))), "Prepinac:1");
+    EXPECT_EQ(string(lookupLine(QStringLiteral("k1="))), "k1=1,5873");
+    EXPECT_EQ(string(lookupLine(QStringLiteral("k2="))), "k2=2,7");
+    EXPECT_EQ(string(lookupLine(QStringLiteral("k3="))), "k3=1000");
+    EXPECT_EQ(strings(lookupLines({QStringLiteral("k1="), QStringLiteral("k2=")})),
+              (std::vector<std::string>{"k1=1,5873", "k2=2,7"}));
+    const auto calculator = lookupLine(QStringLiteral("Kalkulacka:"));
+    ASSERT_TRUE(calculator.has_value());
+    EXPECT_FALSE(calculator->contains(u'\r'));
+    EXPECT_FALSE(lineValue(*calculator, 12).isEmpty());
+}
+
+TEST(ConfigLookup, MissingFileOrKeyIsNotFound)
+{
+    ProgramFolder folder;
+    EXPECT_EQ(string(lookupLine(QStringLiteral("k9="))), std::nullopt);
+    folder.remove(QStringLiteral("config.ini"));
+    EXPECT_EQ(string(lookupLine(QStringLiteral("Rezim:"))), std::nullopt);
+    EXPECT_EQ(strings(lookupLines({QStringLiteral("k1="), QStringLiteral("k2=")})), std::nullopt);
+    EXPECT_FALSE(QFileInfo::exists(folder.path(QStringLiteral("config.ini"))));
+}
+
+TEST(ConfigLookup, LineValueIsTheTextFromTheGivenCharacter)
+{
+    const struct {
+        const char* line;
+        int from;
+        const char* value;
+    } rows[] = {
+        {"k1=1,5873", 4, "1,5873"},
+        {"k3=", 4, ""},
+        {"Kalkulacka:C:\\Windows\\System32\\calc.exe", 12, "C:\\Windows\\System32\\calc.exe"},
+        {"Kalkulacka:", 12, ""},
+        {"Rezim:1x", 1, "Rezim:1x"},
+        {"Rezim:1x", 8, "x"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(lineValue(QString::fromUtf8(row.line), row.from).toStdString(), row.value) << row.line;
+}
+
+// --- the mode line ---
+
+TEST(ModeLine, DeliveredFileChangesOnlyTheModeLine)
+{
+    const QByteArray delivered = test::deliveredFile(QStringLiteral("config.ini"));
+    ASSERT_FALSE(delivered.isEmpty());
+    ASSERT_TRUE(delivered.endsWith("\r\n;"));
+
+    const qsizetype at = delivered.indexOf("\r\nRezim:");
+    ASSERT_GT(at, 0);
+    const qsizetype end = delivered.indexOf("\r\n", at + 2);
+    for (const char* mode : {"Rezim:1", "Rezim:2"}) {
+        QByteArray expected = delivered;
+        expected.replace(at + 2, end - (at + 2), mode);
+        EXPECT_EQ(bytes(withModeLine(delivered, QString::fromLatin1(mode))), expected.toStdString()) << mode;
+    }
+    // Line 2 of the file is the mode line.
+    EXPECT_EQ(splitLines(*withModeLine(delivered, QStringLiteral("Rezim:2"))).value(1).toStdString(), "Rezim:2");
+}
+
+struct ModeRow {
+    const char* name;
+    QByteArray contents;
+    std::optional<std::string> rewritten; // with "Rezim:2"
+};
+
+class WithModeLine : public ::testing::TestWithParam<ModeRow> {};
+
+TEST_P(WithModeLine, RewritesOnlyTheFirstModeLine)
+{
+    EXPECT_EQ(bytes(withModeLine(GetParam().contents, QStringLiteral("Rezim:2"))), GetParam().rewritten);
+}
+
+INSTANTIATE_TEST_SUITE_P(Config, WithModeLine,
+    ::testing::Values(
+        ModeRow{"SettingsWindowFile", kDelivered,
+                "[CONFIG]\r\nRezim:2\r\nPrepinac:1\r\nKalkulacka:/usr/bin/gnome-calculator\r\n\r\n"
+                "[KONSTANTY]\r\nk1=1,5873\r\nk2=2,7\r\nk3=1000\r\n\r\n[AKTUALIZACE]\r\nAktualizace:0\r\n;"},
+        ModeRow{"NoModeLine", "[CONFIG]\r\nPrepinac:1\r\n;", std::nullopt},
+        ModeRow{"EmptyFile", QByteArray(), std::nullopt},
+        ModeRow{"OddModeLineReplacedWhole", "[CONFIG]\r\nRezim:1x yz\r\n;", "[CONFIG]\r\nRezim:2\r\n;"},
+        ModeRow{"OnlyTheFirstModeLine", "Rezim:1\r\nRezim:1\r\n;", "Rezim:2\r\nRezim:1\r\n;"},
+        ModeRow{"ModeLineFirst", "Rezim:1\r\nPrepinac:1\r\n;", "Rezim:2\r\nPrepinac:1\r\n;"},
+        ModeRow{"ModeLineLastBeforeEnd", "[CONFIG]\r\nPrepinac:1\r\nRezim:1\r\n;",
+                "[CONFIG]\r\nPrepinac:1\r\nRezim:2\r\n;"},
+        ModeRow{"LineFeedOnlyGetsCrLf", "[CONFIG]\nRezim:1\nPrepinac:1\n\nk1=2\n;",
+                "[CONFIG]\r\nRezim:2\r\nPrepinac:1\r\n\r\nk1=2\r\n;"},
+        ModeRow{"BreakAfterEndMarkerDropped", "[CONFIG]\r\nRezim:1\r\n;\r\n", "[CONFIG]\r\nRezim:2\r\n;"},
+        ModeRow{"LinesAfterEndMarkerDropped", "[CONFIG]\r\nRezim:1\r\n;\r\nk1=5\r\n", "[CONFIG]\r\nRezim:2\r\n;"},
+        ModeRow{"NoEndMarkerNoFinalBreak", "[CONFIG]\r\nRezim:1\r\nPrepinac:1", "[CONFIG]\r\nRezim:2\r\nPrepinac:1"},
+        ModeRow{"NoEndMarkerWithFinalBreak", "[CONFIG]\r\nRezim:1\r\nPrepinac:1\r\n",
+                "[CONFIG]\r\nRezim:2\r\nPrepinac:1\r\n"},
+        ModeRow{"ModeLineIsTheLastLine", "[CONFIG]\r\nRezim:1", "[CONFIG]\r\nRezim:2"},
+        ModeRow{"EndMarkerBeforeModeLineIsAnOrdinaryLine", "[CONFIG]\r\n;\r\nRezim:1\r\nPrepinac:1\r\n;",
+                "[CONFIG]\r\n;\r\nRezim:2\r\nPrepinac:1\r\n;"},
+        ModeRow{"Windows1250Preserved", "[CONFIG]\r\nRezim:1\r\nKalkulacka:C:\\Kalkula\xE8ka.exe\r\n;",
+                "[CONFIG]\r\nRezim:2\r\nKalkulacka:C:\\Kalkula\xE8ka.exe\r\n;"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ModeLine, RewriteInPlaceKeepsEveryOtherByte)
+{
+    ProgramFolder folder;
+    const QByteArray before = folder.read(QStringLiteral("config.ini"));
+    ASSERT_TRUE(rewriteModeLine(QStringLiteral("Rezim:2")));
+    QByteArray expected = before;
+    expected.replace("\r\nRezim:1\r\n", "\r\nRezim:2\r\n");
+    ASSERT_NE(expected, before);
+    EXPECT_EQ(folder.read(QStringLiteral("config.ini")).toStdString(), expected.toStdString());
+
+    ASSERT_TRUE(rewriteModeLine(QStringLiteral("Rezim:1")));
+    EXPECT_EQ(folder.read(QStringLiteral("config.ini")).toStdString(), before.toStdString());
+}
+
+TEST(ModeLine, RewriteFailsWithoutFileOrModeLine)
+{
+    ProgramFolder folder;
+    folder.remove(QStringLiteral("config.ini"));
+    EXPECT_FALSE(rewriteModeLine(QStringLiteral("Rezim:2")));
+    EXPECT_FALSE(QFileInfo::exists(folder.path(QStringLiteral("config.ini"))));
+
+    const QByteArray noMode = "[CONFIG]\r\nPrepinac:1\r\n;";
+    folder.write(QStringLiteral("config.ini"), noMode);
+    EXPECT_FALSE(rewriteModeLine(QStringLiteral("Rezim:2")));
+    EXPECT_EQ(folder.read(QStringLiteral("config.ini")).toStdString(), noMode.toStdString());
+}
+
+// --- the whole file ---
+
+TEST(ConfigText, WritesThirteenLinesWithCrLfAndNoBreakAfterTheEndMarker)
+{
+    AppConfig defaults;
+    defaults.calculator = QStringLiteral("C:\\Windows\\System32\\calc.exe");
+    EXPECT_EQ(configText(defaults).toStdString(),
+              "[CONFIG]\r\nRezim:1\r\nPrepinac:1\r\nKalkulacka:C:\\Windows\\System32\\calc.exe\r\n\r\n"
+              "[KONSTANTY]\r\nk1=1,5873\r\nk2=2,7\r\nk3=1000\r\n\r\n[AKTUALIZACE]\r\nAktualizace:0\r\n;");
+
+    AppConfig other;
+    other.extendedMode = true;
+    other.rememberMode = false;
+    other.calculator = QStringLiteral("C:\\Kalkulačka\\kalk.exe");
+    other.k1 = QStringLiteral("2,5");
+    other.k2 = QStringLiteral("0,5");
+    other.k3 = QStringLiteral("1397");
+    other.updateCheck = true;
+    const QByteArray text = configText(other);
+    EXPECT_EQ(text.toStdString(),
+              "[CONFIG]\r\nRezim:2\r\nPrepinac:0\r\nKalkulacka:C:\\Kalkula\xE8ka\\kalk.exe\r\n\r\n"
+              "[KONSTANTY]\r\nk1=2,5\r\nk2=0,5\r\nk3=1397\r\n\r\n[AKTUALIZACE]\r\nAktualizace:1\r\n;");
+    EXPECT_EQ(splitLines(text).size(), 13);
+
+    // What the settings window writes, every reader finds again.
+    EXPECT_EQ(strings(findLines(text, {QStringLiteral("Rezim:"), QStringLiteral("Prepinac:"),
+                                       QStringLiteral("Kalkulacka:"), QStringLiteral("k1="), QStringLiteral("k2="),
+                                       QStringLiteral("k3="), QStringLiteral("Aktualizace:")})),
+              (std::vector<std::string>{"Rezim:2", "Prepinac:0", "Kalkulacka:C:\\Kalkulačka\\kalk.exe", "k1=2,5",
+                                        "k2=0,5", "k3=1397", "Aktualizace:1"}));
+}
+
+TEST(ConfigText, WriteReplacesTheWholeFile)
+{
+    ProgramFolder folder;
+    folder.write(QStringLiteral("config.ini"), kDelivered + "\r\n" + QByteArray(500, 'x'));
+    AppConfig config;
+    config.calculator = QStringLiteral("/usr/bin/kcalc");
+    ASSERT_TRUE(writeConfig(config));
+    EXPECT_EQ(folder.read(QStringLiteral("config.ini")).toStdString(), configText(config).toStdString());
+    EXPECT_EQ(string(lookupLine(QStringLiteral("Kalkulacka:"))), "Kalkulacka:/usr/bin/kcalc");
+}
+
+TEST(SplitLines, AnyLineBreakEndsALine)
+{
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        std::vector<std::string> lines;
+    } rows[] = {
+        {"CrLf", "a\r\nb\r\nc", {"a", "b", "c"}},
+        {"FinalBreakAddsNoLine", "a\r\nb\r\n", {"a", "b"}},
+        {"EmptyLinesKept", "a\r\n\r\nb", {"a", "", "b"}},
+        {"LfOnly", "a\n\nb\n", {"a", "", "b"}},
+        {"LoneCr", "a\rb", {"a", "b"}},
+        {"LfCrIsTwoBreaks", "a\n\rb", {"a", "", "b"}},
+        {"Empty", QByteArray(), {}},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> got;
+        for (const QByteArray& line : splitLines(row.bytes))
+            got.push_back(line.toStdString());
+        EXPECT_EQ(got, row.lines) << row.name;
+    }
+}
+
+} // namespace
+} // namespace noktaris

@@ -1,0 +1,33 @@
+#include "support/fake_platform.h"
+
+namespace noktaris::test {
+
+DisplayChange FakePlatform::changeDisplayTo1024x768()
+{
+    ++displayChanges;
+    return displayAnswer;
+}
+
+void FakePlatform::openDisplaySettings()
+{
+    ++displaySettingsOpened;
+    if (onDisplaySettings)
+        onDisplaySettings();
+}
+
+StartOutcome FakePlatform::startProgram(const QString& path)
+{
+    started << path;
+    return startAnswer;
+}
+
+FakePlatformScope::FakePlatformScope()
+{
+    auto fake = std::make_unique<FakePlatform>();
+    fake_ = fake.get();
+    previous_ = setPlatform(std::move(fake));
+}
+
+FakePlatformScope::~FakePlatformScope() { setPlatform(std::move(previous_)); }
+
+} // namespace noktaris::test

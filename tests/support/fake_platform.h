@@ -1,0 +1,51 @@
+// A platform that records what the program asked of it and answers as told.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QStringList>
+
+#include <functional>
+
+namespace noktaris::test {
+
+class FakePlatform : public Platform {
+public:
+    QSize screen{1280, 1024};
+    DisplayChange displayAnswer = DisplayChange::Done;
+    MemoryStatus memory{std::uint64_t(524288) * 1024, std::uint64_t(1048576) * 1024};
+    StartOutcome startAnswer = StartOutcome::Started;
+    bool online = true;
+    // Runs when the display settings are opened (a test may change the screen there).
+    std::function<void()> onDisplaySettings;
+
+    int displayChanges = 0;
+    int displaySettingsOpened = 0;
+    QStringList opened;
+    QStringList started;
+
+    QSize screenSize() override { return screen; }
+    DisplayChange changeDisplayTo1024x768() override;
+    void openDisplaySettings() override;
+    MemoryStatus memoryStatus() override { return memory; }
+    void openDocument(const QString& target, bool) override { opened << target; }
+    StartOutcome startProgram(const QString& path) override;
+    bool isOnline() override { return online; }
+    bool download(const QString&, const QString&) override { return false; }
+    QString ownVersion() override { return QStringLiteral("1.4.0.0"); }
+};
+
+// Installs a FakePlatform for the lifetime of the object.
+class FakePlatformScope {
+public:
+    FakePlatformScope();
+    ~FakePlatformScope();
+    FakePlatform& operator*() { return *fake_; }
+    FakePlatform* operator->() { return fake_; }
+
+private:
+    FakePlatform* fake_;
+    std::unique_ptr<Platform> previous_;
+};
+
+} // namespace noktaris::test

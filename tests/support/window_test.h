@@ -1,0 +1,42 @@
+// Base of the window tests: a fresh copy of the program's folder, a fake platform,
+// and the program's windows created by the start-up and deleted after the case.
+#pragma once
+
+#include "app/form1.h"
+#include "app/startup.h"
+#include "common/status_line.h"
+#include "app/windows.h"
+#include "support/fake_platform.h"
+#include "support/modal_answerer.h"
+#include "support/program_folder.h"
+#include "support/qt_printers.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace noktaris::test {
+
+class WindowTest : public ::testing::Test {
+protected:
+    ~WindowTest() override;
+    // Runs the start-up and lets the start-mode timer fire.
+    void start();
+    TForm1* form1() const { return appWindows().form1; }
+    QWidget* form(int n) const { return appWindows().form[n]; }
+    template <class T = QLineEdit>
+    T* child(const char* name) const
+    {
+        T* found = form1()->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void setConfig(const QByteArray& bytes) const { folder.write(QStringLiteral("config.ini"), bytes); }
+    QByteArray config() const { return folder.read(QStringLiteral("config.ini")); }
+
+    ProgramFolder folder;
+    FakePlatformScope fake;
+};
+
+} // namespace noktaris::test

@@ -1,0 +1,211 @@
+// Switching between the basic-mode window and the hub, remembering the mode in
+// config.ini byte for byte, and the hand-over and minimise rules of the windows.
+#include "support/window_test.h"
+
+#include "app/form4.h"
+#include "app/modes.h"
+
+#include <QAction>
+#include <QPushButton>
+
+namespace noktaris::test {
+namespace {
+
+using ModeSwitch = WindowTest;
+
+TEST_F(ModeSwitch, RemembersTheModeRewritingOnlyTheModeLine)
+{
+    const QByteArray original = config();
+    ASSERT_TRUE(original.contains("Prepinac:1"));
+    start();
+    child<QPushButton>("BitBtn10")->click();
+    EXPECT_FALSE(form1()->isVisible());
+    EXPECT_TRUE(form(4)->isVisible());
+    QByteArray expected = original;
+    expected.replace("Rezim:1", "Rezim:2");
+    EXPECT_EQ(config(), expected);
+    EXPECT_TRUE(config().endsWith("\r\n;"));
+
+    switchToBasicMode();
+    EXPECT_TRUE(form1()->isVisible());
+    EXPECT_FALSE(form(4)->isVisible());
+    EXPECT_EQ(config(), original);
+}
+
+TEST_F(ModeSwitch, LeavesConfigUntouchedWithoutRemembering)
+{
+    QByteArray bytes = config();
+    bytes.replace("Prepinac:1", "Prepinac:0");
+    setConfig(bytes);
+    start();
+    form1()->Rozenvpoty1->trigger();
+    EXPECT_TRUE(form(4)->isVisible());
+    EXPECT_EQ(config(), bytes);
+    // "Prepinac:1 " is not the exact line either.
+    bytes.replace("Prepinac:0", "Prepinac:1 ");
+    setConfig(bytes);
+    switchToBasicMode();
+    EXPECT_EQ(config(), bytes);
+}
+
+TEST_F(ModeSwitch, RememberedModeIsUsedAtTheNextStart)
+{
+    start();
+    form1()->Rozenvpoty1Click();
+    destroyWindows();
+    start();
+    EXPECT_TRUE(form(4)->isVisible());
+    EXPECT_FALSE(form1()->isVisible());
+}
+
+TEST_F(ModeSwitch, ConfigWithoutEndMarkerOrModeLineIsNotDamaged)
+{
+    start();
+    const QByteArray noMarker("[CONFIG]\r\nRezim:1\r\nPrepinac:1\r\nKalkulacka:/bin/true\r\nAktualizace:0\r\n");
+    setConfig(noMarker);
+    form1()->Rozenvpoty1Click();
+    EXPECT_EQ(config(), QByteArray(noMarker).replace("Rezim:1", "Rezim:2"));
+
+    const QByteArray noMode("[CONFIG]\r\nPrepinac:1\r\n;");
+    setConfig(noMode);
+    ModalAnswerer answerer;
+    switchToBasicMode();
+    // Once from the window's show, once from the rewrite that found no mode line.
+    EXPECT_EQ(answerer.texts(), QStringList(2, QStringLiteral("Chyba při zpracování inicializačního souboru config.ini")));
+    EXPECT_EQ(config(), noMode);
+}
+
+TEST_F(ModeSwitch, MissingRememberLineIsReportedAndNothingIsWritten)
+{
+    QByteArray bytes = config();
+    bytes.replace("Prepinac:1\r\n", "");
+    setConfig(bytes);
+    start();
+    ModalAnswerer answerer;
+    form1()->Rozenvpoty1Click();
+    EXPECT_TRUE(form(4)->isVisible());
+    EXPECT_EQ(answerer.texts(), QStringList{QStringLiteral("Chyba při zpracování inicializačního souboru config.ini")});
+    EXPECT_EQ(config(), bytes);
+}
+
+TEST_F(ModeSwitch, SwitchingBackReloadsThePickListsOverTypedValues)
+{
+    start();
+    const QString first = child("DdalEdit")->text();
+    child("DdalEdit")->setText(QStringLiteral("999"));
+    form1()->Rozenvpoty1Click();
+    switchToBasicMode();
+    EXPECT_EQ(child("DdalEdit")->text(), first);
+    EXPECT_EQ(form1()->showCount(), 2);
+    // The start mode is consulted once per run only.
+    EXPECT_FALSE(form1()->Timer1->isActive());
+}
+
+TEST_F(ModeSwitch, SwitchToBasicModeHidesTheAboutBox)
+{
+    start();
+    form1()->Oaplikaci1->trigger();
+    EXPECT_TRUE(form(2)->isVisible());
+    EXPECT_TRUE(form1()->isEnabled());
+    form1()->Rozenvpoty1Click();
+    switchToBasicMode();
+    EXPECT_FALSE(form(2)->isVisible());
+}
+
+TEST_F(ModeSwitch, ClosingTheHubEndsTheProgram)
+{
+    start();
+    form1()->Rozenvpoty1Click();
+    form(4)->close();
+    EXPECT_FALSE(form1()->isVisible());
+    EXPECT_FALSE(form(4)->isVisible());
+}
+
+using HandOver = WindowTest;
+
+TEST_F(HandOver, EditorAndSettingsDisableBothMainWindowsUntilClosed)
+{
+    start();
+    QAction* const openers[] = {form1()->Dalekohledy1, form1()->Okulry1, form1()->Jasnostiobjekt1,
+                                form1()->Rozmryobjekt1, form1()->Formtyfilm1, form1()->CCDipy1, form1()->Vpoty1};
+    for (QAction* opener : openers) {
+        SCOPED_TRACE(opener->objectName().toStdString());
+        QWidget* child = opener == form1()->Vpoty1 ? form(15) : form(3);
+        opener->trigger();
+        EXPECT_TRUE(child->isVisible());
+        EXPECT_FALSE(form1()->isEnabled());
+        EXPECT_FALSE(form(4)->isEnabled());
+        child->close();
+        EXPECT_FALSE(child->isVisible());
+        EXPECT_TRUE(form1()->isEnabled());
+        EXPECT_TRUE(form(4)->isEnabled());
+    }
+    child<QPushButton>("BitBtn11")->click();
+    EXPECT_TRUE(form(3)->isVisible());
+    EXPECT_FALSE(form1()->isEnabled());
+}
+
+TEST_F(HandOver, MinimisingAnyWindowMinimisesTheProgramAndRestoringBringsItBack)
+{
+    start();
+    form1()->Dalekohledy1->trigger();
+    form(3)->showMinimized();
+    QTest::qWait(10);
+    EXPECT_TRUE(form1()->isMinimized());
+    EXPECT_TRUE(form(3)->isMinimized());
+    form(3)->showNormal();
+    QTest::qWait(10);
+    EXPECT_FALSE(form1()->isMinimized());
+    EXPECT_FALSE(form(3)->isMinimized());
+}
+
+TEST_F(HandOver, MenuItemsHaveTheirCaptionsAndFunctionKeys)
+{
+    start();
+    struct Row {
+        QAction* action;
+        const char* caption;
+        QKeySequence shortcut;
+    };
+    TForm1* w = form1();
+    const Row rows[] = {
+        {w->Konec1, "Konec", QKeySequence(Qt::ALT | Qt::Key_F4)},
+        {w->Dalekohledy1, "Dalekohledy", Qt::Key_F2},
+        {w->Okulry1, "Okuláry", Qt::Key_F3},
+        {w->Jasnostiobjekt1, "Jasnosti objektů", Qt::Key_F4},
+        {w->Rozmryobjekt1, "Rozměry objektů", Qt::Key_F5},
+        {w->Formtyfilm1, "Formáty filmů", Qt::Key_F6},
+        {w->CCDipy1, "CCD čipy", Qt::Key_F7},
+        {w->Zkladnvpoty1, "Základní výpočty", Qt::Key_F8},
+        {w->Rozenvpoty1, "Rozšířené výpočty", Qt::Key_F9},
+        {w->Oaplikaci1, "O aplikaci ...", Qt::Key_F1},
+        {w->Index1, "Index", QKeySequence()},
+        {w->Aktualizaceonline1, "Aktualizace (online)", QKeySequence()},
+        {w->Email1, "E-mail", QKeySequence()},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(row.action->text(), QString::fromUtf8(row.caption));
+        EXPECT_EQ(row.action->shortcut(), row.shortcut) << row.caption;
+    }
+    EXPECT_TRUE(w->Zkladnvpoty1->isChecked());
+}
+
+TEST_F(HandOver, HelpItemsOpenTheLocalPagesAndTheMail)
+{
+    start();
+    form1()->Index1->trigger();
+    form1()->Vzorce1->trigger();
+    form1()->Email1->trigger();
+    ASSERT_EQ(fake->opened.size(), 3);
+    EXPECT_TRUE(fake->opened[0].endsWith(QStringLiteral("html/index.html")));
+    EXPECT_TRUE(fake->opened[1].endsWith(QStringLiteral("html/vypocty.html")));
+    EXPECT_TRUE(fake->opened[2].startsWith(QStringLiteral("mailto:")));
+    fake->online = false;
+    ModalAnswerer answerer;
+    form1()->WebPage1->trigger();
+    EXPECT_EQ(answerer.texts(), QStringList{QStringLiteral("Nejste online. Připojte se a zkuste to znovu.")});
+    EXPECT_EQ(fake->opened.size(), 3);
+}
+
+} // namespace
+} // namespace noktaris::test
