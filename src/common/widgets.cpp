@@ -171,6 +171,30 @@ void finishGroup(QGroupBox* group)
     }
 }
 
+DeclinationRow addDeclinationRow(QWidget* parent, const QString& prefix, const QStringList& fieldNames,
+                                 KeyFilter partsFilter, const QPoint& at)
+{
+    const QString hint = QStringLiteral("Zadejte deklinaci od -90° do 90°");
+    const int x = at.x();
+    const int y = at.y();
+    addLabel(parent, prefix + QStringLiteral("DeclinationLabel"), QStringLiteral("Deklinace:"),
+             QRect(x, y + 3, 56, kLabelHeight));
+    DeclinationRow row;
+    row.degrees = addEdit(parent, fieldNames.value(0), QRect(x + 58, y, 34, kEditHeight), QStringLiteral("0"),
+                          KeyFilter::SignedWhole, hint);
+    row.degrees->setMaxLength(3);
+    addLabel(parent, prefix + QStringLiteral("DegreeSign"), QStringLiteral("°"), QRect(x + 94, y + 1, 10, kLabelHeight));
+    row.minutes = addEdit(parent, fieldNames.value(1), QRect(x + 106, y, 28, kEditHeight), QStringLiteral("0"),
+                          partsFilter, hint);
+    row.minutes->setMaxLength(2);
+    addLabel(parent, prefix + QStringLiteral("MinuteSign"), QStringLiteral("'"), QRect(x + 136, y + 1, 8, kLabelHeight));
+    row.seconds = addEdit(parent, fieldNames.value(2), QRect(x + 146, y, 28, kEditHeight), QStringLiteral("0"),
+                          partsFilter, hint);
+    row.seconds->setMaxLength(2);
+    addLabel(parent, prefix + QStringLiteral("SecondSign"), QStringLiteral("''"), QRect(x + 176, y + 1, 12, kLabelHeight));
+    return row;
+}
+
 void makeViewerLink(QWidget* widget)
 {
     widget->setCursor(Qt::PointingHandCursor);

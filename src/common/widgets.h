@@ -67,6 +67,17 @@ QPushButton* addButton(QWidget* parent, const QString& name, const QString& capt
                        const QString& hint = QString());
 QTabBar* addTabBar(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& tabs);
 
+// A declination on one row: "Deklinace:", then degrees, minutes and seconds, each
+// field followed by its sign. The degrees always accept a minus sign; partsFilter
+// says whether the minutes and seconds do. Label names begin with prefix.
+struct DeclinationRow {
+    QLineEdit* degrees;
+    QLineEdit* minutes;
+    QLineEdit* seconds;
+};
+DeclinationRow addDeclinationRow(QWidget* parent, const QString& prefix, const QStringList& fieldNames,
+                                 KeyFilter partsFilter, const QPoint& at);
+
 // A result label that opens the field-of-view viewer: hand cursor and its hint.
 void makeViewerLink(QWidget* widget);
 

@@ -1,6 +1,6 @@
 #include "photo/image_size_group.h"
 
-#include "photo/exposure_group.h"
+#include "common/flat_tabs.h"
 
 #include <QLabel>
 #include <QLineEdit>

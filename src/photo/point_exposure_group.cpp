@@ -13,23 +13,14 @@ PointExposureGroup::PointExposureGroup(QWidget* parent) : QGroupBox(parent)
     setupGroup(this, QStringLiteral("GroupBox8"), QStringLiteral(" Maximální délka expozice pro bodové zobrazení "),
                QSize(234, 110));
 
-    const QString declinationHint = QStringLiteral("Zadejte deklinaci od -90° do 90°");
 
-    addLabel(this, QStringLiteral("GroupBox8DeclinationLabel"), QStringLiteral("Deklinace:"),
-             QRect(8, 23, 56, kLabelHeight));
     // All three parts of this group's declination accept a minus sign.
-    D4 = addEdit(this, QStringLiteral("D4"), QRect(66, 20, 34, kEditHeight), QStringLiteral("0"),
-                 KeyFilter::SignedWhole, declinationHint);
-    D4->setMaxLength(3);
-    addLabel(this, QStringLiteral("GroupBox8DegreeSign"), QStringLiteral("°"), QRect(102, 21, 10, kLabelHeight));
-    D5 = addEdit(this, QStringLiteral("D5"), QRect(114, 20, 28, kEditHeight), QStringLiteral("0"),
-                 KeyFilter::SignedWhole, declinationHint);
-    D5->setMaxLength(2);
-    addLabel(this, QStringLiteral("GroupBox8MinuteSign"), QStringLiteral("'"), QRect(144, 21, 8, kLabelHeight));
-    D6 = addEdit(this, QStringLiteral("D6"), QRect(154, 20, 28, kEditHeight), QStringLiteral("0"),
-                 KeyFilter::SignedWhole, declinationHint);
-    D6->setMaxLength(2);
-    addLabel(this, QStringLiteral("GroupBox8SecondSign"), QStringLiteral("''"), QRect(184, 21, 12, kLabelHeight));
+    const DeclinationRow declination = addDeclinationRow(
+        this, QStringLiteral("GroupBox8"), {QStringLiteral("D4"), QStringLiteral("D5"), QStringLiteral("D6")},
+        KeyFilter::SignedWhole, QPoint(8, 20));
+    D4 = declination.degrees;
+    D5 = declination.minutes;
+    D6 = declination.seconds;
     BitBtn2 = addResetButton(this, QStringLiteral("BitBtn2"), QPoint(204, 19));
 
     Label26 = addLabel(this, QStringLiteral("Label26"), QStringLiteral("Ohnisková vzdálenost použitého objektivu (mm):"),

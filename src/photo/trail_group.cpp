@@ -13,24 +13,15 @@ TrailGroup::TrailGroup(QWidget* parent) : QGroupBox(parent)
     setupGroup(this, QStringLiteral("GroupBox3"), QStringLiteral(" Dráha hvězdy na nepointované fotografii "),
                QSize(240, 122));
 
-    const QString declinationHint = QStringLiteral("Zadejte deklinaci od -90° do 90°");
     const QString valueHint = QStringLiteral("Zadejte hodnotu");
 
-    addLabel(this, QStringLiteral("GroupBox3DeclinationLabel"), QStringLiteral("Deklinace:"),
-             QRect(8, 23, 56, kLabelHeight));
-    D1 = addEdit(this, QStringLiteral("D1"), QRect(66, 20, 34, kEditHeight), QStringLiteral("0"),
-                 KeyFilter::SignedWhole, declinationHint);
-    D1->setMaxLength(3);
-    addLabel(this, QStringLiteral("GroupBox3DegreeSign"), QStringLiteral("°"), QRect(102, 21, 10, kLabelHeight));
     // Minutes and seconds always add to the degrees, so they take no sign.
-    D2 = addEdit(this, QStringLiteral("D2"), QRect(114, 20, 28, kEditHeight), QStringLiteral("0"), KeyFilter::Whole,
-                 declinationHint);
-    D2->setMaxLength(2);
-    addLabel(this, QStringLiteral("GroupBox3MinuteSign"), QStringLiteral("'"), QRect(144, 21, 8, kLabelHeight));
-    D3 = addEdit(this, QStringLiteral("D3"), QRect(154, 20, 28, kEditHeight), QStringLiteral("0"), KeyFilter::Whole,
-                 declinationHint);
-    D3->setMaxLength(2);
-    addLabel(this, QStringLiteral("GroupBox3SecondSign"), QStringLiteral("''"), QRect(184, 21, 12, kLabelHeight));
+    const DeclinationRow declination = addDeclinationRow(
+        this, QStringLiteral("GroupBox3"), {QStringLiteral("D1"), QStringLiteral("D2"), QStringLiteral("D3")},
+        KeyFilter::Whole, QPoint(8, 20));
+    D1 = declination.degrees;
+    D2 = declination.minutes;
+    D3 = declination.seconds;
     BitBtn7 = addResetButton(this, QStringLiteral("BitBtn7"), QPoint(210, 19));
 
     Label5 = addLabel(this, QStringLiteral("Label5"), QStringLiteral("Čas expozice (s):"),
