@@ -165,7 +165,7 @@ TEST_F(StartUp, BrokenCatalogueNeverCrashesAndFillsWhatItFinds)
     // A record cut in the middle, stray "#" and "$", bytes that are not text,
     // a second line, and a huge tail.
     QByteArray bytes("#name=Cut$D=1");
-    bytes += QByteArray("\x81\x83$#$$#name=", 14) + "#name=Ok$D=80$F=400$\r\n#name=Hidden$D=1$F=2$";
+    bytes += QByteArray("\x81\x83$#$$#name=") + "#name=Ok$D=80$F=400$\r\n#name=Hidden$D=1$F=2$";
     bytes.insert(0, QByteArray(10 * 1024 * 1024, 'x'));
     folder.write(QStringLiteral("data/Dalekohledy.dat"), bytes);
     start();
