@@ -21,6 +21,7 @@
 #include "photo/trail_group.h"
 #include "platform/platform.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -30,7 +31,9 @@
 #include <QScrollArea>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QTimer>
+#include <QLabel>
 
 namespace noktaris {
 
@@ -130,6 +133,10 @@ void TForm1::placeGroups(QWidget* canvas)
         }
         x += width + 4;
     }
+
+    for (QLineEdit* field : {GroupBox1->DdalEdit, GroupBox1->FdalEdit, GroupBox1->FokEdit, GroupBox1->UhelEdit})
+        connect(field, &QLineEdit::textChanged, this, &TForm1::DdalEditChange);
+    connect(qApp, &QApplication::focusChanged, this, &TForm1::followFocus);
 
     connect(GroupBox1->Dalekohled, &QComboBox::activated, this, &TForm1::DalekohledChange);
     connect(GroupBox1->Okular, &QComboBox::activated, this, &TForm1::OkularChange);
@@ -384,5 +391,78 @@ void TForm1::openCatalogueEditor(int tab)
     editor->setProperty("tabIndex", tab);
     openChildWindow(editor);
 }
+
+void TForm1::DdalEditChange()
+{
+    const Constants constants = readConstants({QStringLiteral("k1="), QStringLiteral("k2=")});
+    if (!constants.complete)
+        showMessage(kConfigErrorMessage);
+    GroupBox1->computeResults(constants.values[0], constants.values[1]);
+
+    // The exposure and image-size groups take the eyepiece and show the telescope
+    // in use when they work through it.
+    const QString eyepiece = GroupBox1->FokEdit->text();
+    GroupBox2->FokEdit2->setText(eyepiece);
+    GroupBox4->ffokedit3->setText(eyepiece);
+    const QString D = GroupBox1->DdalEdit->text();
+    const QString F = GroupBox1->FdalEdit->text();
+    const QString telescopeLine = QStringLiteral("D = ") + D + QStringLiteral(" mm, F = ") + F + QStringLiteral(" mm");
+    const QString afocalLine = telescopeLine + QStringLiteral(", f(okuláru) = ") + GroupBox2->FokEdit2->text()
+        + QStringLiteral(" mm");
+    if (GroupBox2->TabControl1->currentIndex() == 1)
+        GroupBox2->Info->setText(telescopeLine);
+    else if (GroupBox2->TabControl1->currentIndex() == 2)
+        GroupBox2->Info->setText(afocalLine);
+    if (GroupBox4->TabControl2->currentIndex() == 1)
+        GroupBox4->info2->setText(QStringLiteral("F = ") + F + QStringLiteral(" mm"));
+    else if (GroupBox4->TabControl2->currentIndex() == 2)
+        GroupBox4->info2->setText(afocalLine);
+
+    GroupBox1->signCheck();
+}
+
+void TForm1::followFocus(QWidget* old, QWidget* now)
+{
+    // Only moves inside this window count: a message box taking the focus for a
+    // moment neither leaves nor enters a group.
+    const bool oldHere = old && old->window() == this;
+    const bool nowHere = now && now->window() == this;
+    if ((old && !oldHere) || !nowHere)
+        return;
+    const bool was1 = oldHere && GroupBox1->isAncestorOf(old);
+    const bool was8 = oldHere && GroupBox8->isAncestorOf(old);
+    const bool is1 = GroupBox1->isAncestorOf(now);
+    const bool is8 = GroupBox8->isAncestorOf(now);
+    if ((was1 && !is1) || (was8 && !is8))
+        GroupBox1Exit();
+    if (is1 && !was1)
+        GroupBox1Enter();
+    if (is8 && !was8)
+        GroupBox8Enter();
+}
+
+void TForm1::GroupBox1Enter()
+{
+    QString text;
+    for (const QString& key : {QStringLiteral("k1"), QStringLiteral("k2")}) {
+        if (const auto line = lookupLine(key))
+            text += constantDisplay(*line);
+        else
+            showMessage(kConfigErrorMessage);
+        if (key == QStringLiteral("k1"))
+            text += QStringLiteral("; ");
+    }
+    StatusBar1->setPanelText(1, text);
+}
+
+void TForm1::GroupBox8Enter()
+{
+    const auto line = lookupLine(QStringLiteral("k3"));
+    if (!line)
+        showMessage(kConfigErrorMessage);
+    StatusBar1->setPanelText(1, line ? constantDisplay(*line, true) : QString());
+}
+
+void TForm1::GroupBox1Exit() { StatusBar1->setPanelText(1, QStringLiteral("--- KONSTANTY ---")); }
 
 } // namespace noktaris

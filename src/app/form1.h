@@ -74,6 +74,12 @@ public:
     void Timer1Timer();
     void PametTimer();
     void Rozenvpoty1Click();
+    // Recomputes the telescope group and what follows from it in the other groups.
+    void DdalEditChange();
+    // The constants in the status line while the focus is in the groups using them.
+    void GroupBox1Enter();
+    void GroupBox8Enter();
+    void GroupBox1Exit();
     void DalekohledChange();
     void OkularChange();
     void JasnostiChange();
@@ -97,6 +103,7 @@ private:
     void buildButtons();
     void placeGroups(QWidget* canvas);
     void checkResolution();
+    void followFocus(QWidget* old, QWidget* now);
     void pickRecord(PickList* list, CatalogueKind kind, const QList<QLineEdit*>& fields);
 
     QScrollArea* scroll_;

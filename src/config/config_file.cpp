@@ -1,5 +1,6 @@
 #include "config/config_file.h"
 
+#include "common/numbers.h"
 #include "common/text8bit.h"
 
 namespace noktaris {
@@ -22,20 +23,50 @@ QList<QByteArray> splitLines(const QByteArray& bytes)
     return lines;
 }
 
-std::optional<QStringList> findLines(const QByteArray& contents, const QStringList& keys)
+QList<std::optional<QString>> findEachLine(const QByteArray& contents, const QStringList& keys)
 {
     const QList<QByteArray> lines = splitLines(contents);
-    QStringList found;
+    QList<std::optional<QString>> found;
     qsizetype next = 0;
     for (const QString& key : keys) {
         const QByteArray k = toCp1250(key);
         while (next < lines.size() && !lines[next].startsWith(k))
             ++next;
-        if (next == lines.size())
-            return std::nullopt;
+        if (next >= lines.size()) {
+            found << std::nullopt;
+            next = lines.size() + 1; // the keys after a missing one are missing too
+            continue;
+        }
         found << fromCp1250(lines[next++]);
     }
     return found;
+}
+
+std::optional<QStringList> findLines(const QByteArray& contents, const QStringList& keys)
+{
+    QStringList result;
+    for (const auto& line : findEachLine(contents, keys)) {
+        if (!line)
+            return std::nullopt;
+        result << *line;
+    }
+    return result;
+}
+
+Constants readConstants(const QStringList& keys, const QString& path)
+{
+    Constants constants;
+    constants.values.fill(0, keys.size());
+    const auto contents = readFile(resolvePath(path));
+    if (!contents)
+        return constants;
+    const auto lines = findEachLine(*contents, keys);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!lines[i] || !guarded([&] { constants.values[i] = toNumber(lineValue(*lines[i], 4)); }))
+            return constants;
+    }
+    constants.complete = true;
+    return constants;
 }
 
 std::optional<QStringList> lookupLines(const QStringList& keys, const QString& path)
@@ -52,6 +83,16 @@ std::optional<QString> lookupLine(const QString& key, const QString& path)
     if (!lines)
         return std::nullopt;
     return lines->first();
+}
+
+QString constantDisplay(const QString& line, bool dropIndex)
+{
+    QString text = line;
+    text.insert(std::min<qsizetype>(2, text.size()), u' ');
+    text.insert(std::min<qsizetype>(4, text.size()), u' ');
+    if (dropIndex)
+        text.remove(1, 1);
+    return text;
 }
 
 QString lineValue(const QString& line, int fromCharacter) { return line.mid(fromCharacter - 1); }

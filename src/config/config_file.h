@@ -20,8 +20,24 @@ QList<QByteArray> splitLines(const QByteArray& bytes);
 // begins with keys[1], and so on. nullopt when the file cannot be read or a key
 // is missing (both are read failures to the users of the file).
 std::optional<QStringList> findLines(const QByteArray& contents, const QStringList& keys);
+// The same search, key by key: once a key is missing, so are all after it.
+QList<std::optional<QString>> findEachLine(const QByteArray& contents, const QStringList& keys);
 std::optional<QStringList> lookupLines(const QStringList& keys, const QString& path = kConfigFile);
 std::optional<QString> lookupLine(const QString& key, const QString& path = kConfigFile);
+
+// Numeric constants ("k1=", then "k2=" after it ...): the value of each line from
+// its fourth character. A constant not obtained counts as 0; complete is false when
+// the file could not be read, a line was missing or a value was not a number (the
+// reading stops at the first such fault).
+struct Constants {
+    QList<long double> values;
+    bool complete = false;
+};
+Constants readConstants(const QStringList& keys, const QString& path = kConfigFile);
+
+// A constant's line as the status line shows it: "k1=1,5873" -> "k1 = 1,5873";
+// with dropIndex the digit goes too: "k3=1000" -> "k = 1000".
+QString constantDisplay(const QString& line, bool dropIndex = false);
 
 // The text from the given 1-based character on ("k1=1,5873" from 4 -> "1,5873").
 QString lineValue(const QString& line, int fromCharacter);

@@ -1,6 +1,8 @@
 #include "optics/telescope_group.h"
 
+#include "common/numbers.h"
 #include "common/widgets.h"
+#include "optics/telescope.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -88,6 +90,76 @@ void TelescopeGroup::BitBtn9Click()
     FdalEdit->setText(QStringLiteral("0"));
     FokEdit->setText(QStringLiteral("0"));
     UhelEdit->setText(QStringLiteral("0"));
+}
+
+void TelescopeGroup::resetResults()
+{
+    Svetelnost->setText(QStringLiteral("Světelnost: 0"));
+    Zvetseni->setText(QStringLiteral("Zvětšení: 0x"));
+    Max->setText(QStringLiteral("Maximální rozlišovací schopnost: 0"));
+    ZP->setText(QStringLiteral("Velikost zorného pole: 0°"));
+    VP->setText(QStringLiteral("Velikost výstupní pupily: 0 mm"));
+    Maxroz->setText(QStringLiteral("Maximální použitelné zvětšení: 0x"));
+    Minroz->setText(QStringLiteral("Minimální použitelné zvětšení: 0x"));
+    Pmag->setText(QStringLiteral("Praktická mezní magnituda: 0"));
+    Tmag->setText(QStringLiteral("Teoretická mezní magnituda: 0"));
+    // The fallback is in metres although a computed detail is in kilometres.
+    Mesic->setText(QStringLiteral("Teor. mezní detail viděný na Měsíci: 0 m"));
+}
+
+void TelescopeGroup::computeResults(long double k1, long double k2)
+{
+    using namespace telescope;
+    resetResults();
+    // Values a failed block did not get to read stay 0 for the later blocks.
+    Real D = 0;
+    Real F = 0;
+    Real f = 0;
+    guarded([&] {
+        D = toNumber(DdalEdit->text());
+        F = toNumber(FdalEdit->text());
+        Svetelnost->setText(QStringLiteral("Světelnost: ") + formatNumber(focalRatio(F, D)));
+        f = toNumber(FokEdit->text());
+        const Real M = magnification(F, f);
+        Zvetseni->setText(QStringLiteral("Zvětšení: ") + formatNumber(M) + QStringLiteral("x"));
+        const Real mt = theoreticalLimit(D, k2);
+        Pmag->setText(QStringLiteral("Praktická mezní magnituda: ") + formatNumber(practicalLimit(mt))
+                      + QStringLiteral(" m"));
+        Tmag->setText(QStringLiteral("Teoretická mezní magnituda: ") + formatNumber(mt) + QStringLiteral(" m"));
+        if (D * k1 < M)
+            Zvetseni->setText(Zvetseni->text() + QStringLiteral(" - větší než max. použitelné zv.!"));
+    });
+    guarded([&] {
+        Max->setText(QStringLiteral("Maximální rozlišovací schopnost: ") + formatNumber(resolvingPower(D))
+                     + QStringLiteral("''"));
+        Maxroz->setText(QStringLiteral("Maximální použitelné zvětšení: ") + formatNumber(maxUsefulMagnification(D, k1))
+                        + QStringLiteral("x"));
+        Minroz->setText(QStringLiteral("Minimální použitelné zvětšení: ") + formatNumber(minUsefulMagnification(D))
+                        + QStringLiteral("x"));
+        Mesic->setText(QStringLiteral("Teor. mezní detail viděný na Měsíci: ") + formatNumber(moonDetail(D))
+                       + QStringLiteral(" km"));
+    });
+    guarded([&] {
+        VP->setText(QStringLiteral("Velikost výstupní pupily: ") + formatNumber(exitPupil(f, D, F))
+                    + QStringLiteral(" mm"));
+        const Real eyepiece = toNumber(FokEdit->text());
+        const Real focal = toNumber(FdalEdit->text());
+        const Real apparent = toNumber(UhelEdit->text());
+        ZP->setText(QStringLiteral("Velikost zorného pole: ") + angleText(trueField(eyepiece, apparent, focal)));
+    });
+}
+
+void TelescopeGroup::signCheck()
+{
+    for (const QLineEdit* field : {DdalEdit, FdalEdit, FokEdit, UhelEdit}) {
+        Real value = 0;
+        if (!guarded([&] { value = toNumber(field->text()); }))
+            return;
+        if (value < 0) {
+            resetResults();
+            return;
+        }
+    }
 }
 
 } // namespace noktaris

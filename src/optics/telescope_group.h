@@ -19,6 +19,14 @@ public:
 
     // Writes "0" into the four entry fields; each write recomputes the group.
     void BitBtn9Click();
+    // The ten results from the four fields: fallback texts first, then three
+    // guarded blocks (focal ratio, magnification, limiting magnitudes; resolving
+    // power, useful magnifications, lunar detail; exit pupil, true field).
+    void computeResults(long double k1, long double k2);
+    // A negative field among D, F, f, u (before any unreadable one) sets every
+    // result back to its fallback text.
+    void signCheck();
+    void resetResults();
 
     QLabel* DalekohledLabel;
     PickList* Dalekohled;

@@ -66,7 +66,7 @@ TEST_F(ModeSwitch, ConfigWithoutEndMarkerOrModeLineIsNotDamaged)
     form1()->Rozenvpoty1Click();
     EXPECT_EQ(config(), QByteArray(noMarker).replace("Rezim:1", "Rezim:2"));
 
-    const QByteArray noMode("[CONFIG]\r\nPrepinac:1\r\n;");
+    const QByteArray noMode = QByteArray(deliveredFile(QStringLiteral("config.ini"))).replace("Rezim:1\r\n", "");
     setConfig(noMode);
     ModalAnswerer answerer;
     switchToBasicMode();
