@@ -37,70 +37,20 @@
 
 namespace noktaris {
 
-namespace {
 
-constexpr int kClientWidth = 1004;
-constexpr int kClientHeight = 523;
-
-QAction* addItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut = {})
+TForm1::TForm1(QWidget*)
+    : MainWindowBase(QStringLiteral("TForm1"), QStringLiteral("Noktaris 1.4 (základní režim)"), QSize(1004, 523),
+                     {{450, false, QStringLiteral("Noktaris 1.4")},
+                      {180, true, QStringLiteral("--- KONSTANTY ---")},
+                      {40, true, QStringLiteral("--- ROZLIŠENÍ ---")}},
+                     MenuOwner::BasicWindow)
 {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    action->setShortcut(shortcut);
-    action->setShortcutContext(Qt::WindowShortcut);
-    return action;
-}
-
-QString screenText(const QSize& size)
-{
-    return QString::number(size.width()) + QStringLiteral(" x ") + QString::number(size.height());
-}
-
-} // namespace
-
-TForm1::TForm1(QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-{
-    setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(QStringLiteral("Noktaris 1.4 (základní režim)"));
-
-    StatusBar1 = new StatusLine(this, QStringLiteral("StatusBar1"),
-                                {{450, false, QStringLiteral("Noktaris 1.4")},
-                                 {180, true, QStringLiteral("--- KONSTANTY ---")},
-                                 {40, true, QStringLiteral("--- ROZLIŠENÍ ---")}});
-    setStatusBar(StatusBar1);
-
-    scroll_ = new QScrollArea(this);
-    scroll_->setObjectName(QStringLiteral("ScrollArea"));
-    scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* canvas = new QWidget;
-    canvas->setObjectName(QStringLiteral("Canvas"));
-    const int statusHeight = StatusBar1->sizeHint().height();
-    canvas->setFixedSize(kClientWidth, kClientHeight - statusHeight);
-    scroll_->setWidget(canvas);
-    setCentralWidget(scroll_);
-
-    placeGroups(canvas);
+    placeGroups(canvas());
     buildButtons();
-    buildMenu();
-
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    Pamet = new QTimer(this);
-    Pamet->setObjectName(QStringLiteral("Pamet"));
-    Pamet->setInterval(60000);
-    connect(Pamet, &QTimer::timeout, this, &TForm1::PametTimer);
-    Pamet->start();
-
-    setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    followMinimiseRule(this);
 }
 
 void TForm1::placeGroups(QWidget* canvas)
@@ -148,7 +98,7 @@ void TForm1::placeGroups(QWidget* canvas)
 
 void TForm1::buildButtons()
 {
-    QWidget* canvas = scroll_->widget();
+    QWidget* canvas = this->canvas();
     const int top = GroupBox1->y() + GroupBox1->height() + 6;
     const int width = GroupBox1->width();
     BitBtn10 = addButton(canvas, QStringLiteral("BitBtn10"), QStringLiteral("Přepnout do rozšířeného režimu"),
@@ -161,71 +111,14 @@ void TForm1::buildButtons()
     BitBtn1 = addButton(canvas, QStringLiteral("BitBtn1"), QStringLiteral("&Konec"),
                         QRect(12 + 2 * third, top + 29, width - 8 - 2 * third, 25));
     connect(BitBtn10, &QPushButton::clicked, this, &TForm1::Rozenvpoty1Click);
-    connect(BitBtn11, &QPushButton::clicked, this, [this] { openCatalogueEditor(0); });
+    connect(BitBtn11, &QPushButton::clicked, this, [] { openCatalogueEditor(0); });
     connect(BitBtn12, &QPushButton::clicked, this, [] { showAboutBox(); });
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void TForm1::buildMenu()
-{
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-
-    QMenu* file = bar->addMenu(QStringLiteral("Soubor"));
-    Konec1 = addItem(file, QStringLiteral("Konec1"), QStringLiteral("Konec"), QKeySequence(Qt::ALT | Qt::Key_F4));
-    connect(Konec1, &QAction::triggered, this, &QWidget::close);
-
-    QMenu* catalogues = bar->addMenu(QStringLiteral("Správa databází"));
-    const QList<std::pair<QString, QString>> editorItems{
-        {QStringLiteral("Dalekohledy1"), QStringLiteral("Dalekohledy")},
-        {QStringLiteral("Okulry1"), QStringLiteral("Okuláry")},
-        {QStringLiteral("Jasnostiobjekt1"), QStringLiteral("Jasnosti objektů")},
-        {QStringLiteral("Rozmryobjekt1"), QStringLiteral("Rozměry objektů")},
-        {QStringLiteral("Formtyfilm1"), QStringLiteral("Formáty filmů")},
-        {QStringLiteral("CCDipy1"), QStringLiteral("CCD čipy")},
-    };
-    QAction** editorActions[] = {&Dalekohledy1, &Okulry1, &Jasnostiobjekt1, &Rozmryobjekt1, &Formtyfilm1, &CCDipy1};
-    for (int tab = 0; tab < int(editorItems.size()); ++tab) {
-        *editorActions[tab] = addItem(catalogues, editorItems[tab].first, editorItems[tab].second,
-                                      QKeySequence(Qt::Key_F2 + tab));
-        connect(*editorActions[tab], &QAction::triggered, this, [this, tab] { openCatalogueEditor(tab); });
-    }
-
-    QMenu* mode = bar->addMenu(QStringLiteral("Režim"));
-    Zkladnvpoty1 = addItem(mode, QStringLiteral("Zkladnvpoty1"), QStringLiteral("Základní výpočty"), Qt::Key_F8);
-    Zkladnvpoty1->setCheckable(true);
-    Zkladnvpoty1->setChecked(true);
-    connect(Zkladnvpoty1, &QAction::triggered, this, [this] { Zkladnvpoty1->setChecked(true); });
-    Rozenvpoty1 = addItem(mode, QStringLiteral("Rozenvpoty1"), QStringLiteral("Rozšířené výpočty"), Qt::Key_F9);
-    connect(Rozenvpoty1, &QAction::triggered, this, &TForm1::Rozenvpoty1Click);
-
-    Vpoty1 = bar->addAction(QStringLiteral("Nastavení..."));
-    Vpoty1->setObjectName(QStringLiteral("Vpoty1"));
-    connect(Vpoty1, &QAction::triggered, this, [] { openChildWindow(appWindows().form[15]); });
-
-    QMenu* help = bar->addMenu(QStringLiteral("Nápověda"));
-    Oaplikaci1 = addItem(help, QStringLiteral("Oaplikaci1"), QStringLiteral("O aplikaci ..."), Qt::Key_F1);
-    connect(Oaplikaci1, &QAction::triggered, this, [] { showAboutBox(); });
-    QMenu* manual = help->addMenu(QStringLiteral("Manuál (offline)"));
-    Index1 = addItem(manual, QStringLiteral("Index1"), QStringLiteral("Index"));
-    Popisprogramuoffline1 = addItem(manual, QStringLiteral("Popisprogramuoffline1"), QStringLiteral("Popis programu"));
-    Vzorce1 = addItem(manual, QStringLiteral("Vzorce1"), QStringLiteral("Výpočetní vzorce"));
-    Oaplikaci2 = addItem(manual, QStringLiteral("Oaplikaci2"), QStringLiteral("O aplikaci ..."));
-    connect(Index1, &QAction::triggered, this, [] { openHelpPage(QStringLiteral("html/index.html")); });
-    connect(Popisprogramuoffline1, &QAction::triggered, this, [] { openHelpPage(QStringLiteral("html/popis.html")); });
-    connect(Vzorce1, &QAction::triggered, this, [] { openHelpPage(QStringLiteral("html/vypocty.html")); });
-    connect(Oaplikaci2, &QAction::triggered, this, [] { openHelpPage(QStringLiteral("html/aplikace.html")); });
-    QMenu* web = help->addMenu(QStringLiteral("WWW stránky (online)"));
-    WebPage1 = addItem(web, QStringLiteral("WebPage1"), kWebAddress);
-    connect(WebPage1, &QAction::triggered, this, [] { openWebPage(); });
-    Aktualizaceonline1 = addItem(help, QStringLiteral("Aktualizaceonline1"), QStringLiteral("Aktualizace (online)"));
-    Email1 = addItem(help, QStringLiteral("Email1"), QStringLiteral("E-mail"));
-    connect(Email1, &QAction::triggered, this, [] { openMail(); });
-}
-
 bool TForm1::scrollsContents() const
 {
-    return scroll_->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
+    return scrollArea()->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -253,8 +146,7 @@ void TForm1::FormShow()
     if (!fillPickLists())
         return;
     applyPickLists();
-    PametTimer();
-    StatusBar1->setPanelText(2, screenText(platform().screenSize()));
+    showSystemPanels();
 }
 
 void TForm1::checkResolution()
@@ -263,7 +155,8 @@ void TForm1::checkResolution()
         const QSize screen = platform().screenSize();
         if (screen.width() >= 1024)
             return;
-        const QString question = QStringLiteral("Vaše rozlišení je ") + screenText(screen)
+        const QString question = QStringLiteral("Vaše rozlišení je ") + QString::number(screen.width())
+            + QStringLiteral(" x ") + QString::number(screen.height())
             + QStringLiteral("! Ke správnému zobrazení okna základního režimu je třeba nastavit rozlišení alespoň "
                              "1024 x 768. Přejete si nastavit toto rozlišení? V případě záporné odpovědi bude okno "
                              "základního režimu větší než Vaše obrazovka a bude nutno jej posouvat táhlem.");
@@ -281,8 +174,8 @@ void TForm1::checkResolution()
             // Larger than the screen: let the user scroll the window.
             setMinimumSize(0, 0);
             setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-            scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            scrollArea()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            scrollArea()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             setWindowState(windowState() | Qt::WindowMaximized);
             return;
         case ResolutionAnswer::Custom:
@@ -377,20 +270,7 @@ void TForm1::Timer1Timer()
     Timer1->stop();
 }
 
-void TForm1::PametTimer()
-{
-    const MemoryStatus memory = platform().memoryStatus();
-    StatusBar1->setPanelText(0, memoryText(memory.freeBytes, memory.totalBytes));
-}
-
 void TForm1::Rozenvpoty1Click() { switchToExtendedMode(); }
-
-void TForm1::openCatalogueEditor(int tab)
-{
-    QWidget* editor = appWindows().form[3];
-    editor->setProperty("tabIndex", tab);
-    openChildWindow(editor);
-}
 
 void TForm1::DdalEditChange()
 {

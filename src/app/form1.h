@@ -2,9 +2,8 @@
 // holding the eight calculation groups side by side.
 #pragma once
 
+#include "app/main_window.h"
 #include "catalogue/catalogue.h"
-
-#include <QMainWindow>
 
 class QAction;
 class QLineEdit;
@@ -25,7 +24,7 @@ class GuidingGroup;
 class CcdGroup;
 class PointExposureGroup;
 
-class TForm1 : public QMainWindow {
+class TForm1 : public MainWindowBase {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
@@ -39,31 +38,11 @@ public:
     CcdGroup* GroupBox7;
     PointExposureGroup* GroupBox8;
 
-    StatusLine* StatusBar1;
     QPushButton* BitBtn1;
     QPushButton* BitBtn10;
     QPushButton* BitBtn11;
     QPushButton* BitBtn12;
     QTimer* Timer1;
-    QTimer* Pamet;
-    QAction* Konec1;
-    QAction* Dalekohledy1;
-    QAction* Okulry1;
-    QAction* Jasnostiobjekt1;
-    QAction* Rozmryobjekt1;
-    QAction* Formtyfilm1;
-    QAction* CCDipy1;
-    QAction* Zkladnvpoty1;
-    QAction* Rozenvpoty1;
-    QAction* Vpoty1;
-    QAction* Oaplikaci1;
-    QAction* Index1;
-    QAction* Popisprogramuoffline1;
-    QAction* Vzorce1;
-    QAction* Oaplikaci2;
-    QAction* WebPage1;
-    QAction* Aktualizaceonline1;
-    QAction* Email1;
 
     // How many times the window has been shown in this run.
     int showCount() const { return showCount_; }
@@ -72,7 +51,6 @@ public:
 
     void FormShow();
     void Timer1Timer();
-    void PametTimer();
     void Rozenvpoty1Click();
     // Recomputes the telescope group and what follows from it in the other groups.
     void DdalEditChange();
@@ -86,8 +64,6 @@ public:
     void ObjektChange();
     void FilmChange();
     void CCDChange();
-    // Opens the catalogue editor on one of its tabs.
-    void openCatalogueEditor(int tab);
     // Fills the six pick lists from their catalogues; false when a file failed
     // (reported by the general error report).
     bool fillPickLists();
@@ -99,14 +75,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenu();
     void buildButtons();
     void placeGroups(QWidget* canvas);
     void checkResolution();
     void followFocus(QWidget* old, QWidget* now);
     void pickRecord(PickList* list, CatalogueKind kind, const QList<QLineEdit*>& fields);
 
-    QScrollArea* scroll_;
     int showCount_ = 0;
 };
 

@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "app/form4.h"
 #include "app/windows.h"
+#include "common/handover.h"
 #include "common/messages.h"
 #include "config/config_file.h"
 
@@ -36,6 +37,13 @@ void switchToBasicMode()
     if (w.form[2])
         w.form[2]->hide();
     rememberMode(QStringLiteral("Rezim:1"));
+}
+
+void openCatalogueEditor(int tab)
+{
+    QWidget* editor = appWindows().form[3];
+    editor->setProperty("tabIndex", tab);
+    openChildWindow(editor);
 }
 
 void showAboutBox()

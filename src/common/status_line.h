@@ -18,6 +18,7 @@ class StatusLine : public QStatusBar {
     Q_OBJECT
 public:
     StatusLine(QWidget* parent, const QString& name, const QVector<PanelSpec>& panels);
+    int panelCount() const { return int(panels_.size()); }
     QString panelText(int panel) const;
     void setPanelText(int panel, const QString& text);
 

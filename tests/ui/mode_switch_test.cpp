@@ -38,7 +38,7 @@ TEST_F(ModeSwitch, LeavesConfigUntouchedWithoutRemembering)
     bytes.replace("Prepinac:1", "Prepinac:0");
     setConfig(bytes);
     start();
-    form1()->Rozenvpoty1->trigger();
+    form1()->menu.Rozenvpoty1->trigger();
     EXPECT_TRUE(form(4)->isVisible());
     EXPECT_EQ(config(), bytes);
     // "Prepinac:1 " is not the exact line either.
@@ -104,7 +104,7 @@ TEST_F(ModeSwitch, SwitchingBackReloadsThePickListsOverTypedValues)
 TEST_F(ModeSwitch, SwitchToBasicModeHidesTheAboutBox)
 {
     start();
-    form1()->Oaplikaci1->trigger();
+    form1()->menu.Oaplikaci1->trigger();
     EXPECT_TRUE(form(2)->isVisible());
     EXPECT_TRUE(form1()->isEnabled());
     form1()->Rozenvpoty1Click();
@@ -126,11 +126,11 @@ using HandOver = WindowTest;
 TEST_F(HandOver, EditorAndSettingsDisableBothMainWindowsUntilClosed)
 {
     start();
-    QAction* const openers[] = {form1()->Dalekohledy1, form1()->Okulry1, form1()->Jasnostiobjekt1,
-                                form1()->Rozmryobjekt1, form1()->Formtyfilm1, form1()->CCDipy1, form1()->Vpoty1};
+    QAction* const openers[] = {form1()->menu.Dalekohledy1, form1()->menu.Okulry1, form1()->menu.Jasnostiobjekt1,
+                                form1()->menu.Rozmryobjekt1, form1()->menu.Formtyfilm1, form1()->menu.CCDipy1, form1()->menu.Vpoty1};
     for (QAction* opener : openers) {
         SCOPED_TRACE(opener->objectName().toStdString());
-        QWidget* child = opener == form1()->Vpoty1 ? form(15) : form(3);
+        QWidget* child = opener == form1()->menu.Vpoty1 ? form(15) : form(3);
         opener->trigger();
         EXPECT_TRUE(child->isVisible());
         EXPECT_FALSE(form1()->isEnabled());
@@ -148,7 +148,7 @@ TEST_F(HandOver, EditorAndSettingsDisableBothMainWindowsUntilClosed)
 TEST_F(HandOver, MinimisingAnyWindowMinimisesTheProgramAndRestoringBringsItBack)
 {
     start();
-    form1()->Dalekohledy1->trigger();
+    form1()->menu.Dalekohledy1->trigger();
     form(3)->showMinimized();
     QTest::qWait(10);
     EXPECT_TRUE(form1()->isMinimized());
@@ -169,40 +169,40 @@ TEST_F(HandOver, MenuItemsHaveTheirCaptionsAndFunctionKeys)
     };
     TForm1* w = form1();
     const Row rows[] = {
-        {w->Konec1, "Konec", QKeySequence(Qt::ALT | Qt::Key_F4)},
-        {w->Dalekohledy1, "Dalekohledy", Qt::Key_F2},
-        {w->Okulry1, "Okuláry", Qt::Key_F3},
-        {w->Jasnostiobjekt1, "Jasnosti objektů", Qt::Key_F4},
-        {w->Rozmryobjekt1, "Rozměry objektů", Qt::Key_F5},
-        {w->Formtyfilm1, "Formáty filmů", Qt::Key_F6},
-        {w->CCDipy1, "CCD čipy", Qt::Key_F7},
-        {w->Zkladnvpoty1, "Základní výpočty", Qt::Key_F8},
-        {w->Rozenvpoty1, "Rozšířené výpočty", Qt::Key_F9},
-        {w->Oaplikaci1, "O aplikaci ...", Qt::Key_F1},
-        {w->Index1, "Index", QKeySequence()},
-        {w->Aktualizaceonline1, "Aktualizace (online)", QKeySequence()},
-        {w->Email1, "E-mail", QKeySequence()},
+        {w->menu.Konec1, "Konec", QKeySequence(Qt::ALT | Qt::Key_F4)},
+        {w->menu.Dalekohledy1, "Dalekohledy", Qt::Key_F2},
+        {w->menu.Okulry1, "Okuláry", Qt::Key_F3},
+        {w->menu.Jasnostiobjekt1, "Jasnosti objektů", Qt::Key_F4},
+        {w->menu.Rozmryobjekt1, "Rozměry objektů", Qt::Key_F5},
+        {w->menu.Formtyfilm1, "Formáty filmů", Qt::Key_F6},
+        {w->menu.CCDipy1, "CCD čipy", Qt::Key_F7},
+        {w->menu.Zkladnvpoty1, "Základní výpočty", Qt::Key_F8},
+        {w->menu.Rozenvpoty1, "Rozšířené výpočty", Qt::Key_F9},
+        {w->menu.Oaplikaci1, "O aplikaci ...", Qt::Key_F1},
+        {w->menu.Index1, "Index", QKeySequence()},
+        {w->menu.Aktualizaceonline1, "Aktualizace (online)", QKeySequence()},
+        {w->menu.Email1, "E-mail", QKeySequence()},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(row.action->text(), QString::fromUtf8(row.caption));
         EXPECT_EQ(row.action->shortcut(), row.shortcut) << row.caption;
     }
-    EXPECT_TRUE(w->Zkladnvpoty1->isChecked());
+    EXPECT_TRUE(w->menu.Zkladnvpoty1->isChecked());
 }
 
 TEST_F(HandOver, HelpItemsOpenTheLocalPagesAndTheMail)
 {
     start();
-    form1()->Index1->trigger();
-    form1()->Vzorce1->trigger();
-    form1()->Email1->trigger();
+    form1()->menu.Index1->trigger();
+    form1()->menu.Vzorce->trigger();
+    form1()->menu.Email1->trigger();
     ASSERT_EQ(fake->opened.size(), 3);
     EXPECT_TRUE(fake->opened[0].endsWith(QStringLiteral("html/index.html")));
     EXPECT_TRUE(fake->opened[1].endsWith(QStringLiteral("html/vypocty.html")));
     EXPECT_TRUE(fake->opened[2].startsWith(QStringLiteral("mailto:")));
     fake->online = false;
     ModalAnswerer answerer;
-    form1()->WebPage1->trigger();
+    form1()->menu.WebPage1->trigger();
     EXPECT_EQ(answerer.texts(), QStringList{QStringLiteral("Nejste online. Připojte se a zkuste to znovu.")});
     EXPECT_EQ(fake->opened.size(), 3);
 }

@@ -1,0 +1,139 @@
+// The extended-mode hub: its buttons, menu, status line and hand-over.
+#include "support/window_test.h"
+
+#include "app/form4.h"
+
+#include <QAction>
+#include <QPushButton>
+
+namespace noktaris::test {
+namespace {
+
+class Hub : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        setConfig(QByteArray(config()).replace("Rezim:1", "Rezim:2"));
+        start();
+        hub = appWindows().form4;
+    }
+    TForm4* hub = nullptr;
+};
+
+TEST_F(Hub, StartsInTheExtendedModeWithItsStatusLine)
+{
+    ASSERT_TRUE(hub->isVisible());
+    EXPECT_FALSE(form1()->isVisible());
+    EXPECT_EQ(hub->windowTitle(), QStringLiteral("Noktaris 1.4 (rozšířený režim)"));
+    EXPECT_EQ(hub->centralWidget()->width(), 548);
+    EXPECT_EQ(hub->centralWidget()->height() + hub->statusBar()->height(), 142);
+    EXPECT_EQ(hub->StatusBar1->panelText(0), QStringLiteral(" Noktaris 1.4 - Volná paměť: 524288kB (50%)"));
+    EXPECT_EQ(hub->StatusBar1->panelText(1), QStringLiteral("1280 x 1024"));
+    fake->memory.freeBytes = std::uint64_t(3) << 40;
+    fake->memory.totalBytes = std::uint64_t(4) << 40;
+    hub->Pamet->setInterval(1);
+    QTest::qWait(20);
+    EXPECT_EQ(hub->StatusBar1->panelText(0), QStringLiteral(" Noktaris 1.4 - Volná paměť: 3221225472kB (75%)"));
+}
+
+TEST_F(Hub, EachCalculationButtonDisablesBothMainWindowsUntilItsWindowCloses)
+{
+    const std::pair<QPushButton*, int> buttons[] = {
+        {hub->BitBtn2, 6},  {hub->BitBtn4, 7},  {hub->BitBtn3, 8}, {hub->BitBtn15, 9}, {hub->BitBtn7, 10},
+        {hub->BitBtn9, 11}, {hub->BitBtn14, 5}, {hub->BitBtn8, 13}, {hub->BitBtn6, 14}, {hub->BitBtn5, 12},
+    };
+    for (const auto& [button, window] : buttons) {
+        SCOPED_TRACE(button->text().toStdString());
+        button->click();
+        EXPECT_TRUE(form(window)->isVisible());
+        EXPECT_FALSE(hub->isEnabled());
+        EXPECT_FALSE(form1()->isEnabled());
+        form(window)->close();
+        EXPECT_TRUE(hub->isEnabled());
+        EXPECT_TRUE(form1()->isEnabled());
+    }
+}
+
+TEST_F(Hub, ButtonsHaveTheirCaptions)
+{
+    const std::pair<QPushButton*, const char*> buttons[] = {
+        {hub->BitBtn2, "Parametry dalekohledu"},
+        {hub->BitBtn4, "Parametry CCD"},
+        {hub->BitBtn3, "Expoziční časy"},
+        {hub->BitBtn15, "Světelnosti různých sestav"},
+        {hub->BitBtn7, "Zorná pole různých sestav"},
+        {hub->BitBtn9, "Parametry pointace"},
+        {hub->BitBtn14, "Min zvětšení k rozliš. dvojhvězdy"},
+        {hub->BitBtn8, "Rozměry obrazů na negativu"},
+        {hub->BitBtn6, "Výpočet poměrných jasností"},
+        {hub->BitBtn5, "Grafy"},
+        {hub->BitBtn16, "Přepnout na základní režim"},
+        {hub->BitBtn17, "Správa databází"},
+        {hub->BitBtn18, "HTML Manuál"},
+        {hub->BitBtn19, "O aplikaci ..."},
+        {hub->BitBtn1, "&Konec"},
+    };
+    for (const auto& [button, caption] : buttons) {
+        EXPECT_EQ(button->text(), QString::fromUtf8(caption));
+        // Every caption fits its button.
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width() - 8) << caption;
+    }
+}
+
+TEST_F(Hub, SwitchBackRemembersTheModeAndHidesTheAboutBox)
+{
+    const QByteArray before = config();
+    hub->BitBtn19->click();
+    EXPECT_TRUE(form(2)->isVisible());
+    hub->BitBtn16->click();
+    EXPECT_FALSE(hub->isVisible());
+    EXPECT_TRUE(form1()->isVisible());
+    EXPECT_FALSE(form(2)->isVisible());
+    EXPECT_EQ(config(), QByteArray(before).replace("Rezim:2", "Rezim:1"));
+    // And back through the hub's own menu after the basic window's one.
+    form1()->menu.Rozenvpoty1->trigger();
+    EXPECT_TRUE(hub->isVisible());
+    hub->menu.Zkladnvpoty1->trigger();
+    EXPECT_TRUE(form1()->isVisible());
+    EXPECT_EQ(config(), QByteArray(before).replace("Rezim:2", "Rezim:1"));
+}
+
+TEST_F(Hub, MenuGreysTheChipCatalogueButTheButtonOpensTheEditor)
+{
+    EXPECT_FALSE(hub->menu.CCDipy1->isEnabled());
+    EXPECT_TRUE(form1()->menu.CCDipy1->isEnabled());
+    EXPECT_TRUE(hub->menu.Rozenvpoty1->isChecked());
+    EXPECT_EQ(hub->menu.Popisprogramu->objectName(), QStringLiteral("Popisprogramu1"));
+    EXPECT_EQ(hub->menu.Vzorce->objectName(), QStringLiteral("Vpoetnvzorce1"));
+    hub->BitBtn17->click();
+    EXPECT_TRUE(form(3)->isVisible());
+    EXPECT_FALSE(hub->isEnabled());
+    form(3)->close();
+    hub->menu.Vpoty1->trigger();
+    EXPECT_TRUE(form(15)->isVisible());
+    EXPECT_FALSE(hub->isEnabled());
+}
+
+TEST_F(Hub, ManualButtonOpensTheIndexAndEndButtonEndsTheProgram)
+{
+    hub->BitBtn18->click();
+    ASSERT_EQ(fake->opened.size(), 1);
+    EXPECT_TRUE(fake->opened[0].endsWith(QStringLiteral("html/index.html")));
+    hub->BitBtn1->click();
+    EXPECT_FALSE(hub->isVisible());
+    EXPECT_FALSE(form1()->isVisible());
+}
+
+TEST_F(Hub, MinimisingTheHubMinimisesTheOpenWindowsToo)
+{
+    hub->BitBtn5->click();
+    hub->showMinimized();
+    QTest::qWait(10);
+    EXPECT_TRUE(form(12)->isMinimized());
+    form(12)->showNormal();
+    QTest::qWait(10);
+    EXPECT_FALSE(hub->isMinimized());
+}
+
+} // namespace
+} // namespace noktaris::test
