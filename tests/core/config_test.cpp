@@ -312,5 +312,39 @@ TEST(SplitLines, AnyLineBreakEndsALine)
     }
 }
 
+TEST(Constants, ReadingStopsAtTheFirstFault)
+{
+    ProgramFolder folder;
+    const struct {
+        const char* name;
+        QByteArray file;
+        std::vector<long double> values;
+        bool complete;
+    } rows[] = {
+        {"Delivered", kDelivered, {1.5873L, 2.7L}, true},
+        {"K2BeforeK1", "k2=3\r\nk1=2,5\r\n;", {2.5L, 0}, false},
+        {"NoK1", "k2=3\r\n;", {0, 0}, false},
+        {"K1NotANumber", "k1=abc\r\nk2=3\r\n;", {0, 0}, false},
+        {"LeadingComma", "k1=,5\r\nk2=1,\r\n;", {0.5L, 1}, true},
+    };
+    for (const auto& row : rows) {
+        folder.write(QStringLiteral("config.ini"), row.file);
+        const Constants c = readConstants({QStringLiteral("k1="), QStringLiteral("k2=")});
+        EXPECT_EQ(c.complete, row.complete) << row.name;
+        ASSERT_EQ(c.values.size(), 2) << row.name;
+        EXPECT_EQ(c.values[0], row.values[0]) << row.name;
+        EXPECT_EQ(c.values[1], row.values[1]) << row.name;
+    }
+    folder.remove(QStringLiteral("config.ini"));
+    EXPECT_FALSE(readConstants({QStringLiteral("k3=")}).complete);
+}
+
+TEST(Constants, StatusLineSpacing)
+{
+    EXPECT_EQ(constantDisplay(QStringLiteral("k1=1,5873")).toStdString(), "k1 = 1,5873");
+    EXPECT_EQ(constantDisplay(QStringLiteral("k3=1000"), true).toStdString(), "k = 1000");
+    EXPECT_EQ(constantDisplay(QStringLiteral("k2")).toStdString(), "k2  ");
+}
+
 } // namespace
 } // namespace noktaris
