@@ -87,6 +87,7 @@ void TForm1::placeGroups(QWidget* canvas)
     for (QLineEdit* field : {GroupBox1->DdalEdit, GroupBox1->FdalEdit, GroupBox1->FokEdit, GroupBox1->UhelEdit})
         connect(field, &QLineEdit::textChanged, this, &TForm1::DdalEditChange);
     connect(qApp, &QApplication::focusChanged, this, &TForm1::followFocus);
+    GroupBox2->setTelescopeFields(GroupBox1->DdalEdit, GroupBox1->FdalEdit, GroupBox1->FokEdit);
 
     connect(GroupBox1->Dalekohled, &QComboBox::activated, this, &TForm1::DalekohledChange);
     connect(GroupBox1->Okular, &QComboBox::activated, this, &TForm1::OkularChange);
@@ -284,20 +285,17 @@ void TForm1::DdalEditChange()
     const QString eyepiece = GroupBox1->FokEdit->text();
     GroupBox2->FokEdit2->setText(eyepiece);
     GroupBox4->ffokedit3->setText(eyepiece);
+    GroupBox2->showTelescope(GroupBox2->FokEdit2->text());
     const QString D = GroupBox1->DdalEdit->text();
     const QString F = GroupBox1->FdalEdit->text();
-    const QString telescopeLine = QStringLiteral("D = ") + D + QStringLiteral(" mm, F = ") + F + QStringLiteral(" mm");
-    const QString afocalLine = telescopeLine + QStringLiteral(", f(okuláru) = ") + GroupBox2->FokEdit2->text()
-        + QStringLiteral(" mm");
-    if (GroupBox2->TabControl1->currentIndex() == 1)
-        GroupBox2->Info->setText(telescopeLine);
-    else if (GroupBox2->TabControl1->currentIndex() == 2)
-        GroupBox2->Info->setText(afocalLine);
     if (GroupBox4->TabControl2->currentIndex() == 1)
         GroupBox4->info2->setText(QStringLiteral("F = ") + F + QStringLiteral(" mm"));
     else if (GroupBox4->TabControl2->currentIndex() == 2)
-        GroupBox4->info2->setText(afocalLine);
+        GroupBox4->info2->setText(QStringLiteral("D = ") + D + QStringLiteral(" mm, F = ") + F
+                                  + QStringLiteral(" mm, f(okuláru) = ") + GroupBox2->FokEdit2->text()
+                                  + QStringLiteral(" mm"));
 
+    GroupBox2->JasEditChange();
     GroupBox1->signCheck();
 }
 

@@ -97,7 +97,7 @@ Real toNumber(const QString& text)
     errno = 0;
     const Real v = strtold_l(c.c_str(), nullptr, cLocale());
     if (errno == ERANGE && std::isinf(v))
-        fail(CalcFailure::Kind::Overflow);
+        fail(CalcFailure::Kind::UnreadableField);
     return v;
 }
 

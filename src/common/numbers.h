@@ -26,7 +26,7 @@ private:
 };
 
 // Text to number with the decimal comma: [spaces][+|-]digits[,digits][E[+|-]digits][spaces].
-// Throws CalcFailure(UnreadableField) for anything else, Overflow beyond the range.
+// Throws CalcFailure(UnreadableField) for anything else, and beyond the range.
 Real toNumber(const QString& text);
 // Optional sign and decimal digits, nothing else (64-bit range).
 std::int64_t toWholeNumber(const QString& text);

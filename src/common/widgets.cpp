@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QHelpEvent>
 #include <QTabBar>
+#include <QToolTip>
 
 namespace noktaris {
 
@@ -193,6 +195,38 @@ DeclinationRow addDeclinationRow(QWidget* parent, const QString& prefix, const Q
     row.seconds->setMaxLength(2);
     addLabel(parent, prefix + QStringLiteral("SecondSign"), QStringLiteral("''"), QRect(x + 176, y + 1, 12, kLabelHeight));
     return row;
+}
+
+namespace {
+
+// Shows every hint of the program for a fixed time instead of Qt's length-based one.
+class HintTime : public QObject {
+public:
+    explicit HintTime(QObject* parent) : QObject(parent) {}
+    int milliseconds = -1;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() != QEvent::ToolTip || !widget || widget->toolTip().isEmpty() || milliseconds < 0)
+            return QObject::eventFilter(watched, event);
+        const auto* help = static_cast<QHelpEvent*>(event);
+        QToolTip::showText(help->globalPos(), widget->toolTip(), widget, QRect(), milliseconds);
+        return true;
+    }
+};
+
+} // namespace
+
+void setHintDisplayTime(int milliseconds)
+{
+    static HintTime* filter = nullptr;
+    if (!filter) {
+        filter = new HintTime(qApp);
+        qApp->installEventFilter(filter);
+    }
+    filter->milliseconds = milliseconds;
 }
 
 void makeViewerLink(QWidget* widget)

@@ -78,6 +78,9 @@ struct DeclinationRow {
 DeclinationRow addDeclinationRow(QWidget* parent, const QString& prefix, const QStringList& fieldNames,
                                  KeyFilter partsFilter, const QPoint& at);
 
+// How long a hint stays visible, for the whole program (milliseconds).
+void setHintDisplayTime(int milliseconds);
+
 // A result label that opens the field-of-view viewer: hand cursor and its hint.
 void makeViewerLink(QWidget* widget);
 

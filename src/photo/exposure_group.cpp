@@ -1,6 +1,8 @@
 #include "photo/exposure_group.h"
 
 #include "common/flat_tabs.h"
+#include "common/guard.h"
+#include "photo/exposure.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +63,9 @@ ExposureGroup::ExposureGroup(QWidget* parent) : QGroupBox(parent)
 
     connect(BitBtn3, &QPushButton::clicked, this, &ExposureGroup::BitBtn3Click);
     connect(TabControl1, &QTabBar::currentChanged, this, &ExposureGroup::showTabFields);
+    connect(TabControl1, &QTabBar::currentChanged, this, &ExposureGroup::TabControl1Change);
+    for (QLineEdit* field : {JasEdit, ASAEdit, ClonaEdit, FokEdit2, FfotEdit})
+        connect(field, &QLineEdit::textChanged, this, &ExposureGroup::JasEditChange);
     TabControl1->setCurrentIndex(0);
     showTabFields(0);
 }
@@ -86,6 +91,110 @@ void ExposureGroup::showTabFields(int tab)
     Ffot->setVisible(afocal);
     FfotEdit->setVisible(afocal);
     Svet->setVisible(afocal);
+}
+
+void ExposureGroup::setTelescopeFields(const QLineEdit* aperture, const QLineEdit* focalLength,
+                                       const QLineEdit* eyepiece)
+{
+    aperture_ = aperture;
+    focalLength_ = focalLength;
+    eyepiece_ = eyepiece;
+}
+
+void ExposureGroup::showTelescope(const QString& eyepiece)
+{
+    if (!aperture_)
+        return;
+    // The texts as typed, not converted numbers.
+    const QString telescope = QStringLiteral("D = ") + aperture_->text() + QStringLiteral(" mm, F = ")
+        + focalLength_->text() + QStringLiteral(" mm");
+    if (TabControl1->currentIndex() == 1)
+        Info->setText(telescope);
+    else if (TabControl1->currentIndex() == 2)
+        Info->setText(telescope + QStringLiteral(", f(okuláru) = ") + eyepiece + QStringLiteral(" mm"));
+}
+
+void ExposureGroup::TabControl1Change()
+{
+    if (eyepiece_)
+        showTelescope(eyepiece_->text());
+    Exp->setText(QStringLiteral("Expoziční čas:"));
+    Dopor->setText(QStringLiteral("Doporučená expozice:"));
+    JasEditChange();
+}
+
+void ExposureGroup::JasEditChange()
+{
+    const int tab = TabControl1->currentIndex();
+    compute(tab);
+    negativeInputTest(tab);
+}
+
+void ExposureGroup::compute(int tab)
+{
+    using namespace exposure;
+    Exp->setText(QStringLiteral("Expoziční čas:"));
+    Dopor->setText(QStringLiteral("Doporučená expozice:"));
+    if (tab == 2)
+        Svet->setText(QStringLiteral("Světelnost:"));
+    if (tab != 0 && !aperture_)
+        return;
+    guardedReportingOverflow([&] {
+        // Inputs in the order the set-up reads them: N or D and F, then B, S, fc, fe.
+        Real ratio = 0;
+        Real D = 0;
+        Real F = 0;
+        if (tab == 0) {
+            ratio = toNumber(ClonaEdit->text());
+        } else {
+            D = toNumber(aperture_->text());
+            F = toNumber(focalLength_->text());
+        }
+        const Real B = toNumber(JasEdit->text());
+        const Real S = toNumber(ASAEdit->text());
+        if (tab == 1)
+            ratio = divide(F, D);
+        if (tab == 2) {
+            const Real fc = toNumber(FfotEdit->text());
+            const Real fe = toNumber(FokEdit2->text());
+            ratio = afocalRatio(D, F, fc, fe);
+        }
+        showExposure(secondsForRatio(ratio, S, B));
+        if (tab == 2)
+            Svet->setText(QStringLiteral("Světelnost: ") + formatNumber(shownRatio(ratio)));
+    });
+}
+
+void ExposureGroup::showExposure(Real seconds)
+{
+    const Real th = divide(seconds, 3600);
+    // An exposure no shutter speed fits leaves the recommendation empty.
+    Dopor->clear();
+    const exposure::Shown shown = exposure::display(th);
+    Exp->setText(shown.exposure);
+    if (shown.recommendation)
+        Dopor->setText(*shown.recommendation);
+}
+
+void ExposureGroup::negativeInputTest(int tab)
+{
+    QList<const QLineEdit*> tested{JasEdit, ASAEdit};
+    if (tab == 0)
+        tested << ClonaEdit;
+    else if (tab == 2)
+        tested << FokEdit2 << FfotEdit;
+    for (const QLineEdit* field : tested) {
+        Real value = 0;
+        if (!guarded([&] { value = toNumber(field->text()); }))
+            return;
+        if (value < 0) {
+            Exp->setText(QStringLiteral("Expoziční čas:"));
+            Dopor->setText(QStringLiteral("Doporučená expozice:"));
+            if (tab == 2)
+                Svet->setText(QStringLiteral("Světelnost:"));
+            return;
+        }
+    }
 }
 
 } // namespace noktaris

@@ -22,6 +22,14 @@ public:
     void BitBtn3Click();
     // Shows the entry fields and labels the set-up of the given tab needs.
     void showTabFields(int tab);
+    // The telescope fields of the main group, which the telescope tabs work through.
+    void setTelescopeFields(const QLineEdit* aperture, const QLineEdit* focalLength, const QLineEdit* eyepiece);
+    // Writes the telescope in use into Info on the telescope tabs.
+    void showTelescope(const QString& eyepiece);
+    // Shows the new tab's fields and telescope, and recomputes with its formula.
+    void TabControl1Change();
+    // The exposure of the selected set-up, then the negative-input test.
+    void JasEditChange();
 
     QTabBar* TabControl1;
     QLabel* Jas;
@@ -40,6 +48,15 @@ public:
     QLabel* Exp;
     QLabel* Dopor;
     QPushButton* BitBtn3;
+
+private:
+    void compute(int tab);
+    void showExposure(long double seconds);
+    void negativeInputTest(int tab);
+
+    const QLineEdit* aperture_ = nullptr;
+    const QLineEdit* focalLength_ = nullptr;
+    const QLineEdit* eyepiece_ = nullptr;
 };
 
 } // namespace noktaris

@@ -1,6 +1,9 @@
 #include "photo/point_exposure_group.h"
 
+#include "common/messages.h"
 #include "common/widgets.h"
+#include "config/config_file.h"
+#include "photo/declination_input.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +39,8 @@ PointExposureGroup::PointExposureGroup(QWidget* parent) : QGroupBox(parent)
     Label31->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     connect(BitBtn2, &QPushButton::clicked, this, &PointExposureGroup::BitBtn2Click);
+    for (QLineEdit* field : {D4, D5, D6, F})
+        connect(field, &QLineEdit::textChanged, this, &PointExposureGroup::D4Change);
 }
 
 void PointExposureGroup::BitBtn2Click()
@@ -44,6 +49,28 @@ void PointExposureGroup::BitBtn2Click()
     D5->setText(QStringLiteral("0"));
     D6->setText(QStringLiteral("0"));
     F->setText(QStringLiteral("0"));
+}
+
+void PointExposureGroup::D4Change()
+{
+    // k3 is read afresh each time, so a value saved in the settings counts at once.
+    const Constants k3 = readConstants({QStringLiteral("k3=")});
+    if (!k3.complete)
+        showMessage(kConfigErrorMessage);
+    Label31->setText(QStringLiteral("Expoziční čas:"));
+    Real f = 0;
+    guarded([&] {
+        const DeclinationInput declination = readDeclination(D4, D5, D6);
+        if (declination.range == declination::Range::Pole)
+            Label31->setText(QStringLiteral("Expoziční čas: NEKONEČNĚ DLOUHÁ EXPOZICE"));
+        if (declination.range != declination::Range::Inside)
+            return;
+        f = toNumber(F->text());
+        const Real seconds = declination::pointExposure(k3.values[0], f, declination.cosDelta);
+        Label31->setText(exposure::hoursText(seconds / 3600));
+    });
+    if (f < 0)
+        Label31->setText(QStringLiteral("Expoziční čas:"));
 }
 
 } // namespace noktaris

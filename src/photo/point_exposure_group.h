@@ -17,6 +17,8 @@ public:
 
     // Writes "0" into the group's entry fields; each write recomputes the group.
     void BitBtn2Click();
+    // The longest exposure that keeps a star a point, with k3 from config.ini.
+    void D4Change();
 
     QLineEdit* D4;
     QLineEdit* D5;

@@ -1,5 +1,7 @@
 #include "photo/trail_group.h"
 
+#include "photo/declination_input.h"
+
 #include "common/widgets.h"
 
 #include <QLabel>
@@ -38,6 +40,8 @@ TrailGroup::TrailGroup(QWidget* parent) : QGroupBox(parent)
                      LabelStyle::ResultBold);
 
     connect(BitBtn7, &QPushButton::clicked, this, &TrailGroup::BitBtn7Click);
+    for (QLineEdit* field : {D1, D2, D3, CasEdit, FfotEdit2})
+        connect(field, &QLineEdit::textChanged, this, &TrailGroup::D1Change);
 }
 
 void TrailGroup::BitBtn7Click()
@@ -47,6 +51,22 @@ void TrailGroup::BitBtn7Click()
     D3->setText(QStringLiteral("0"));
     FfotEdit2->setText(QStringLiteral("0"));
     CasEdit->setText(QStringLiteral("0"));
+}
+
+void TrailGroup::D1Change()
+{
+    Draha->setText(QStringLiteral("Délka dráhy:"));
+    guarded([&] {
+        const DeclinationInput declination = readDeclination(D1, D2, D3);
+        if (declination.range == declination::Range::Pole)
+            Draha->setText(QStringLiteral("Délka dráhy: 0 mm"));
+        if (declination.range != declination::Range::Inside)
+            return;
+        const Real t = toNumber(CasEdit->text());
+        const Real f = toNumber(FfotEdit2->text());
+        Draha->setText(QStringLiteral("Délka dráhy: ") + formatNumber(declination::trailLength(f, t, declination.cosDelta))
+                       + QStringLiteral(" mm"));
+    });
 }
 
 } // namespace noktaris

@@ -17,6 +17,8 @@ public:
 
     // Writes "0" into the group's entry fields; each write recomputes the group.
     void BitBtn7Click();
+    // The trail length from the declination, the exposure and the focal length.
+    void D1Change();
 
     QLineEdit* D1;
     QLineEdit* D2;

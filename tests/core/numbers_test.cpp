@@ -138,10 +138,12 @@ INSTANTIATE_TEST_SUITE_P(Numbers, IsNotNumber,
         NotNumberRow{"ArabicIndicDigit", "\xD9\xA3"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(TextToNumber, BeyondTheNumberRangeIsOverflow)
+// A text beyond the number range cannot be read, like any other text that is not
+// a number; the groups treat it as an unreadable field.
+TEST(TextToNumber, BeyondTheNumberRangeIsUnreadable)
 {
-    EXPECT_EQ(kindName(failureOf([] { toNumber(QStringLiteral("1E6000")); })), "Overflow");
-    EXPECT_EQ(kindName(failureOf([] { toNumber(QStringLiteral("-1E6000")); })), "Overflow");
+    EXPECT_EQ(kindName(failureOf([] { toNumber(QStringLiteral("1E6000")); })), "UnreadableField");
+    EXPECT_EQ(kindName(failureOf([] { toNumber(QStringLiteral("-1E6000")); })), "UnreadableField");
 }
 
 // --- text to whole number ---

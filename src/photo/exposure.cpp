@@ -1,0 +1,102 @@
+#include "photo/exposure.h"
+
+#include <array>
+#include <cmath>
+
+namespace noktaris::exposure {
+
+Real secondsForRatio(Real ratio, Real S, Real B) { return divide(checked(ratio * ratio), checked(S * B)); }
+
+Real afocalRatio(Real D, Real F, Real fc, Real fe) { return divide(checked(F * fc), checked(D * fe)); }
+
+Real corrected(Real t0, Real k, Real p) { return powChecked(checked(t0 * k) + 1, divide(1, p)) - 1; }
+
+Real shownRatio(Real ratio) { return roundHalfEven(checked(ratio * 1000)) * 0.001L; }
+
+std::optional<QString> shutterText(Real ts)
+{
+    if (ts >= 1.5L)
+        return QStringLiteral("Doporučená expozice: B (popř. T)");
+    // Upper bounds, each included; most are 1,5 times the nominal speed.
+    static const std::array<std::pair<Real, const char*>, 12> rows{{
+        {0.00075L, "1/2000 sec"},
+        {0.0015L, "1/1000 sec"},
+        {0.003L, "1/500 sec"},
+        {0.006L, "1/250 sec"},
+        {0.012333L, "1/125 sec"},
+        {0.025L, "1/60 sec"},
+        {0.05L, "1/30 sec"},
+        {0.09583333L, "1/15 sec"},
+        {0.1875L, "1/8 sec"},
+        {0.375L, "1/4 sec"},
+        {0.75L, "1/2 sec"},
+        {1.5L, "1 sec"},
+    }};
+    if (ts <= 0)
+        return std::nullopt;
+    for (const auto& [bound, text] : rows)
+        if (ts <= bound)
+            return QStringLiteral("Doporučená expozice: ") + QString::fromLatin1(text);
+    return std::nullopt;
+}
+
+HoursMinutesSeconds split(Real th)
+{
+    const Real H = truncate(th);
+    const Real fh = th - H;
+    const Real M = truncate(fh * 60);
+    const Real fm = fh * 60 - M;
+    return {H, M, roundHalfEven(fm * 60)};
+}
+
+QString hoursText(Real th)
+{
+    const HoursMinutesSeconds t = split(th);
+    return QStringLiteral("Expoziční čas: ") + formatNumber(t.hours) + QStringLiteral(" hod ") + formatNumber(t.minutes)
+        + QStringLiteral(" min ") + formatNumber(t.seconds) + QStringLiteral(" sec");
+}
+
+Shown display(Real th)
+{
+    const Real ts = checked(th * 3600);
+    Shown shown;
+    if (split(th).seconds > 1) {
+        shown.exposure = hoursText(th) + u' ';
+    } else {
+        const Real seconds = divide(roundHalfEven(checked(th * 10000000 * 3600)), 10000000);
+        shown.exposure = QStringLiteral("Expoziční čas: ") + formatNumber(seconds) + QStringLiteral(" sec");
+        shown.recommendation = shutterText(ts);
+    }
+    if (ts >= 1.5L)
+        shown.recommendation = QStringLiteral("Doporučená expozice: B (popř. T)");
+    return shown;
+}
+
+} // namespace noktaris::exposure
+
+namespace noktaris::declination {
+
+Real degrees(Real Dg, Real Mn, Real Sc)
+{
+    const Real minutes = Mn / 60;
+    const Real seconds = Sc / 3600;
+    return checked(Dg + minutes + seconds);
+}
+
+Real cosine(Real delta) { return checked(std::cos(delta * 3.14159265358979323846264338327950288L / 180)); }
+
+Range range(Real delta)
+{
+    if (delta > -90 && delta < 90)
+        return Range::Inside;
+    return delta == 90 || delta == -90 ? Range::Pole : Range::Outside;
+}
+
+Real trailLength(Real f, Real t, Real cosDelta)
+{
+    return divide(roundHalfEven(checked(100 * f * (t / 60) * cosDelta * 0.0043633231L)), 100);
+}
+
+Real pointExposure(Real k, Real f, Real cosDelta) { return divide(k, checked(f * cosDelta)); }
+
+} // namespace noktaris::declination

@@ -1,0 +1,59 @@
+// Exposure time of a sky object and the way it is shown: as seconds with a
+// recommended shutter setting, or as hours, minutes and seconds.
+#pragma once
+
+#include "common/numbers.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace noktaris::exposure {
+
+// Base exposure in seconds for a focal ratio: ratio² / (S B), the product first.
+Real secondsForRatio(Real ratio, Real S, Real B);
+// Effective focal ratio of an eyepiece projecting into a camera: (F fc) / (D fe).
+Real afocalRatio(Real D, Real F, Real fc, Real fe);
+// Filter factor k and reciprocity exponent p: (t0 k + 1)^(1/p) - 1.
+Real corrected(Real t0, Real k, Real p);
+// The focal ratio as shown: to three decimals.
+Real shownRatio(Real ratio);
+
+// "Doporučená expozice: ..." for an exposure of ts seconds; nullopt when no row of
+// the shutter-speed table matches (ts <= 0).
+std::optional<QString> shutterText(Real ts);
+
+// H, M and Sec of an exposure of th hours; Sec is rounded on its own and may read 60.
+struct HoursMinutesSeconds {
+    Real hours;
+    Real minutes;
+    Real seconds;
+};
+HoursMinutesSeconds split(Real th);
+// "Expoziční čas: H hod M min Sec sec" (no trailing blank).
+QString hoursText(Real th);
+
+struct Shown {
+    QString exposure;                      // the text of the exposure label
+    std::optional<QString> recommendation; // nullopt: no row matched, the label is left alone
+};
+// The exposure display rule for th hours.
+Shown display(Real th);
+
+} // namespace noktaris::exposure
+
+namespace noktaris::declination {
+
+// Degrees, minutes and seconds: the sign is the degrees' alone.
+Real degrees(Real Dg, Real Mn, Real Sc);
+Real cosine(Real delta);
+enum class Range { Inside, Pole, Outside };
+Range range(Real delta);
+inline const QString kOutOfRange = QStringLiteral("Deklinace musí být mezi -90° a 90°!");
+
+// Length of a star's trail in mm after t seconds through f mm, to hundredths.
+Real trailLength(Real f, Real t, Real cosDelta);
+// Longest exposure in seconds that keeps the star a point: k / (f cos δ).
+Real pointExposure(Real k, Real f, Real cosDelta);
+
+} // namespace noktaris::declination
