@@ -5,6 +5,7 @@
 #include "app/memory_text.h"
 #include "app/modes.h"
 #include "app/windows.h"
+#include "catalogue/pick_lists.h"
 #include "common/handover.h"
 #include "common/messages.h"
 #include "common/status_line.h"
@@ -191,21 +192,11 @@ void TForm1::checkResolution()
 
 bool TForm1::fillPickLists()
 {
-    const QList<std::pair<PickList*, CatalogueKind>> lists{
+    return noktaris::fillPickLists({
         {GroupBox1->Dalekohled, CatalogueKind::Telescopes}, {GroupBox1->Okular, CatalogueKind::Eyepieces},
         {GroupBox2->Jasnosti, CatalogueKind::Brightness},   {GroupBox4->Objekt, CatalogueKind::Sizes},
         {GroupBox5->Film, CatalogueKind::Films},            {GroupBox7->CCD, CatalogueKind::Chips},
-    };
-    for (const auto& [list, kind] : lists) {
-        FileError error;
-        const auto names = listNames(kind, &error);
-        if (!names) {
-            showErrorReport(error.message);
-            return false;
-        }
-        list->setNames(*names);
-    }
-    return true;
+    });
 }
 
 void TForm1::applyPickLists()
@@ -218,39 +209,25 @@ void TForm1::applyPickLists()
     CCDChange();
 }
 
-void TForm1::pickRecord(PickList* list, CatalogueKind kind, const QList<QLineEdit*>& fields)
-{
-    for (QLineEdit* field : fields)
-        field->clear();
-    bool readFailed = false;
-    const auto values = findRecord(kind, list->currentText(), &readFailed);
-    if (readFailed)
-        showMessage(catalogueInfo(kind).lookupMessage);
-    if (!values)
-        return;
-    for (qsizetype i = 0; i < fields.size() && i < values->size(); ++i)
-        fields[i]->setText(values->at(i));
-}
-
 void TForm1::DalekohledChange()
 {
-    pickRecord(GroupBox1->Dalekohled, CatalogueKind::Telescopes, {GroupBox1->DdalEdit, GroupBox1->FdalEdit});
+    fillFromRecord(GroupBox1->Dalekohled, CatalogueKind::Telescopes, {GroupBox1->DdalEdit, GroupBox1->FdalEdit});
 }
 
 void TForm1::OkularChange()
 {
-    pickRecord(GroupBox1->Okular, CatalogueKind::Eyepieces, {GroupBox1->FokEdit, GroupBox1->UhelEdit});
+    fillFromRecord(GroupBox1->Okular, CatalogueKind::Eyepieces, {GroupBox1->FokEdit, GroupBox1->UhelEdit});
 }
 
-void TForm1::JasnostiChange() { pickRecord(GroupBox2->Jasnosti, CatalogueKind::Brightness, {GroupBox2->JasEdit}); }
+void TForm1::JasnostiChange() { fillFromRecord(GroupBox2->Jasnosti, CatalogueKind::Brightness, {GroupBox2->JasEdit}); }
 
-void TForm1::ObjektChange() { pickRecord(GroupBox4->Objekt, CatalogueKind::Sizes, {GroupBox4->RozmerEdit}); }
+void TForm1::ObjektChange() { fillFromRecord(GroupBox4->Objekt, CatalogueKind::Sizes, {GroupBox4->RozmerEdit}); }
 
-void TForm1::FilmChange() { pickRecord(GroupBox5->Film, CatalogueKind::Films, {GroupBox5->FF1, GroupBox5->FF2}); }
+void TForm1::FilmChange() { fillFromRecord(GroupBox5->Film, CatalogueKind::Films, {GroupBox5->FF1, GroupBox5->FF2}); }
 
 void TForm1::CCDChange()
 {
-    pickRecord(GroupBox7->CCD, CatalogueKind::Chips,
+    fillFromRecord(GroupBox7->CCD, CatalogueKind::Chips,
                {GroupBox7->CCD1, GroupBox7->CCD2, GroupBox7->CCD3, GroupBox7->CCD4});
 }
 

@@ -79,7 +79,6 @@ private:
     void placeGroups(QWidget* canvas);
     void checkResolution();
     void followFocus(QWidget* old, QWidget* now);
-    void pickRecord(PickList* list, CatalogueKind kind, const QList<QLineEdit*>& fields);
 
     int showCount_ = 0;
 };

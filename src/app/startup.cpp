@@ -5,6 +5,7 @@
 #include "app/form4.h"
 #include "app/windows.h"
 #include "common/handover.h"
+#include "photo/form8.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -57,6 +58,7 @@ void startUp()
         case 1: w.form[n] = w.form1 = new TForm1; break;
         case 2: w.form[n] = makeAboutBox(); break;
         case 4: w.form[n] = w.form4 = new TForm4; break;
+        case 8: w.form[n] = new TForm8; break;
         default: w.form[n] = makeBareWindow(n); break;
         }
     }

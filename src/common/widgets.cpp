@@ -217,17 +217,25 @@ protected:
     }
 };
 
+HintTime*& hintTime()
+{
+    static HintTime* filter = nullptr;
+    return filter;
+}
+
 } // namespace
 
 void setHintDisplayTime(int milliseconds)
 {
-    static HintTime* filter = nullptr;
+    HintTime*& filter = hintTime();
     if (!filter) {
         filter = new HintTime(qApp);
         qApp->installEventFilter(filter);
     }
     filter->milliseconds = milliseconds;
 }
+
+int hintDisplayTime() { return hintTime() ? hintTime()->milliseconds : -1; }
 
 void makeViewerLink(QWidget* widget)
 {

@@ -80,6 +80,8 @@ DeclinationRow addDeclinationRow(QWidget* parent, const QString& prefix, const Q
 
 // How long a hint stays visible, for the whole program (milliseconds).
 void setHintDisplayTime(int milliseconds);
+// -1 until a window sets it: Qt's own time, which grows with the hint's length.
+int hintDisplayTime();
 
 // A result label that opens the field-of-view viewer: hand cursor and its hint.
 void makeViewerLink(QWidget* widget);

@@ -1,0 +1,474 @@
+#include "photo/form8.h"
+
+#include "app/links.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/pick_lists.h"
+#include "common/calculator_button.h"
+#include "common/guard.h"
+#include "common/messages.h"
+#include "photo/declination_input.h"
+#include "photo/exposure.h"
+#include "photo/form8_lists.h"
+
+#include <QAbstractItemView>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStyle>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace noktaris {
+
+namespace {
+
+constexpr QSize kWindowSize(986, 676);
+constexpr int kMargin = 8;
+constexpr int kGroupWidth = 318;
+constexpr int kGroupHeight = 446;
+constexpr int kPointGroupWidth = 470;
+constexpr int kPointGroupHeight = 206;
+
+// Inside the exposure groups: captions on the left, entry fields in a right-hand
+// column ending where the pick lists below them end.
+constexpr int kLeft = 8;
+constexpr int kInnerWidth = 302;
+constexpr int kEditWidth = 84;
+constexpr int kEditX = kLeft + kInnerWidth - kEditWidth;
+constexpr int kListHeight = 22;
+
+// The rows every group has, at the same heights in all three so that the filter,
+// reciprocity and result lines read across the window.
+constexpr int kBrightnessY = 20;
+constexpr int kSpeedY = 76;
+constexpr int kOpticsY = 104;
+constexpr int kFilterY = 272;
+constexpr int kReciprocityY = 326;
+constexpr int kRatioY = 382;
+constexpr int kExposureY = 402;
+constexpr int kRecommendationY = 422;
+
+const QString kExposureCaption = QStringLiteral("Expoziční čas:");
+const QString kRecommendationCaption = QStringLiteral("Doporučená expozice:");
+const QString kRatioCaption = QStringLiteral("Světelnost:");
+const QString kPoleText = QStringLiteral("Expoziční čas: NEKONEČNĚ DLOUHÁ EXPOZICE");
+
+QLineEdit* addRow(QGroupBox* group, const QString& editName, const QString& caption, int y,
+                  const QString& labelName = QString())
+{
+    addLabel(group, labelName.isEmpty() ? editName + QStringLiteral("Label") : labelName, caption,
+             QRect(kLeft, y + 3, kEditX - kLeft - 4, kLabelHeight));
+    return addEdit(group, editName, QRect(kEditX, y, kEditWidth, kEditHeight), QStringLiteral("0"),
+                   KeyFilter::Decimal);
+}
+
+PickList* addListRow(QGroupBox* group, const QString& name, int y, bool sorted = true)
+{
+    return addPickList(group, name, QRect(kLeft, y, kInnerWidth, kListHeight), QString(), sorted);
+}
+
+QLabel* addResult(QGroupBox* group, const QString& name, const QString& caption, int y)
+{
+    return addLabel(group, name, caption, QRect(kLeft, y, kInnerWidth, kLabelHeight), LabelStyle::Result);
+}
+
+// A fixed list whose items are longer than the list is wide: the popup opens wide
+// enough to show every item whole.
+void fillFixedList(PickList* list, const QStringList& items)
+{
+    list->addItems(items);
+    int widest = 0;
+    for (const QString& item : items)
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(item));
+    list->view()->setMinimumWidth(widest + 2 * list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    list->setCurrentIndex(0);
+}
+
+QLabel* addNote(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
+{
+    QLabel* note = addLabel(parent, name, text, geometry);
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignCenter);
+    return note;
+}
+
+// The negative-input test: a negative number in a tested field puts the bare
+// captions back; a field that is not a number ends the test.
+void restoreIfNegative(const QList<QLineEdit*>& tested, const QList<std::pair<QLabel*, QString>>& captions)
+{
+    guarded([&] {
+        for (const QLineEdit* field : tested) {
+            if (toNumber(field->text()) < 0) {
+                for (const auto& [label, caption] : captions)
+                    label->setText(caption);
+                return;
+            }
+        }
+    });
+}
+
+Real read(const QLineEdit* field) { return toNumber(field->text()); }
+
+} // namespace
+
+TForm8::TForm8(QWidget* parent)
+    : SecondaryWindow(QStringLiteral("TForm8"), QStringLiteral("Expoziční časy"), kWindowSize, parent)
+{
+    buildCameraGroup();
+    buildTelescopeGroup();
+    buildAfocalGroup();
+    buildPointGroup();
+    buildNotes();
+    Memo3->installEventFilter(this);
+    setHintDisplayTime(7000);
+}
+
+TForm8::ExposureRows TForm8::addExposureRows(QGroupBox* group, int number, const QStringList& names)
+{
+    // names: brightness list, filter list, reciprocity list.
+    const QString suffix = number == 1 ? QString() : QString::number(number);
+    ExposureRows rows;
+    rows.brightness = addRow(group, QStringLiteral("jasedit") + suffix, QStringLiteral("Poměrná jasnost objektu:"),
+                             kBrightnessY);
+    rows.brightnessList = addListRow(group, names.at(0), kBrightnessY + 26);
+    rows.speed = addRow(group, QStringLiteral("asaedit") + suffix, QStringLiteral("Citlivost filmu (ASA):"), kSpeedY);
+    rows.filter = addRow(group, QStringLiteral("ff") + QString::number(number), QStringLiteral("Faktor filtru:"),
+                         kFilterY);
+    rows.filter->setText(QStringLiteral("1,0"));
+    rows.filterList = addListRow(group, names.at(1), kFilterY + 26, false);
+    fillFixedList(rows.filterList, form8::filterItems());
+    rows.reciprocity = addRow(group, QStringLiteral("r") + QString::number(number),
+                              QStringLiteral("Reciproční chyba filmu:"), kReciprocityY);
+    rows.reciprocity->setText(QStringLiteral("1,00"));
+    rows.reciprocityList = addListRow(group, names.at(2), kReciprocityY + 26, false);
+    fillFixedList(rows.reciprocityList, form8::reciprocityItems());
+    rows.exposure = addResult(group, QStringLiteral("exp") + suffix, kExposureCaption, kExposureY);
+    rows.recommendation = addResult(group, QStringLiteral("dopor") + suffix, kRecommendationCaption,
+                                    kRecommendationY);
+    return rows;
+}
+
+void TForm8::connectFields(const QList<QLineEdit*>& fields, void (TForm8::*handler)())
+{
+    for (QLineEdit* field : fields)
+        connect(field, &QLineEdit::textChanged, this, handler);
+}
+
+void TForm8::connectList(PickList* list, void (TForm8::*handler)())
+{
+    connect(list, &QComboBox::activated, this, handler);
+}
+
+void TForm8::buildCameraGroup()
+{
+    groupbox1 = addGroup(this, QStringLiteral("groupbox1"), QStringLiteral(" Objektiv fotoaparátu "),
+                         QRect(kMargin, kMargin, kGroupWidth, kGroupHeight));
+    const ExposureRows rows = addExposureRows(
+        groupbox1, 1, {QStringLiteral("ComboBox1"), QStringLiteral("ComboBox8"), QStringLiteral("ComboBox9")});
+    jasedit = rows.brightness;
+    ComboBox1 = rows.brightnessList;
+    asaedit = rows.speed;
+    ff1 = rows.filter;
+    ComboBox8 = rows.filterList;
+    r1 = rows.reciprocity;
+    ComboBox9 = rows.reciprocityList;
+    exp = rows.exposure;
+    dopor = rows.recommendation;
+    clonaedit = addRow(groupbox1, QStringLiteral("clonaedit"), QStringLiteral("Clonové číslo:"), kOpticsY);
+    finishGroup(groupbox1);
+
+    connectFields({jasedit, clonaedit, asaedit, ff1, r1}, &TForm8::jaseditChange);
+    connectList(ComboBox1, &TForm8::ComboBox1Change);
+    connectList(ComboBox8, &TForm8::ComboBox8Change);
+    connectList(ComboBox9, &TForm8::ComboBox9Change);
+}
+
+void TForm8::buildTelescopeGroup()
+{
+    GroupBox2 = addGroup(this, QStringLiteral("GroupBox2"), QStringLiteral(" Objektiv dalekohledu "),
+                         QRect(2 * kMargin + kGroupWidth, kMargin, kGroupWidth, kGroupHeight));
+    const ExposureRows rows = addExposureRows(
+        GroupBox2, 2, {QStringLiteral("ComboBox3"), QStringLiteral("ComboBox12"), QStringLiteral("ComboBox13")});
+    jasedit2 = rows.brightness;
+    ComboBox3 = rows.brightnessList;
+    asaedit2 = rows.speed;
+    ff2 = rows.filter;
+    ComboBox12 = rows.filterList;
+    r2 = rows.reciprocity;
+    ComboBox13 = rows.reciprocityList;
+    exp2 = rows.exposure;
+    dopor2 = rows.recommendation;
+    ComboBox2 = addListRow(GroupBox2, QStringLiteral("ComboBox2"), kOpticsY);
+    ddaledit2 = addRow(GroupBox2, QStringLiteral("ddaledit2"), QStringLiteral("D (mm):"), kOpticsY + 28);
+    fdaledit2 = addRow(GroupBox2, QStringLiteral("fdaledit2"), QStringLiteral("F (mm):"), kOpticsY + 54);
+    finishGroup(GroupBox2);
+
+    connectFields({ddaledit2, fdaledit2, jasedit2, asaedit2, ff2, r2}, &TForm8::ddaledit2Change);
+    connectList(ComboBox3, &TForm8::ComboBox3Change);
+    connectList(ComboBox2, &TForm8::ComboBox2Change);
+    connectList(ComboBox12, &TForm8::ComboBox12Change);
+    connectList(ComboBox13, &TForm8::ComboBox13Change);
+}
+
+void TForm8::buildAfocalGroup()
+{
+    GroupBox3 = addGroup(this, QStringLiteral("GroupBox3"), QStringLiteral(" Afokální konfigurace "),
+                         QRect(3 * kMargin + 2 * kGroupWidth, kMargin, kGroupWidth, kGroupHeight));
+    const ExposureRows rows = addExposureRows(
+        GroupBox3, 3, {QStringLiteral("ComboBox6"), QStringLiteral("ComboBox10"), QStringLiteral("ComboBox11")});
+    jasedit3 = rows.brightness;
+    ComboBox6 = rows.brightnessList;
+    asaedit3 = rows.speed;
+    ff3 = rows.filter;
+    ComboBox10 = rows.filterList;
+    r3 = rows.reciprocity;
+    ComboBox11 = rows.reciprocityList;
+    exp3 = rows.exposure;
+    dopor3 = rows.recommendation;
+    ComboBox4 = addListRow(GroupBox3, QStringLiteral("ComboBox4"), kOpticsY);
+    ddaledit3 = addRow(GroupBox3, QStringLiteral("ddaledit3"), QStringLiteral("D (mm):"), kOpticsY + 28);
+    fdaledit3 = addRow(GroupBox3, QStringLiteral("fdaledit3"), QStringLiteral("F (mm):"), kOpticsY + 54);
+    ComboBox5 = addListRow(GroupBox3, QStringLiteral("ComboBox5"), kOpticsY + 84);
+    fokedit3 = addRow(GroupBox3, QStringLiteral("fokedit3"), QStringLiteral("f - okuláru (mm):"), kOpticsY + 112);
+    ffotedit3 = addRow(GroupBox3, QStringLiteral("ffotedit3"), QStringLiteral("f -  fotoaparátu (mm):"),
+                       kOpticsY + 138);
+    svet = addResult(GroupBox3, QStringLiteral("svet"), QStringLiteral("Světelnost sestavy:"), kRatioY);
+    finishGroup(GroupBox3);
+
+    connectFields({ddaledit3, fdaledit3, fokedit3, ffotedit3, jasedit3, asaedit3, ff3, r3}, &TForm8::ddaledit3Change);
+    connectList(ComboBox6, &TForm8::ComboBox6Change);
+    connectList(ComboBox4, &TForm8::ComboBox4Change);
+    connectList(ComboBox5, &TForm8::ComboBox5Change);
+    connectList(ComboBox10, &TForm8::ComboBox10Change);
+    connectList(ComboBox11, &TForm8::ComboBox11Change);
+}
+
+void TForm8::buildPointGroup()
+{
+    const int top = 2 * kMargin + kGroupHeight;
+    GroupBox4 = addGroup(this, QStringLiteral("GroupBox4"),
+                         QStringLiteral(" Maximální délka expozice pro bodové zobrazení dráhy hvězdy "),
+                         QRect(kMargin, top, kPointGroupWidth, kPointGroupHeight));
+    // Minutes and seconds take a minus sign here too, like the degrees.
+    const DeclinationRow declination =
+        addDeclinationRow(GroupBox4, QStringLiteral("GroupBox4"),
+                          {QStringLiteral("d4"), QStringLiteral("d5"), QStringLiteral("d6")}, KeyFilter::SignedWhole,
+                          QPoint(kLeft, 20));
+    d4 = declination.degrees;
+    d5 = declination.minutes;
+    d6 = declination.seconds;
+
+    constexpr int kPointEditX = 190;
+    constexpr int kPointWidth = kPointGroupWidth - 2 * kLeft;
+    Label22 = addLabel(GroupBox4, QStringLiteral("Label22"), QStringLiteral("Ohnisková vzdál. objektivu (mm):"),
+                       QRect(kLeft, 51, kPointEditX - kLeft - 4, kLabelHeight));
+    f = addEdit(GroupBox4, QStringLiteral("f"), QRect(kPointEditX, 48, 64, kEditHeight), QStringLiteral("0"),
+                KeyFilter::Decimal);
+    Label27 = addLabel(GroupBox4, QStringLiteral("Label27"), QStringLiteral("Hodnota konstanty:"),
+                       QRect(kLeft, 77, kPointEditX - kLeft - 4, kLabelHeight));
+    Label27->setToolTip(form8::kConstantHint);
+    konst = addEdit(GroupBox4, QStringLiteral("konst"), QRect(kPointEditX, 74, 64, kEditHeight), QStringLiteral("0"),
+                    KeyFilter::Decimal, form8::kConstantHint);
+    ComboBox7 = addPickList(GroupBox4, QStringLiteral("ComboBox7"), QRect(kLeft, 100, 320, kListHeight),
+                            form8::kConstantHint, false);
+    for (const form8::ConstantChoice& choice : form8::constantChoices())
+        ComboBox7->addItem(choice.text);
+    ComboBox7->setCurrentIndex(2);
+
+    exp4 = addLabel(GroupBox4, QStringLiteral("exp4"), kExposureCaption, QRect(kLeft, 130, kPointWidth, kLabelHeight),
+                    LabelStyle::Result);
+    dopor4 = addLabel(GroupBox4, QStringLiteral("dopor4"), QStringLiteral("Doporučená expozice: "),
+                      QRect(kLeft, 150, kPointWidth, kLabelHeight), LabelStyle::Result);
+    Memo3 = addNote(GroupBox4, QStringLiteral("Memo3"), form8::constantHelpNote(), QRect(kLeft, 170, kPointWidth, 30));
+    Memo3->setCursor(Qt::PointingHandCursor);
+    finishGroup(GroupBox4);
+
+    connectFields({d4, d5, d6, f, konst}, &TForm8::d4Change);
+    connectList(ComboBox7, &TForm8::ComboBox7Change);
+}
+
+void TForm8::buildNotes()
+{
+    const int x = 2 * kMargin + kPointGroupWidth;
+    const int width = kWindowSize.width() - x - kMargin;
+    const int top = 2 * kMargin + kGroupHeight + 6;
+    Memo1 = addNote(this, QStringLiteral("Memo1"), form8::dimObjectsNote(), QRect(x, top, width, 46));
+    Memo2 = addNote(this, QStringLiteral("Memo2"), form8::reciprocityNote(), QRect(x, top + 54, width, 88));
+
+    const int buttonsY = kWindowSize.height() - kMargin - 26;
+    BitBtn1 = addButton(this, QStringLiteral("BitBtn1"), QStringLiteral("&Zavřít"),
+                        QRect(kWindowSize.width() - kMargin - 90, buttonsY, 90, 26));
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    SpeedButton1 = addCalculatorButton(this, QStringLiteral("SpeedButton1"),
+                                       QPoint(kWindowSize.width() - kMargin - 90 - 33, buttonsY));
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm8::BitBtn1Click);
+}
+
+// ---- recomputation ----
+
+void TForm8::showExposure(Real t0, QLineEdit* filter, QLineEdit* reciprocity, QLabel* exposureLabel,
+                          QLabel* recommendationLabel)
+{
+    const Real k = read(filter);
+    const Real p = read(reciprocity);
+    const exposure::Shown shown = exposure::display(checked(exposure::corrected(t0, k, p) / 3600));
+    exposureLabel->setText(shown.exposure);
+    // No row of the shutter table: the caption written at the start stays.
+    if (shown.recommendation)
+        recommendationLabel->setText(*shown.recommendation);
+}
+
+void TForm8::jaseditChange()
+{
+    exp->setText(kExposureCaption);
+    dopor->setText(kRecommendationCaption);
+    guardedReportingOverflow([&] {
+        const Real N = read(clonaedit);
+        const Real B = read(jasedit);
+        const Real S = read(asaedit);
+        showExposure(exposure::secondsForRatio(N, S, B), ff1, r1, exp, dopor);
+    });
+    restoreIfNegative({jasedit, asaedit, clonaedit}, {{exp, kExposureCaption}, {dopor, kRecommendationCaption}});
+}
+
+void TForm8::ddaledit2Change()
+{
+    exp2->setText(kExposureCaption);
+    dopor2->setText(kRecommendationCaption);
+    guardedReportingOverflow([&] {
+        const Real D = read(ddaledit2);
+        const Real F = read(fdaledit2);
+        const Real B = read(jasedit2);
+        const Real S = read(asaedit2);
+        showExposure(exposure::secondsForRatio(divide(F, D), S, B), ff2, r2, exp2, dopor2);
+    });
+    restoreIfNegative({jasedit2, asaedit2}, {{exp2, kExposureCaption}, {dopor2, kRecommendationCaption}});
+}
+
+void TForm8::ddaledit3Change()
+{
+    svet->setText(kRatioCaption);
+    exp3->setText(kExposureCaption);
+    dopor3->setText(kRecommendationCaption);
+    guardedReportingOverflow([&] {
+        const Real D = read(ddaledit3);
+        const Real F = read(fdaledit3);
+        const Real B = read(jasedit3);
+        const Real S = read(asaedit3);
+        const Real fc = read(ffotedit3);
+        const Real fe = read(fokedit3);
+        const Real ratio = exposure::afocalRatio(D, F, fc, fe);
+        showExposure(exposure::secondsForRatio(ratio, S, B), ff3, r3, exp3, dopor3);
+        svet->setText(QStringLiteral("Světelnost: ") + formatNumber(exposure::shownRatio(ratio)));
+    });
+    restoreIfNegative({jasedit3, asaedit3, fokedit3, ffotedit3},
+                      {{svet, kRatioCaption}, {exp3, kExposureCaption}, {dopor3, kRecommendationCaption}});
+}
+
+void TForm8::d4Change()
+{
+    exp4->setText(kExposureCaption);
+    dopor4->setText(kRecommendationCaption);
+    guarded([&] { computePointExposure(); });
+    guarded([&] {
+        if (read(f) < 0)
+            exp4->setText(kExposureCaption);
+    });
+}
+
+void TForm8::computePointExposure()
+{
+    const DeclinationInput declination = readDeclination(d4, d5, d6);
+    if (declination.range == declination::Range::Pole)
+        exp4->setText(kPoleText);
+    if (declination.range != declination::Range::Inside)
+        return;
+    const Real k = read(konst);
+    const Real seconds = declination::pointExposure(k, read(f), declination.cosDelta);
+    const exposure::Shown shown = exposure::display(checked(seconds / 3600));
+    exp4->setText(shown.exposure);
+    if (shown.recommendation)
+        dopor4->setText(*shown.recommendation);
+}
+
+// ---- pick lists ----
+
+void TForm8::ComboBox1Change() { fillFromRecord(ComboBox1, CatalogueKind::Brightness, {jasedit}); }
+void TForm8::ComboBox3Change() { fillFromRecord(ComboBox3, CatalogueKind::Brightness, {jasedit2}); }
+void TForm8::ComboBox6Change() { fillFromRecord(ComboBox6, CatalogueKind::Brightness, {jasedit3}); }
+void TForm8::ComboBox2Change() { fillFromRecord(ComboBox2, CatalogueKind::Telescopes, {ddaledit2, fdaledit2}); }
+void TForm8::ComboBox4Change() { fillFromRecord(ComboBox4, CatalogueKind::Telescopes, {ddaledit3, fdaledit3}); }
+void TForm8::ComboBox5Change() { fillFromRecord(ComboBox5, CatalogueKind::Eyepieces, {fokedit3}); }
+
+void TForm8::ComboBox7Change()
+{
+    const int index = ComboBox7->currentIndex();
+    const auto& choices = form8::constantChoices();
+    if (index >= 0 && index < int(choices.size()))
+        konst->setText(choices[std::size_t(index)].value);
+}
+
+void TForm8::ComboBox8Change() { ff1->setText(form8::leadingValue(ComboBox8->currentText())); }
+void TForm8::ComboBox12Change() { ff2->setText(form8::leadingValue(ComboBox12->currentText())); }
+void TForm8::ComboBox10Change() { ff3->setText(form8::leadingValue(ComboBox10->currentText())); }
+void TForm8::ComboBox9Change() { r1->setText(form8::leadingValue(ComboBox9->currentText())); }
+void TForm8::ComboBox13Change() { r2->setText(form8::leadingValue(ComboBox13->currentText())); }
+void TForm8::ComboBox11Change() { r3->setText(form8::leadingValue(ComboBox11->currentText())); }
+
+// ---- showing and closing ----
+
+void TForm8::showEvent(QShowEvent* event)
+{
+    SecondaryWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TForm8::FormShow()
+{
+    jasedit->setFocus();
+    // Only the selections go back to their first items: the fields they fill keep
+    // what the user last chose or typed.
+    for (PickList* list : {ComboBox8, ComboBox12, ComboBox10, ComboBox9, ComboBox13, ComboBox11})
+        list->setCurrentIndex(0);
+    ComboBox7->setCurrentIndex(2);
+    konst->setText(QStringLiteral("1000"));
+    if (!reloadPickLists())
+        return;
+    ComboBox1Change();
+    ComboBox6Change();
+    ComboBox3Change();
+    ComboBox2Change();
+    ComboBox4Change();
+    ComboBox5Change();
+}
+
+bool TForm8::reloadPickLists()
+{
+    return fillPickLists({
+        {ComboBox1, CatalogueKind::Brightness}, {ComboBox6, CatalogueKind::Brightness},
+        {ComboBox3, CatalogueKind::Brightness}, {ComboBox2, CatalogueKind::Telescopes},
+        {ComboBox4, CatalogueKind::Telescopes}, {ComboBox5, CatalogueKind::Eyepieces},
+    });
+}
+
+void TForm8::Memo3Click() { openHelpPage(QStringLiteral("HTML/vypocty.html"), true); }
+
+void TForm8::BitBtn1Click() { close(); }
+
+bool TForm8::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Memo3 && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        Memo3Click();
+        return true;
+    }
+    return SecondaryWindow::eventFilter(watched, event);
+}
+
+} // namespace noktaris
