@@ -54,6 +54,10 @@ TForm1::TForm1(QWidget*)
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 }
 
+// Closing the window while it is destroyed moves the focus; by then the groups
+// that followFocus looks at are gone.
+TForm1::~TForm1() { disconnect(focusWatch_); }
+
 void TForm1::placeGroups(QWidget* canvas)
 {
     GroupBox1 = new TelescopeGroup(canvas);
@@ -87,7 +91,7 @@ void TForm1::placeGroups(QWidget* canvas)
 
     for (QLineEdit* field : {GroupBox1->DdalEdit, GroupBox1->FdalEdit, GroupBox1->FokEdit, GroupBox1->UhelEdit})
         connect(field, &QLineEdit::textChanged, this, &TForm1::DdalEditChange);
-    connect(qApp, &QApplication::focusChanged, this, &TForm1::followFocus);
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, &TForm1::followFocus);
     GroupBox2->setTelescopeFields(GroupBox1->DdalEdit, GroupBox1->FdalEdit, GroupBox1->FokEdit);
 
     connect(GroupBox1->Dalekohled, &QComboBox::activated, this, &TForm1::DalekohledChange);

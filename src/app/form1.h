@@ -28,6 +28,7 @@ class TForm1 : public MainWindowBase {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
 
     TelescopeGroup* GroupBox1;
     ExposureGroup* GroupBox2;
@@ -81,6 +82,7 @@ private:
     void followFocus(QWidget* old, QWidget* now);
 
     int showCount_ = 0;
+    QMetaObject::Connection focusWatch_;
 };
 
 } // namespace noktaris
