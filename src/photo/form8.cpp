@@ -132,25 +132,26 @@ TForm8::ExposureRows TForm8::addExposureRows(QGroupBox* group, int number, const
 {
     // names: brightness list, filter list, reciprocity list.
     const QString suffix = number == 1 ? QString() : QString::number(number);
-    ExposureRows rows;
-    rows.brightness = addRow(group, QStringLiteral("jasedit") + suffix, QStringLiteral("Poměrná jasnost objektu:"),
-                             kBrightnessY);
-    rows.brightnessList = addListRow(group, names.at(0), kBrightnessY + 26);
-    rows.speed = addRow(group, QStringLiteral("asaedit") + suffix, QStringLiteral("Citlivost filmu (ASA):"), kSpeedY);
-    rows.filter = addRow(group, QStringLiteral("ff") + QString::number(number), QStringLiteral("Faktor filtru:"),
-                         kFilterY);
-    rows.filter->setText(QStringLiteral("1,0"));
-    rows.filterList = addListRow(group, names.at(1), kFilterY + 26, false);
-    fillFixedList(rows.filterList, form8::filterItems());
-    rows.reciprocity = addRow(group, QStringLiteral("r") + QString::number(number),
-                              QStringLiteral("Reciproční chyba filmu:"), kReciprocityY);
-    rows.reciprocity->setText(QStringLiteral("1,00"));
-    rows.reciprocityList = addListRow(group, names.at(2), kReciprocityY + 26, false);
-    fillFixedList(rows.reciprocityList, form8::reciprocityItems());
-    rows.exposure = addResult(group, QStringLiteral("exp") + suffix, kExposureCaption, kExposureY);
-    rows.recommendation = addResult(group, QStringLiteral("dopor") + suffix, kRecommendationCaption,
-                                    kRecommendationY);
-    return rows;
+    QLineEdit* brightness = addRow(group, QStringLiteral("jasedit") + suffix,
+                                   QStringLiteral("Poměrná jasnost objektu:"), kBrightnessY);
+    PickList* brightnessList = addListRow(group, names.at(0), kBrightnessY + 26);
+    QLineEdit* speed = addRow(group, QStringLiteral("asaedit") + suffix, QStringLiteral("Citlivost filmu (ASA):"),
+                              kSpeedY);
+    QLineEdit* filter = addRow(group, QStringLiteral("ff") + QString::number(number), QStringLiteral("Faktor filtru:"),
+                               kFilterY);
+    filter->setText(QStringLiteral("1,0"));
+    PickList* filterList = addListRow(group, names.at(1), kFilterY + 26, false);
+    fillFixedList(filterList, form8::filterItems());
+    QLineEdit* reciprocity = addRow(group, QStringLiteral("r") + QString::number(number),
+                                    QStringLiteral("Reciproční chyba filmu:"), kReciprocityY);
+    reciprocity->setText(QStringLiteral("1,00"));
+    PickList* reciprocityList = addListRow(group, names.at(2), kReciprocityY + 26, false);
+    fillFixedList(reciprocityList, form8::reciprocityItems());
+    QLabel* exposure = addResult(group, QStringLiteral("exp") + suffix, kExposureCaption, kExposureY);
+    QLabel* recommendation = addResult(group, QStringLiteral("dopor") + suffix, kRecommendationCaption,
+                                       kRecommendationY);
+    return {brightness, brightnessList, speed, filter, filterList, reciprocity, reciprocityList, exposure,
+            recommendation};
 }
 
 void TForm8::connectFields(const QList<QLineEdit*>& fields, void (TForm8::*handler)())
@@ -168,17 +169,8 @@ void TForm8::buildCameraGroup()
 {
     groupbox1 = addGroup(this, QStringLiteral("groupbox1"), QStringLiteral(" Objektiv fotoaparátu "),
                          QRect(kMargin, kMargin, kGroupWidth, kGroupHeight));
-    const ExposureRows rows = addExposureRows(
+    std::tie(jasedit, ComboBox1, asaedit, ff1, ComboBox8, r1, ComboBox9, exp, dopor) = addExposureRows(
         groupbox1, 1, {QStringLiteral("ComboBox1"), QStringLiteral("ComboBox8"), QStringLiteral("ComboBox9")});
-    jasedit = rows.brightness;
-    ComboBox1 = rows.brightnessList;
-    asaedit = rows.speed;
-    ff1 = rows.filter;
-    ComboBox8 = rows.filterList;
-    r1 = rows.reciprocity;
-    ComboBox9 = rows.reciprocityList;
-    exp = rows.exposure;
-    dopor = rows.recommendation;
     clonaedit = addRow(groupbox1, QStringLiteral("clonaedit"), QStringLiteral("Clonové číslo:"), kOpticsY);
     finishGroup(groupbox1);
 
@@ -192,17 +184,8 @@ void TForm8::buildTelescopeGroup()
 {
     GroupBox2 = addGroup(this, QStringLiteral("GroupBox2"), QStringLiteral(" Objektiv dalekohledu "),
                          QRect(2 * kMargin + kGroupWidth, kMargin, kGroupWidth, kGroupHeight));
-    const ExposureRows rows = addExposureRows(
+    std::tie(jasedit2, ComboBox3, asaedit2, ff2, ComboBox12, r2, ComboBox13, exp2, dopor2) = addExposureRows(
         GroupBox2, 2, {QStringLiteral("ComboBox3"), QStringLiteral("ComboBox12"), QStringLiteral("ComboBox13")});
-    jasedit2 = rows.brightness;
-    ComboBox3 = rows.brightnessList;
-    asaedit2 = rows.speed;
-    ff2 = rows.filter;
-    ComboBox12 = rows.filterList;
-    r2 = rows.reciprocity;
-    ComboBox13 = rows.reciprocityList;
-    exp2 = rows.exposure;
-    dopor2 = rows.recommendation;
     ComboBox2 = addListRow(GroupBox2, QStringLiteral("ComboBox2"), kOpticsY);
     ddaledit2 = addRow(GroupBox2, QStringLiteral("ddaledit2"), QStringLiteral("D (mm):"), kOpticsY + 28);
     fdaledit2 = addRow(GroupBox2, QStringLiteral("fdaledit2"), QStringLiteral("F (mm):"), kOpticsY + 54);
@@ -219,17 +202,8 @@ void TForm8::buildAfocalGroup()
 {
     GroupBox3 = addGroup(this, QStringLiteral("GroupBox3"), QStringLiteral(" Afokální konfigurace "),
                          QRect(3 * kMargin + 2 * kGroupWidth, kMargin, kGroupWidth, kGroupHeight));
-    const ExposureRows rows = addExposureRows(
+    std::tie(jasedit3, ComboBox6, asaedit3, ff3, ComboBox10, r3, ComboBox11, exp3, dopor3) = addExposureRows(
         GroupBox3, 3, {QStringLiteral("ComboBox6"), QStringLiteral("ComboBox10"), QStringLiteral("ComboBox11")});
-    jasedit3 = rows.brightness;
-    ComboBox6 = rows.brightnessList;
-    asaedit3 = rows.speed;
-    ff3 = rows.filter;
-    ComboBox10 = rows.filterList;
-    r3 = rows.reciprocity;
-    ComboBox11 = rows.reciprocityList;
-    exp3 = rows.exposure;
-    dopor3 = rows.recommendation;
     ComboBox4 = addListRow(GroupBox3, QStringLiteral("ComboBox4"), kOpticsY);
     ddaledit3 = addRow(GroupBox3, QStringLiteral("ddaledit3"), QStringLiteral("D (mm):"), kOpticsY + 28);
     fdaledit3 = addRow(GroupBox3, QStringLiteral("fdaledit3"), QStringLiteral("F (mm):"), kOpticsY + 54);

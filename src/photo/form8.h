@@ -3,6 +3,8 @@
 // film's reciprocity failure, and the longest exposure that keeps a star a point.
 #pragma once
 
+#include <tuple>
+
 #include "common/handover.h"
 #include "common/numbers.h"
 #include "common/widgets.h"
@@ -123,17 +125,11 @@ protected:
 
 private:
     // The rows shared by the three exposure groups.
-    struct ExposureRows {
-        QLineEdit* brightness;
-        PickList* brightnessList;
-        QLineEdit* speed;
-        QLineEdit* filter;
-        PickList* filterList;
-        QLineEdit* reciprocity;
-        PickList* reciprocityList;
-        QLabel* exposure;
-        QLabel* recommendation;
-    };
+    // The rows all three exposure groups share, in this order: brightness and its
+    // list, film speed, filter factor and its list, reciprocity and its list, the
+    // exposure and the recommendation.
+    using ExposureRows = std::tuple<QLineEdit*, PickList*, QLineEdit*, QLineEdit*, PickList*, QLineEdit*, PickList*,
+                                    QLabel*, QLabel*>;
 
     void buildCameraGroup();
     void buildTelescopeGroup();
