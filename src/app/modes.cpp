@@ -16,9 +16,13 @@ void rememberMode(const QString& modeLine)
         showMessage(kConfigErrorMessage);
         return;
     }
-    // A file without a mode line is left as it is and reported like a read failure.
-    if (*line == QStringLiteral("Prepinac:1") && !rewriteModeLine(modeLine))
-        showMessage(kConfigErrorMessage);
+    if (*line != QStringLiteral("Prepinac:1"))
+        return;
+    // A file without a mode line is left as it is and reported like a read failure;
+    // a failed write says that the file was not saved but is still whole.
+    FileError error;
+    if (!rewriteModeLine(modeLine, kConfigFile, &error))
+        showMessage(error.writeFailed() ? saveFailedMessage(kConfigFile, error) : kConfigErrorMessage);
 }
 
 void switchToExtendedMode()

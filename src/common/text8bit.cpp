@@ -3,9 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace noktaris {
 
@@ -107,22 +111,112 @@ std::optional<QByteArray> readFirstLine(const QString& path, FileError* error)
     }
 }
 
+namespace {
+
+// The whole buffer, however the system splits it; false with errno set on failure.
+bool writeAll(int fd, const char* data, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        size -= std::size_t(written);
+    }
+    return true;
+}
+
+QString writeErrorText(int code)
+{
+    switch (code) {
+    case ENOENT:
+    case ENOTDIR: return QStringLiteral("Path not found");
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS: return QStringLiteral("Access denied");
+    case ENOSPC:
+    case EDQUOT: return QStringLiteral("Disk full");
+    default: return QStringLiteral("Write error");
+    }
+}
+
+bool writeFailed(FileError* error, int code)
+{
+    if (error) {
+        error->message = writeErrorText(code);
+        error->systemError = code;
+    }
+    return false;
+}
+
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+QString saveFailedMessage(const QString& fileName, const FileError& error)
+{
+    QString reason;
+    switch (error.systemError) {
+    case ENOSPC:
+    case EDQUOT: reason = QStringLiteral("na disku není dost místa"); break;
+    case EFBIG: reason = QStringLiteral("soubor by byl větší, než systém dovoluje"); break;
+    case EACCES:
+    case EPERM: reason = QStringLiteral("přístup byl odepřen"); break;
+    case EROFS: reason = QStringLiteral("disk je určen jen pro čtení"); break;
+    case EIO: reason = QStringLiteral("chyba vstupu/výstupu"); break;
+    default: reason = QStringLiteral("chyba zápisu"); break;
+    }
+    return QStringLiteral("Soubor ") + fileName + QStringLiteral(" se nepodařilo uložit (") + reason
+        + QStringLiteral("). Jeho dosavadní obsah zůstal zachován.");
+}
+
 bool replaceFile(const QString& path, const QByteArray& bytes, bool mustExist, FileError* error)
 {
-    if (mustExist && !QFileInfo(path).isFile()) {
+    const QFileInfo info(path);
+    if (mustExist && !info.isFile()) {
         QFile missing(path);
         setError(error, openErrorText(path, missing));
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setError(error, QFileInfo(path).isDir() ? QStringLiteral("Access denied") : file.errorString());
-        return false;
+    // Through a link, the file it points to is the one rewritten.
+    const QFileInfo target(info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath());
+    if (target.isDir())
+        return writeFailed(error, EISDIR);
+    const QByteArray finalName = QFile::encodeName(target.absoluteFilePath());
+    const QByteArray folder = QFile::encodeName(target.absolutePath());
+    QByteArray temporary = QFile::encodeName(target.absolutePath() + QStringLiteral("/.")
+                                             + target.fileName() + QStringLiteral(".XXXXXX"));
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return writeFailed(error, errno);
+    struct stat old {};
+    ::fchmod(fd, ::stat(finalName.constData(), &old) == 0 ? old.st_mode & 07777 : newFileMode());
+    // Every step is checked: the data must be on the disk before the old file goes.
+    if (!writeAll(fd, bytes.constData(), std::size_t(bytes.size())) || ::fsync(fd) != 0) {
+        const int code = errno;
+        ::close(fd);
+        ::unlink(temporary.constData());
+        return writeFailed(error, code);
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        setError(error, QStringLiteral("Write error"));
-        file.cancelWriting();
-        return false;
+    if (::close(fd) != 0 || ::rename(temporary.constData(), finalName.constData()) != 0) {
+        const int code = errno;
+        ::unlink(temporary.constData());
+        return writeFailed(error, code);
+    }
+    // The rename itself reaches the disk with its folder.
+    const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        ::fsync(folderFd);
+        ::close(folderFd);
     }
     return true;
 }

@@ -18,18 +18,27 @@ QByteArray toCp1250(const QString& text);
 // A part that does not exist is kept as written.
 QString resolvePath(const QString& programPath);
 
-// Outcome of a failed file operation, with the system's text for it
-// ("File not found", "Path not found", "Access denied", ...).
+// Outcome of a failed file operation: the system's text for it ("File not found",
+// "Path not found", "Access denied", ...) and, only when writing failed, its errno.
 struct FileError {
     QString message;
+    int systemError = 0;
+    bool writeFailed() const { return systemError != 0; }
 };
+
+// What the user is told when a rewrite failed: the file as the program names it,
+// the cause in Czech, and that the old contents are still there.
+QString saveFailedMessage(const QString& fileName, const FileError& error);
 
 // Reads the whole file; nullopt and the error on failure.
 std::optional<QByteArray> readFile(const QString& path, FileError* error = nullptr);
 // The first line of the file, without its line break (CR, LF or CR LF).
 std::optional<QByteArray> readFirstLine(const QString& path, FileError* error = nullptr);
-// Writes the bytes to a new file beside the target and renames it over the target,
-// so a failure leaves the old file intact. mustExist: refuse to create a new file.
+// The one way the program rewrites a file: the bytes go to a new file beside the
+// target, which is flushed to the disk and checked, then renamed over the target.
+// A failure at any step leaves the old file whole and no temporary file behind.
+// A link is followed, the permissions of the old file kept. mustExist: refuse to
+// create a file that is not there.
 bool replaceFile(const QString& path, const QByteArray& bytes, bool mustExist, FileError* error = nullptr);
 
 } // namespace noktaris

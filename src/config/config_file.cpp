@@ -118,14 +118,14 @@ std::optional<QByteArray> withModeLine(const QByteArray& contents, const QString
     return out;
 }
 
-bool rewriteModeLine(const QString& modeLine, const QString& path)
+bool rewriteModeLine(const QString& modeLine, const QString& path, FileError* error)
 {
     const QString file = resolvePath(path);
-    const auto contents = readFile(file);
+    const auto contents = readFile(file, error);
     if (!contents)
         return false;
     const auto rewritten = withModeLine(*contents, modeLine);
-    return rewritten && replaceFile(file, *rewritten, true);
+    return rewritten && replaceFile(file, *rewritten, true, error);
 }
 
 QByteArray configText(const AppConfig& config)
@@ -148,9 +148,9 @@ QByteArray configText(const AppConfig& config)
     return toCp1250(lines.join(QStringLiteral("\r\n")));
 }
 
-bool writeConfig(const AppConfig& config, const QString& path)
+bool writeConfig(const AppConfig& config, const QString& path, FileError* error)
 {
-    return replaceFile(resolvePath(path), configText(config), false);
+    return replaceFile(resolvePath(path), configText(config), false, error);
 }
 
 } // namespace noktaris

@@ -2,6 +2,8 @@
 // held in memory: each user looks up the line it needs when it needs it.
 #pragma once
 
+#include "common/text8bit.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -46,8 +48,9 @@ QString lineValue(const QString& line, int fromCharacter);
 // is written back with CR LF, the ";" line without a line break. nullopt when the
 // file has no mode line.
 std::optional<QByteArray> withModeLine(const QByteArray& contents, const QString& modeLine);
-// Rewrites the mode line of the file in place (atomically).
-bool rewriteModeLine(const QString& modeLine, const QString& path = kConfigFile);
+// Rewrites the mode line of the file in place (atomically). false when the file
+// cannot be read, has no mode line, or cannot be written (error->writeFailed()).
+bool rewriteModeLine(const QString& modeLine, const QString& path = kConfigFile, FileError* error = nullptr);
 
 struct AppConfig {
     bool extendedMode = false;
@@ -61,6 +64,6 @@ struct AppConfig {
 
 // The thirteen lines the settings window writes.
 QByteArray configText(const AppConfig& config);
-bool writeConfig(const AppConfig& config, const QString& path = kConfigFile);
+bool writeConfig(const AppConfig& config, const QString& path = kConfigFile, FileError* error = nullptr);
 
 } // namespace noktaris

@@ -1,5 +1,7 @@
 #include "platform/platform.h"
 
+#include "common/text8bit.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
@@ -10,7 +12,6 @@
 #include <QNetworkInterface>
 #include <QNetworkReply>
 #include <QProcess>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
@@ -161,8 +162,7 @@ public:
         reply->deleteLater();
         if (!ok)
             return false;
-        QSaveFile out(file);
-        return out.open(QIODevice::WriteOnly) && out.write(body) == body.size() && out.commit();
+        return replaceFile(file, body, false);
     }
 
     QString ownVersion() override { return QStringLiteral(NOKTARIS_VERSION); }

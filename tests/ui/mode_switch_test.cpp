@@ -4,6 +4,7 @@
 
 #include "app/form4.h"
 #include "app/modes.h"
+#include "support/file_size_limit.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -86,6 +87,22 @@ TEST_F(ModeSwitch, MissingRememberLineIsReportedAndNothingIsWritten)
     EXPECT_TRUE(form(4)->isVisible());
     EXPECT_EQ(answerer.texts(), QStringList{QStringLiteral("Chyba při zpracování inicializačního souboru config.ini")});
     EXPECT_EQ(config(), bytes);
+}
+
+TEST_F(ModeSwitch, FailedRewriteOnAFullDiskSaysSoAndKeepsTheFile)
+{
+    const QByteArray before = config();
+    start();
+    const ChildOutcome child = runWithFileSizeLimit(0, [this] {
+        ModalAnswerer answerer;
+        form1()->Rozenvpoty1Click();
+        return answerer.texts().join(u'|').toUtf8();
+    });
+    ASSERT_TRUE(child.exited);
+    EXPECT_EQ(QString::fromUtf8(child.output).toStdString(),
+              "Soubor config.ini se nepodařilo uložit (soubor by byl větší, než systém dovoluje). "
+              "Jeho dosavadní obsah zůstal zachován.");
+    EXPECT_EQ(config(), before);
 }
 
 TEST_F(ModeSwitch, SwitchingBackReloadsThePickListsOverTypedValues)
