@@ -9,5 +9,5 @@ int main(int argc, char* argv[])
     // Settings, catalogues and help pages lie beside the program.
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     noktaris::startUp();
-    return app.exec();
+    return noktaris::runMessageLoop();
 }

@@ -142,11 +142,19 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormShow()
 {
+    const bool firstShow = showCount_ == 0;
+    ++showCount_;
+    prepare();
+    // Last, so that the start mode cannot be decided inside one of the message
+    // boxes of the preparation: the timer fires in the message loop.
+    if (firstShow)
+        Timer1->start();
+}
+
+void TForm1::prepare()
+{
     checkResolution();
     GroupBox1->Dalekohled->setFocus();
-    if (showCount_ == 0)
-        Timer1->start();
-    ++showCount_;
     if (!lookupLine(QStringLiteral("Rezim:")))
         showMessage(kConfigErrorMessage);
     if (!fillPickLists())

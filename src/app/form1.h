@@ -77,6 +77,8 @@ protected:
 
 private:
     void buildButtons();
+    // The window's preparation at every show: resolution, pick lists, status line.
+    void prepare();
     void placeGroups(QWidget* canvas);
     void checkResolution();
     void followFocus(QWidget* old, QWidget* now);

@@ -20,8 +20,21 @@ AppWindows& appWindows()
     return windows;
 }
 
+namespace {
+
+// Set once the program has ended; a quit asked for before the message loop runs
+// would otherwise be lost.
+bool& programEnded()
+{
+    static bool ended = false;
+    return ended;
+}
+
+} // namespace
+
 void endProgram()
 {
+    programEnded() = true;
     for (QWidget* w : appWindows().form)
         if (w)
             w->hide();
@@ -66,6 +79,8 @@ void startUp()
     w.form1->show();
 }
 
+int runMessageLoop() { return programEnded() ? 0 : QApplication::exec(); }
+
 void destroyWindows()
 {
     AppWindows& w = appWindows();
@@ -73,6 +88,7 @@ void destroyWindows()
     for (int n = 16; n >= 1; --n)
         delete w.form[n];
     w = AppWindows{};
+    programEnded() = false;
 }
 
 } // namespace noktaris

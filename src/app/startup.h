@@ -6,6 +6,10 @@
 namespace noktaris {
 
 void startUp();
+// The message loop, unless the program already ended during the start-up (the
+// update check or a failed start can end it before the loop runs). Returns the
+// exit code.
+int runMessageLoop();
 // Deletes the windows startUp() created (tests create them afresh per case).
 void destroyWindows();
 

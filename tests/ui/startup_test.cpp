@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QTimer>
 
 namespace noktaris::test {
 namespace {
@@ -76,6 +77,37 @@ TEST_F(StartUp, MissingConfigIsReportedAtShowAndEndsTheProgramInTheTimer)
     EXPECT_FALSE(form(4)->isVisible());
     // The window was still prepared: the pick lists were filled.
     EXPECT_GT(child<QComboBox>("Dalekohled")->count(), 0);
+}
+
+TEST_F(StartUp, MissingConfigEndsTheRunningProgramOnceTheBoxesAreAnswered)
+{
+    folder.remove(QStringLiteral("config.ini"));
+    ModalAnswerer answerer;
+    startUp();
+    // The start-mode timer waits for the message loop; the first show asked nothing of it.
+    EXPECT_TRUE(form1()->Timer1->isActive());
+    bool hung = false;
+    QTimer::singleShot(5000, qApp, [&] {
+        hung = true;
+        QCoreApplication::quit();
+    });
+    EXPECT_EQ(runMessageLoop(), 0);
+    EXPECT_FALSE(hung) << "the message loop did not end";
+    EXPECT_EQ(answerer.texts().last(), kConfigError);
+    EXPECT_FALSE(form1()->isVisible());
+}
+
+TEST_F(StartUp, EndingBeforeTheMessageLoopSkipsIt)
+{
+    start();
+    form1()->close();
+    bool ran = false;
+    QTimer::singleShot(0, qApp, [&] {
+        ran = true;
+        QCoreApplication::quit();
+    });
+    EXPECT_EQ(runMessageLoop(), 0);
+    EXPECT_FALSE(ran);
 }
 
 TEST_F(StartUp, ConfigWithoutModeLineStaysInTheBasicMode)
