@@ -1,5 +1,6 @@
 #include "common/keyfilter.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -26,41 +27,81 @@ KeyFilterObject::KeyFilterObject(KeyFilter filter, QObject* parent, std::functio
 {
 }
 
+namespace {
+
+// Keys that edit the text or move in it rather than type: they pass whatever text
+// the platform gives them (X11 gives Delete the text U+007F). Escape and Tab pass
+// on to the window.
+bool isEditingKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Insert:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape: return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+bool KeyFilterObject::acceptsTyped(QChar c) const
+{
+    if (filter_ == KeyFilter::Name)
+        return acceptsCharacter(filter_, c);
+    return c.unicode() >= 32 && c.unicode() != 127 && acceptsCharacter(filter_, c);
+}
+
 bool KeyFilterObject::refuses(const QKeyEvent* key) const
 {
-    if (key->key() == Qt::Key_Backspace)
-        return false;
-    // Focus movement is the dialog's business, not a character.
-    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+    if (isEditingKey(key->key()))
         return false;
     const QString text = key->text();
-    if (filter_ == KeyFilter::Name)
-        return text == u"#" || text == u"$";
     const bool control = key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+    if (filter_ == KeyFilter::Name)
+        return text.size() == 1 && !acceptsTyped(text[0]);
     if (text.isEmpty()) {
-        // Keys that type nothing (arrows, Home, Delete, Shift) pass, but not the
-        // clipboard and undo combinations, which type control characters.
+        // Keys that type nothing (Shift, function keys) pass, but not the clipboard
+        // and undo combinations, which type control characters.
         return control && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z;
     }
-    if (text.size() != 1)
-        return true;
-    const QChar c = text[0];
-    if (c.unicode() < 32 || c.unicode() == 127 || control)
-        return c.unicode() != 8;
-    return !acceptsCharacter(filter_, c);
+    return text.size() != 1 || control || !acceptsTyped(text[0]);
+}
+
+// Text from an input method (dead keys, compose, IBus) keeps only what the filter
+// would have let through had it been typed.
+void KeyFilterObject::filterCommit(QInputMethodEvent* event) const
+{
+    const QString committed = event->commitString();
+    QString kept;
+    for (const QChar c : committed)
+        if (acceptsTyped(c))
+            kept += c;
+    if (kept.size() == committed.size())
+        return;
+    event->setCommitString(kept, event->replacementStart(), event->replacementLength());
+    if (onRefused_)
+        onRefused_();
 }
 
 bool KeyFilterObject::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (refuses(key)) {
-            if (event->type() == QEvent::KeyPress && onRefused_)
-                onRefused_();
-            // A refused shortcut override lets the key reach KeyPress, where it is dropped.
-            if (event->type() == QEvent::KeyPress)
-                return true;
-        }
+    if (event->type() == QEvent::InputMethod)
+        filterCommit(static_cast<QInputMethodEvent*>(event));
+    if (event->type() == QEvent::KeyPress && refuses(static_cast<QKeyEvent*>(event))) {
+        if (onRefused_)
+            onRefused_();
+        return true;
     }
     return QObject::eventFilter(watched, event);
 }

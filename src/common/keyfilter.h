@@ -6,6 +6,7 @@
 #include <functional>
 
 class QLineEdit;
+class QInputMethodEvent;
 class QKeyEvent;
 
 namespace noktaris {
@@ -32,7 +33,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool acceptsTyped(QChar c) const;
     bool refuses(const QKeyEvent* key) const;
+    void filterCommit(QInputMethodEvent* event) const;
     KeyFilter filter_;
     std::function<void()> onRefused_;
 };

@@ -6,6 +6,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QPushButton>
 
 namespace noktaris::test {
@@ -75,6 +76,73 @@ TEST_F(EntryFields, TypingGoesThroughTheFilters)
     QTest::keyClick(edit, Qt::Key_Left);
     QTest::keyClick(edit, Qt::Key_Delete);
     EXPECT_EQ(edit->text(), QString());
+}
+
+// Editing keys as the X11 platform delivers them: Delete carries the text U+007F.
+TEST(KeyFilters, EditingKeysEditWhateverTextTheyCarry)
+{
+    struct Row {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* keyText;
+        const char* shown;
+        const char* selected;
+    };
+    // "12,5" with the cursor after "1".
+    const Row rows[] = {
+        {"Delete", Qt::Key_Delete, Qt::NoModifier, "\x7f", "1,5", ""},
+        {"Backspace", Qt::Key_Backspace, Qt::NoModifier, "\b", "2,5", ""},
+        {"ShiftEnd", Qt::Key_End, Qt::ShiftModifier, "", "12,5", "2,5"},
+        {"ShiftHome", Qt::Key_Home, Qt::ShiftModifier, "", "12,5", "1"},
+        {"ShiftRight", Qt::Key_Right, Qt::ShiftModifier, "", "12,5", "2"},
+        {"ShiftLeft", Qt::Key_Left, Qt::ShiftModifier, "", "12,5", "1"},
+        {"FullStop", Qt::Key_Period, Qt::NoModifier, ".", "12,5", ""},
+        {"Enter", Qt::Key_Return, Qt::NoModifier, "\r", "12,5", ""},
+    };
+    for (KeyFilter filter : {KeyFilter::Decimal, KeyFilter::SignedWhole, KeyFilter::Whole, KeyFilter::SignedDecimal}) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(row.name);
+            QLineEdit edit(QStringLiteral("12,5"));
+            installKeyFilter(&edit, filter);
+            edit.setCursorPosition(1);
+            QTest::sendKeyEvent(QTest::KeyAction::Click, &edit, row.key, QString::fromLatin1(row.keyText), row.modifiers);
+            EXPECT_EQ(edit.text(), QString::fromLatin1(row.shown));
+            EXPECT_EQ(edit.selectedText(), QString::fromLatin1(row.selected));
+        }
+    }
+}
+
+// Text committed by an input method (dead keys, compose, IBus) obeys the same rule
+// as typed characters.
+TEST(KeyFilters, InputMethodTextIsFilteredLikeTypedText)
+{
+    struct Row {
+        KeyFilter filter;
+        const char* committed;
+        const char* shown;
+        int refusals;
+    };
+    const Row rows[] = {
+        {KeyFilter::Decimal, "é", "7", 1},
+        {KeyFilter::Decimal, "5", "75", 0},
+        {KeyFilter::Decimal, "1é,2", "71,2", 1},
+        {KeyFilter::SignedWhole, "-3,", "7-3", 1},
+        {KeyFilter::Whole, "-", "7", 1},
+        {KeyFilter::GraphDecimal, "ž", "7", 1},
+        {KeyFilter::Name, "#Širokoúhlý$", "7Širokoúhlý", 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.committed);
+        QLineEdit edit(QStringLiteral("7"));
+        int refusals = 0;
+        installKeyFilter(&edit, row.filter, [&] { ++refusals; });
+        QInputMethodEvent event(QString(), {});
+        event.setCommitString(QString::fromUtf8(row.committed));
+        QCoreApplication::sendEvent(&edit, &event);
+        EXPECT_EQ(edit.text(), QString::fromUtf8(row.shown));
+        EXPECT_EQ(refusals, row.refusals);
+    }
 }
 
 TEST_F(EntryFields, ClipboardKeysAreRefusedButTheContextMenuPasteIsNot)
