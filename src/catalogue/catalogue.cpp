@@ -1,5 +1,6 @@
 #include "catalogue/catalogue.h"
 
+#include <algorithm>
 #include <array>
 
 namespace noktaris {
@@ -36,18 +37,20 @@ const CatalogueInfo& catalogueInfo(CatalogueKind kind) { return infos()[std::siz
 
 QStringList namesInLine(const QByteArray& line)
 {
+    // Decoded once for the whole line: Windows-1250 gives one character per byte,
+    // and "#" and "$" stay themselves.
+    const QString text = fromCp1250(line);
+    const qsizetype n = text.size();
     QStringList names;
-    const qsizetype n = line.size();
-    for (qsizetype i = line.indexOf('#'); i >= 0; i = line.indexOf('#', i + 1)) {
-        const qsizetype start = i + 6;
-        if (start > n) {
-            names << QString();
-            continue;
-        }
-        qsizetype end = line.indexOf('$', start);
-        if (end < 0)
-            end = n;
-        names << fromCp1250(line.mid(start, end - start));
+    names.reserve(text.count(u'#'));
+    for (qsizetype i = text.indexOf(u'#'); i >= 0; i = text.indexOf(u'#', i + 1)) {
+        // A name ends at its "$"; in a broken line without one, at the next record
+        // start or the end of the line, so that listing stays linear in the line.
+        const qsizetype start = std::min(i + 6, n);
+        qsizetype end = start;
+        while (end < n && text[end] != u'$' && text[end] != u'#')
+            ++end;
+        names << text.mid(start, end - start);
     }
     return names;
 }

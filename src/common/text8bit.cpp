@@ -7,21 +7,24 @@
 #include <QStringEncoder>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace noktaris {
 
+// One converter each for the whole run: opening an ICU converter costs far more
+// than converting a name, and a single-byte code page keeps no state between calls.
 QString fromCp1250(const QByteArray& bytes)
 {
-    QStringDecoder decoder("windows-1250");
+    static QStringDecoder decoder("windows-1250", QStringConverter::Flag::Stateless);
     return decoder.decode(bytes);
 }
 
 QByteArray toCp1250(const QString& text)
 {
-    QStringEncoder encoder("windows-1250");
+    static QStringEncoder encoder("windows-1250", QStringConverter::Flag::Stateless);
     return encoder.encode(text);
 }
 
@@ -101,13 +104,13 @@ std::optional<QByteArray> readFirstLine(const QString& path, FileError* error)
         }
         if (got == 0)
             return line;
-        for (qint64 i = 0; i < got; ++i) {
-            if (chunk[i] == '\n' || chunk[i] == '\r') {
-                line.append(chunk, i);
-                return line;
-            }
-        }
-        line.append(chunk, got);
+        const char* end = chunk + got;
+        const char* lf = static_cast<const char*>(std::memchr(chunk, '\n', std::size_t(got)));
+        const char* cr = static_cast<const char*>(std::memchr(chunk, '\r', std::size_t(lf ? lf - chunk : got)));
+        const char* lineEnd = cr ? cr : lf;
+        line.append(chunk, (lineEnd ? lineEnd : end) - chunk);
+        if (lineEnd)
+            return line;
     }
 }
 

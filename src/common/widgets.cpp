@@ -1,11 +1,13 @@
 #include "common/widgets.h"
 
+#include "common/collation.h"
+
 #include <QApplication>
-#include <QCollator>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QStyle>
 #include <QHelpEvent>
 #include <QTabBar>
@@ -41,19 +43,14 @@ void setGroupLook(QGroupBox* group)
 
 } // namespace
 
-PickList::PickList(QWidget* parent, bool sorted) : QComboBox(parent), sorted_(sorted)
+// A catalogue may hold many thousands of names: a plain list of strings as the
+// model costs a fraction of an item object per entry.
+PickList::PickList(QWidget* parent, bool sorted)
+    : QComboBox(parent), sorted_(sorted), names_(new QStringListModel(this))
 {
     setEditable(false);
     setMaxVisibleItems(16);
-}
-
-void sortNames(QStringList& names)
-{
-    QCollator collator{QLocale(QLocale::Czech, QLocale::CzechRepublic)};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(false);
-    std::stable_sort(names.begin(), names.end(),
-                     [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+    setModel(names_);
 }
 
 void PickList::setNames(QStringList names)
@@ -61,9 +58,9 @@ void PickList::setNames(QStringList names)
     if (sorted_)
         sortNames(names);
     const QSignalBlocker blocker(this);
-    clear();
-    addItems(names);
-    setCurrentIndex(names.isEmpty() ? -1 : 0);
+    const bool empty = names.isEmpty();
+    names_->setStringList(std::move(names));
+    setCurrentIndex(empty ? -1 : 0);
 }
 
 QGroupBox* addGroup(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry)

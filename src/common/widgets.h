@@ -16,6 +16,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStringListModel;
 class QTabBar;
 class QWidget;
 
@@ -44,9 +45,8 @@ public:
 
 private:
     bool sorted_;
+    QStringListModel* names_;
 };
-
-void sortNames(QStringList& names);
 
 QGroupBox* addGroup(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry);
 // The same look for a group class of its own (a QGroupBox subclass): name, caption

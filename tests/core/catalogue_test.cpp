@@ -101,7 +101,11 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, NamesInLine,
         NamesRow{"ChipRecords", "#name=Sony IMX178$x1=7,43$y1=4,99$x2=3096$y2=2080$#name=K$x1=1$y1=2$x2=3$y2=4$",
                  {"Sony IMX178", "K"}},
         NamesRow{"TextBeforeFirstRecordIgnored", "xx$#name=A$r=1$", {"A"}},
-        NamesRow{"OneCharacterName", "#name=M$r=1$", {"M"}}),
+        NamesRow{"OneCharacterName", "#name=M$r=1$", {"M"}},
+        // Broken lines: a name without its "$" ends at the next record start, so
+        // listing stays linear however many "#" the line holds.
+        NamesRow{"NameWithoutDollarEndsAtTheNextRecord", "#name=A#name=B$j=1$", {"A", "B"}},
+        NamesRow{"LineOfHashesOnly", QByteArray(4000, '#'), Names(4000, "")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A damaged line handed over as a view into a longer buffer: whatever follows the

@@ -6,6 +6,7 @@
 #include "catalogue/catalogue.h"
 #include "common/status_line.h"
 #include "common/text8bit.h"
+#include "common/collation.h"
 #include "common/widgets.h"
 
 #include <QApplication>
