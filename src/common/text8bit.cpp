@@ -54,14 +54,22 @@ QString resolvePath(const QString& programPath)
 
 namespace {
 
-QString openErrorText(const QString& path, const QFile& file)
+// The system's text for a file that could not be opened, told apart by errno.
+QString openFailureText(const QString& path, int code)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return info.absoluteDir().exists() ? QStringLiteral("File not found") : QStringLiteral("Path not found");
-    if (info.isDir() || file.error() == QFileDevice::PermissionsError)
-        return QStringLiteral("Access denied");
-    return QStringLiteral("I/O error");
+    switch (code) {
+    case ENOENT: return QFileInfo(path).absoluteDir().exists() ? QStringLiteral("File not found")
+                                                               : QStringLiteral("Path not found");
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP: return QStringLiteral("Path not found");
+    case EACCES:
+    case EPERM:
+    case EISDIR: return QStringLiteral("Access denied");
+    case EMFILE:
+    case ENFILE: return QStringLiteral("Too many open files");
+    default: return QStringLiteral("I/O error");
+    }
 }
 
 void setError(FileError* error, const QString& message)
@@ -70,34 +78,73 @@ void setError(FileError* error, const QString& message)
         error->message = message;
 }
 
+// A file opened for reading, closed when it goes out of scope.
+class InputFile {
+public:
+    InputFile(const QString& path, FileError* error)
+    {
+        fd_ = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        int code = errno;
+        struct stat info {};
+        if (fd_ >= 0 && ::fstat(fd_, &info) == 0 && S_ISDIR(info.st_mode)) {
+            ::close(fd_);
+            fd_ = -1;
+            code = EISDIR;
+        }
+        if (fd_ < 0)
+            setError(error, openFailureText(path, code));
+    }
+    ~InputFile()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    bool isOpen() const { return fd_ >= 0; }
+    // Bytes read, 0 at the end of the file, -1 on failure.
+    ssize_t read(char* buffer, std::size_t size)
+    {
+        ssize_t got;
+        do
+            got = ::read(fd_, buffer, size);
+        while (got < 0 && errno == EINTR);
+        return got;
+    }
+
+private:
+    int fd_ = -1;
+};
+
 } // namespace
 
 std::optional<QByteArray> readFile(const QString& path, FileError* error)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        setError(error, openErrorText(path, file));
+    InputFile file(path, error);
+    if (!file.isOpen())
         return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        setError(error, QStringLiteral("Read error"));
-        return std::nullopt;
+    QByteArray bytes;
+    char chunk[65536];
+    for (ssize_t got; (got = file.read(chunk, sizeof chunk)) != 0;) {
+        if (got < 0) {
+            setError(error, QStringLiteral("Read error"));
+            return std::nullopt;
+        }
+        bytes.append(chunk, got);
     }
     return bytes;
 }
 
 std::optional<QByteArray> readFirstLine(const QString& path, FileError* error)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        setError(error, openErrorText(path, file));
+    InputFile file(path, error);
+    if (!file.isOpen())
         return std::nullopt;
-    }
     QByteArray line;
     char chunk[65536];
     for (;;) {
-        const qint64 got = file.read(chunk, sizeof chunk);
+        const ssize_t got = file.read(chunk, sizeof chunk);
         if (got < 0) {
             setError(error, QStringLiteral("Read error"));
             return std::nullopt;
@@ -186,8 +233,9 @@ bool replaceFile(const QString& path, const QByteArray& bytes, bool mustExist, F
 {
     const QFileInfo info(path);
     if (mustExist && !info.isFile()) {
-        QFile missing(path);
-        setError(error, openErrorText(path, missing));
+        struct stat existing {};
+        const int code = ::stat(QFile::encodeName(path).constData(), &existing) == 0 ? EISDIR : errno;
+        setError(error, openFailureText(path, code));
         return false;
     }
     // Through a link, the file it points to is the one rewritten.

@@ -4,6 +4,7 @@
 #include "catalogue/catalogue.h"
 #include "common/numbers.h"
 #include "common/text8bit.h"
+#include "support/child_process.h"
 #include "support/program_folder.h"
 
 #include <QDir>
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -410,6 +412,52 @@ TEST(CatalogueFiles, MissingFileIsFileNotFoundAndIsNeverCreated)
     EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_FALSE(QDir(folder.path(QStringLiteral("data"))).entryList(QDir::Files).contains(QStringLiteral("Dalekohledy.dat"),
                                                                                         Qt::CaseInsensitive));
+}
+
+// Each way a catalogue cannot be opened gets the system's own text for it, also
+// for an ordinary user, for whom a file without read permission is unreadable.
+TEST(CatalogueFiles, OpenFailuresAreToldApart)
+{
+    struct Row {
+        const char* name;
+        std::function<void(const ProgramFolder&)> damage;
+        const char* message;
+    };
+    const QString file = QStringLiteral("data/Filmy.dat");
+    const Row rows[] = {
+        {"Missing", [&](const ProgramFolder& f) { f.remove(file); }, "File not found"},
+        {"FolderMissing", [](const ProgramFolder& f) { QDir(f.path(QStringLiteral("data"))).removeRecursively(); },
+         "Path not found"},
+        {"FileInPlaceOfTheFolder",
+         [](const ProgramFolder& f) {
+             QDir(f.path(QStringLiteral("data"))).removeRecursively();
+             f.write(QStringLiteral("data"), "x");
+         },
+         "Path not found"},
+        {"FolderInPlaceOfTheFile",
+         [&](const ProgramFolder& f) {
+             f.remove(file);
+             QDir().mkpath(f.path(file));
+         },
+         "Access denied"},
+        {"NoReadPermission", [&](const ProgramFolder& f) { QFile::setPermissions(f.path(file), {}); },
+         "Access denied"},
+    };
+    for (const Row& row : rows) {
+        ProgramFolder folder;
+        // The ordinary user may enter the folders, only the file is closed to it.
+        QFile::setPermissions(folder.path(QString()), QFile::permissions(folder.path(QString())) | QFileDevice::ExeOther);
+        row.damage(folder);
+        const auto child = test::runAsOrdinaryUser([] {
+            FileError listError;
+            listNames(CatalogueKind::Films, &listError);
+            FileError appendError;
+            appendRecord(CatalogueKind::Films, {QStringLiteral("A"), {QStringLiteral("1"), QStringLiteral("2")}},
+                         &appendError);
+            return (listError.message + u'|' + appendError.message).toUtf8();
+        });
+        EXPECT_EQ(child.output.toStdString(), std::string(row.message) + '|' + row.message) << row.name;
+    }
 }
 
 TEST(CatalogueFiles, EmptyFileListsNothingAndFindsNothing)

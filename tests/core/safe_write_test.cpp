@@ -4,7 +4,7 @@
 #include "catalogue/catalogue.h"
 #include "config/config_file.h"
 #include "common/text8bit.h"
-#include "support/file_size_limit.h"
+#include "support/child_process.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
 

@@ -4,7 +4,7 @@
 
 #include "app/form4.h"
 #include "app/modes.h"
-#include "support/file_size_limit.h"
+#include "support/child_process.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -1,12 +1,13 @@
-#include "support/file_size_limit.h"
+#include "support/child_process.h"
 
 #include <csignal>
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace noktaris::test {
 
-ChildOutcome runWithFileSizeLimit(rlim_t limit, const std::function<QByteArray()>& work)
+ChildOutcome runInChild(const std::function<QByteArray()>& work)
 {
     int fds[2];
     if (pipe(fds) != 0)
@@ -14,9 +15,6 @@ ChildOutcome runWithFileSizeLimit(rlim_t limit, const std::function<QByteArray()
     const pid_t child = fork();
     if (child == 0) {
         close(fds[0]);
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit rl{limit, limit};
-        setrlimit(RLIMIT_FSIZE, &rl);
         const QByteArray output = work();
         for (qsizetype done = 0; done < output.size();) {
             const ssize_t n = write(fds[1], output.constData() + done, std::size_t(output.size() - done));
@@ -38,6 +36,26 @@ ChildOutcome runWithFileSizeLimit(rlim_t limit, const std::function<QByteArray()
         outcome.exitCode = outcome.exited ? WEXITSTATUS(status) : -1;
     }
     return outcome;
+}
+
+ChildOutcome runWithFileSizeLimit(rlim_t limit, const std::function<QByteArray()>& work)
+{
+    return runInChild([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit rl{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &rl);
+        return work();
+    });
+}
+
+ChildOutcome runAsOrdinaryUser(const std::function<QByteArray()>& work)
+{
+    return runInChild([&] {
+        constexpr uid_t kNobody = 65534;
+        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
+            return QByteArray("could not give up root");
+        return work();
+    });
 }
 
 } // namespace noktaris::test
