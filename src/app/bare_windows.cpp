@@ -1,5 +1,6 @@
 #include "app/bare_windows.h"
 
+#include "common/handover.h"
 #include "common/widgets.h"
 
 #include <QGuiApplication>
@@ -17,8 +18,7 @@ QWidget* makeAboutBox()
     addLabel(box, QStringLiteral("Label3"), QStringLiteral("verze 1.4"), QRect(20, 90, 310, 20), LabelStyle::Heading);
     QPushButton* ok = addButton(box, QStringLiteral("BitBtn1"), QStringLiteral("OK"), QRect(135, 180, 80, 25));
     QObject::connect(ok, &QPushButton::clicked, box, &QWidget::close);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        box->move(screen->geometry().center() - box->rect().center());
+    centreOnDesktop(box);
     return box;
 }
 

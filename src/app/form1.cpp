@@ -183,20 +183,18 @@ void TForm1::checkResolution()
                 break;
             case DisplayChange::Failed: showMessage(QStringLiteral("Při změně rozlišení došlo k chybě!")); break;
             }
+            fitToContents();
             return;
         case ResolutionAnswer::No:
-            // Larger than the screen: let the user scroll the window.
-            setMinimumSize(0, 0);
-            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-            scrollArea()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            scrollArea()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            setWindowState(windowState() | Qt::WindowMaximized);
+            scrollContents();
             return;
         case ResolutionAnswer::Custom:
             platform().openDisplaySettings();
             showMessage(QStringLiteral("Až nastavíte vyhovující rozlišení, pokračujte stiskem tlačítka."));
-            if (platform().screenSize().width() >= 1024)
+            if (platform().screenSize().width() >= 1024) {
+                fitToContents();
                 return;
+            }
             break;
         }
     }

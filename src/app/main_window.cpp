@@ -42,9 +42,9 @@ MainWindowBase::MainWindowBase(const QString& name, const QString& caption, cons
     connect(Pamet, &QTimer::timeout, this, &MainWindowBase::PametTimer);
     Pamet->start();
 
-    setFixedSize(clientSize.width(), menuBar()->sizeHint().height() + clientSize.height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    fittedSize_ = QSize(clientSize.width(), menuBar()->sizeHint().height() + clientSize.height());
+    setFixedSize(fittedSize_);
+    centreOnDesktop(this);
     followMinimiseRule(this);
 }
 
@@ -54,6 +54,23 @@ void MainWindowBase::PametTimer()
 {
     const MemoryStatus memory = platform().memoryStatus();
     StatusBar1->setPanelText(0, memoryText(memory.freeBytes, memory.totalBytes));
+}
+
+void MainWindowBase::scrollContents()
+{
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindowBase::fitToContents()
+{
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFixedSize(fittedSize_);
 }
 
 void MainWindowBase::showSystemPanels()

@@ -32,9 +32,14 @@ protected:
     QScrollArea* scrollArea() const { return scroll_; }
     // Free memory into the first panel, the screen size into the last.
     void showSystemPanels();
+    // Larger than the screen: maximised, with scroll bars to reach the rest.
+    void scrollContents();
+    // Back to the window's own fixed size around its contents, without scrolling.
+    void fitToContents();
 
 private:
     QScrollArea* scroll_;
+    QSize fittedSize_;
 };
 
 } // namespace noktaris

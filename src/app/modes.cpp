@@ -45,9 +45,13 @@ void switchToBasicMode()
 
 void openCatalogueEditor(int tab)
 {
+    // The editor is shown first and the main windows disabled after it.
     QWidget* editor = appWindows().form[3];
     editor->setProperty("tabIndex", tab);
-    openChildWindow(editor);
+    editor->show();
+    editor->raise();
+    editor->activateWindow();
+    setMainWindowsEnabled(false);
 }
 
 void showAboutBox()

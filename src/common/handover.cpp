@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QList>
+#include <QScreen>
 
 namespace noktaris {
 
@@ -75,6 +77,16 @@ void openChildWindow(QWidget* child)
     child->activateWindow();
 }
 
+void centreOnDesktop(QWidget* window)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame(QPoint(), window->frameSize());
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
 void minimiseProgram()
 {
     MinimiseState& state = minimiseState();
@@ -121,6 +133,7 @@ SecondaryWindow::SecondaryWindow(const QString& name, const QString& caption, co
     setObjectName(name);
     setWindowTitle(caption);
     setFixedSize(clientSize);
+    centreOnDesktop(this);
     followMinimiseRule(this);
 }
 

@@ -15,6 +15,9 @@ void setMainWindowsEnabled(bool enabled);
 // Disables both main windows and shows the window.
 void openChildWindow(QWidget* child);
 
+// Places the window in the middle of the desktop's free area.
+void centreOnDesktop(QWidget* window);
+
 // Minimises every visible window of the program together.
 void minimiseProgram();
 // Brings back every window that minimiseProgram() sent to the taskbar.

@@ -171,9 +171,8 @@ void finishGroup(QGroupBox* group)
 }
 
 DeclinationRow addDeclinationRow(QWidget* parent, const QString& prefix, const QStringList& fieldNames,
-                                 KeyFilter partsFilter, const QPoint& at)
+                                 KeyFilter partsFilter, const QPoint& at, const QString& hint)
 {
-    const QString hint = QStringLiteral("Zadejte deklinaci od -90° do 90°");
     const int x = at.x();
     const int y = at.y();
     addLabel(parent, prefix + QStringLiteral("DeclinationLabel"), QStringLiteral("Deklinace:"),

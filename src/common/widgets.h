@@ -69,14 +69,16 @@ QTabBar* addTabBar(QWidget* parent, const QString& name, const QRect& geometry, 
 
 // A declination on one row: "Deklinace:", then degrees, minutes and seconds, each
 // field followed by its sign. The degrees always accept a minus sign; partsFilter
-// says whether the minutes and seconds do. Label names begin with prefix.
+// says whether the minutes and seconds do. Label names begin with prefix. The
+// fields carry the range hint where `hint` is set.
 struct DeclinationRow {
     QLineEdit* degrees;
     QLineEdit* minutes;
     QLineEdit* seconds;
 };
 DeclinationRow addDeclinationRow(QWidget* parent, const QString& prefix, const QStringList& fieldNames,
-                                 KeyFilter partsFilter, const QPoint& at);
+                                 KeyFilter partsFilter, const QPoint& at, const QString& hint = QString());
+inline const QString kDeclinationHint = QStringLiteral("Zadejte deklinaci od -90° do 90°");
 
 // How long a hint stays visible, for the whole program (milliseconds).
 void setHintDisplayTime(int milliseconds);

@@ -20,7 +20,7 @@ PointExposureGroup::PointExposureGroup(QWidget* parent) : QGroupBox(parent)
     // All three parts of this group's declination accept a minus sign.
     const DeclinationRow declination = addDeclinationRow(
         this, QStringLiteral("GroupBox8"), {QStringLiteral("D4"), QStringLiteral("D5"), QStringLiteral("D6")},
-        KeyFilter::SignedWhole, QPoint(8, 20));
+        KeyFilter::SignedWhole, QPoint(8, 20), kDeclinationHint);
     D4 = declination.degrees;
     D5 = declination.minutes;
     D6 = declination.seconds;

@@ -20,7 +20,7 @@ TrailGroup::TrailGroup(QWidget* parent) : QGroupBox(parent)
     // Minutes and seconds always add to the degrees, so they take no sign.
     const DeclinationRow declination = addDeclinationRow(
         this, QStringLiteral("GroupBox3"), {QStringLiteral("D1"), QStringLiteral("D2"), QStringLiteral("D3")},
-        KeyFilter::Whole, QPoint(8, 20));
+        KeyFilter::Whole, QPoint(8, 20), kDeclinationHint);
     D1 = declination.degrees;
     D2 = declination.minutes;
     D3 = declination.seconds;

@@ -321,6 +321,14 @@ TEST_F(Form8Test, HandsControlBackToBothMainWindows)
     }
 }
 
+TEST_F(Form8Test, OnlyTheBasicDeclinationFieldsCarryTheRangeHint)
+{
+    for (const char* name : {"d4", "d5", "d6"})
+        EXPECT_EQ(win->findChild<QLineEdit*>(QString::fromLatin1(name))->toolTip(), QString()) << name;
+    for (const char* name : {"D1", "D2", "D3", "D4", "D5", "D6"})
+        EXPECT_EQ(child(name)->toolTip(), QStringLiteral("Zadejte deklinaci od -90° do 90°")) << name;
+}
+
 TEST_F(Form8Test, HelpNoteOpensTheCalculationsPage)
 {
     open();

@@ -7,12 +7,38 @@
 #include "support/child_process.h"
 
 #include <QAction>
+#include <functional>
+#include <optional>
 #include <QPushButton>
 
 namespace noktaris::test {
 namespace {
 
 using ModeSwitch = WindowTest;
+
+// Calls back whenever the watched object receives an event of the given type.
+class EventRecorder : public QObject {
+public:
+    EventRecorder(QObject* watched, QEvent::Type type, std::function<void()> onEvent)
+        : watched_(watched), type_(type), onEvent_(std::move(onEvent))
+    {
+        watched_->installEventFilter(this);
+    }
+    ~EventRecorder() override { watched_->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == watched_ && event->type() == type_)
+            onEvent_();
+        return false;
+    }
+
+private:
+    QObject* watched_;
+    QEvent::Type type_;
+    std::function<void()> onEvent_;
+};
 
 TEST_F(ModeSwitch, RemembersTheModeRewritingOnlyTheModeLine)
 {
@@ -160,6 +186,30 @@ TEST_F(HandOver, EditorAndSettingsDisableBothMainWindowsUntilClosed)
     child<QPushButton>("BitBtn11")->click();
     EXPECT_TRUE(form(3)->isVisible());
     EXPECT_FALSE(form1()->isEnabled());
+}
+
+// The editor is shown first and the main windows disabled after it; the settings
+// window the other way round.
+TEST_F(HandOver, EditorIsShownBeforeAndSettingsAfterTheMainWindowsAreDisabled)
+{
+    start();
+    struct Row {
+        QAction* opener;
+        int window;
+        bool visibleWhenDisabled;
+    };
+    for (const Row& row : {Row{form1()->menu.Okulry1, 3, true}, Row{form1()->menu.Vpoty1, 15, false}}) {
+        SCOPED_TRACE(row.window);
+        std::optional<bool> visible;
+        EventRecorder recorder(form1(), QEvent::EnabledChange, [&] {
+            if (!form1()->isEnabled())
+                visible = form(row.window)->isVisible();
+        });
+        row.opener->trigger();
+        ASSERT_TRUE(visible.has_value());
+        EXPECT_EQ(*visible, row.visibleWhenDisabled);
+        form(row.window)->close();
+    }
 }
 
 TEST_F(HandOver, MinimisingAnyWindowMinimisesTheProgramAndRestoringBringsItBack)

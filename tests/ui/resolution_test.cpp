@@ -2,6 +2,10 @@
 // answered through the message boxes as a user would.
 #include "support/window_test.h"
 
+#include "app/modes.h"
+
+#include <QMenuBar>
+
 namespace noktaris::test {
 namespace {
 
@@ -76,6 +80,27 @@ TEST_F(Resolution, CustomAsksAgainUntilTheScreenIsWideEnough)
     EXPECT_EQ(answerer.texts(), (QStringList{kQuestion, kAfterSettings, kQuestion, kAfterSettings}));
     EXPECT_FALSE(form1()->scrollsContents());
     EXPECT_EQ(form1()->StatusBar1->panelText(2), QStringLiteral("1152 x 864"));
+}
+
+// After "&Ne" made the window scroll, a later answer that sets a wide enough
+// screen lets the window fit itself to its contents again.
+TEST_F(Resolution, YesAndASuccessfulCustomFitTheWindowToItsContentsAgain)
+{
+    for (const char* answer : {"&Ano", "&Vlastní..."}) {
+        SCOPED_TRACE(answer);
+        fake->screen = QSize(800, 600);
+        fake->onDisplaySettings = [this] { fake->screen = QSize(1280, 1024); };
+        ModalAnswerer answerer({QStringLiteral("&Ne"), QString::fromUtf8(answer), QStringLiteral("OK")});
+        start();
+        ASSERT_TRUE(form1()->scrollsContents());
+        form1()->Rozenvpoty1Click();
+        switchToBasicMode();
+        EXPECT_FALSE(form1()->scrollsContents());
+        EXPECT_FALSE(form1()->isMaximized());
+        EXPECT_EQ(form1()->size(), QSize(1004, form1()->menuBar()->sizeHint().height() + 523));
+        EXPECT_EQ(form1()->minimumSize(), form1()->maximumSize());
+        destroyWindows();
+    }
 }
 
 } // namespace

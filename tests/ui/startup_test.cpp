@@ -11,6 +11,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 
 namespace noktaris::test {
@@ -45,6 +47,19 @@ TEST_F(StartUp, CreatesSixteenWindowsWithTheirCaptionsInOrder)
     EXPECT_EQ(form1()->centralWidget()->size().width(), 1004);
     EXPECT_EQ(form1()->centralWidget()->height() + form1()->statusBar()->height(), 523);
     EXPECT_EQ(form1()->showCount(), 1);
+}
+
+TEST_F(StartUp, EveryWindowIsCentredOnTheDesktop)
+{
+    start();
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    for (int n = 1; n <= 16; ++n) {
+        // A shown window may have gained a frame since it was placed.
+        const QRect frame = form(n)->frameGeometry();
+        const QRect client = form(n)->geometry();
+        const int frameWidth = client.left() - frame.left() + client.top() - frame.top();
+        EXPECT_LE((frame.center() - centre).manhattanLength(), 1 + 2 * frameWidth) << "TForm" << n;
+    }
 }
 
 TEST_F(StartUp, ModeLineDecidesTheStartMode)
