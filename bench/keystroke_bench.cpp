@@ -1,6 +1,6 @@
 // One keystroke in the aperture field of the basic-mode window: the whole
 // recomputation chain that follows it, config.ini reads included.
-#include "app/form1.h"
+#include "app/basic_window.h"
 #include "app/startup.h"
 #include "app/windows.h"
 #include "bench_util.h"

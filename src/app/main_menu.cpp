@@ -1,7 +1,7 @@
 #include "app/main_menu.h"
 
-#include "app/form1.h"
-#include "app/links.h"
+#include "app/basic_window.h"
+#include "platform/links.h"
 #include "app/modes.h"
 #include "app/windows.h"
 #include "common/handover.h"

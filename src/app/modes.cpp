@@ -1,7 +1,7 @@
 #include "app/modes.h"
 
-#include "app/form1.h"
-#include "app/form4.h"
+#include "app/basic_window.h"
+#include "app/hub_window.h"
 #include "app/windows.h"
 #include "common/handover.h"
 #include "common/messages.h"

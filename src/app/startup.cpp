@@ -1,11 +1,11 @@
 #include "app/startup.h"
 
 #include "app/bare_windows.h"
-#include "app/form1.h"
-#include "app/form4.h"
+#include "app/basic_window.h"
+#include "app/hub_window.h"
 #include "app/windows.h"
 #include "common/handover.h"
-#include "photo/form8.h"
+#include "photo/exposure_window.h"
 
 #include <QApplication>
 #include <QCoreApplication>

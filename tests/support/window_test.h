@@ -2,7 +2,7 @@
 // and the program's windows created by the start-up and deleted after the case.
 #pragma once
 
-#include "app/form1.h"
+#include "app/basic_window.h"
 #include "app/startup.h"
 #include "common/status_line.h"
 #include "app/windows.h"

@@ -1,7 +1,7 @@
 // The extended-mode hub: its buttons, menu, status line and hand-over.
 #include "support/window_test.h"
 
-#include "app/form4.h"
+#include "app/hub_window.h"
 
 #include <QAction>
 #include <QPushButton>

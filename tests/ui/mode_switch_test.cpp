@@ -2,7 +2,7 @@
 // config.ini byte for byte, and the hand-over and minimise rules of the windows.
 #include "support/window_test.h"
 
-#include "app/form4.h"
+#include "app/hub_window.h"
 #include "app/modes.h"
 #include "support/child_process.h"
 

@@ -2,7 +2,7 @@
 // button that relies on it.
 #include "support/window_test.h"
 
-#include "common/calculator_button.h"
+#include "config/calculator_button.h"
 #include "config/config_file.h"
 
 #include <QFile>

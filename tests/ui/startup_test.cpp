@@ -2,7 +2,7 @@
 // status line and what a broken program folder does to all that.
 #include "support/window_test.h"
 
-#include "app/form4.h"
+#include "app/hub_window.h"
 #include "catalogue/catalogue.h"
 #include "common/status_line.h"
 #include "common/text8bit.h"

@@ -2,7 +2,7 @@
 // a user would.
 #include "support/window_test.h"
 
-#include "photo/form8.h"
+#include "photo/exposure_window.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,7 +16,7 @@ const QString kRecommendation = QStringLiteral("Doporučená expozice:");
 const QString kPole = QStringLiteral("Expoziční čas: NEKONEČNĚ DLOUHÁ EXPOZICE");
 const QString kOutOfRange = QStringLiteral("Deklinace musí být mezi -90° a 90°!");
 
-class Form8Test : public WindowTest {
+class ExposureWindow : public WindowTest {
 protected:
     void SetUp() override
     {
@@ -57,7 +57,7 @@ protected:
     TForm8* win = nullptr;
 };
 
-TEST_F(Form8Test, CameraLensAppliesFilterAndReciprocity)
+TEST_F(ExposureWindow, CameraLensAppliesFilterAndReciprocity)
 {
     open();
     struct Case {
@@ -85,7 +85,7 @@ TEST_F(Form8Test, CameraLensAppliesFilterAndReciprocity)
     }
 }
 
-TEST_F(Form8Test, TelescopeAndAfocalGroupsAndTheirNegativeInputTests)
+TEST_F(ExposureWindow, TelescopeAndAfocalGroupsAndTheirNegativeInputTests)
 {
     EXPECT_EQ(win->svet->text(), QStringLiteral("Světelnost sestavy:"));
     open(); // B = 1, D = 100, F = 1000, fe = 25 from the catalogues
@@ -115,7 +115,7 @@ TEST_F(Form8Test, TelescopeAndAfocalGroupsAndTheirNegativeInputTests)
     EXPECT_EQ(texts({win->exp, win->dopor}), (QStringList{kExposure, kRecommendation}));
 }
 
-TEST_F(Form8Test, OverflowReachesTheGeneralErrorReport)
+TEST_F(ExposureWindow, OverflowReachesTheGeneralErrorReport)
 {
     open();
     type(win->asaedit, "100");
@@ -125,7 +125,7 @@ TEST_F(Form8Test, OverflowReachesTheGeneralErrorReport)
     EXPECT_EQ(texts({win->exp, win->dopor}), (QStringList{kExposure, kRecommendation}));
 }
 
-TEST_F(Form8Test, LongestPointExposure)
+TEST_F(ExposureWindow, LongestPointExposure)
 {
     open();
     ModalAnswerer answerer;
@@ -164,7 +164,7 @@ TEST_F(Form8Test, LongestPointExposure)
     EXPECT_EQ(texts({win->exp4, win->dopor4}), (QStringList{kExposure, kRecommendation}));
 }
 
-TEST_F(Form8Test, DeclinationOutOfRangeShowsItsMessageOnEveryChange)
+TEST_F(ExposureWindow, DeclinationOutOfRangeShowsItsMessageOnEveryChange)
 {
     open();
     type(win->f, "50");
@@ -178,7 +178,7 @@ TEST_F(Form8Test, DeclinationOutOfRangeShowsItsMessageOnEveryChange)
     EXPECT_EQ(texts({win->exp4, win->dopor4}), (QStringList{kExposure, kRecommendation}));
 }
 
-TEST_F(Form8Test, FieldsTakeTheirKeyFilters)
+TEST_F(ExposureWindow, FieldsTakeTheirKeyFilters)
 {
     open();
     const std::tuple<QLineEdit*, const char*, const char*> cases[] = {
@@ -192,7 +192,7 @@ TEST_F(Form8Test, FieldsTakeTheirKeyFilters)
     }
 }
 
-TEST_F(Form8Test, FilterAndReciprocityListsCopyTheirValues)
+TEST_F(ExposureWindow, FilterAndReciprocityListsCopyTheirValues)
 {
     for (QComboBox* list : {win->ComboBox8, win->ComboBox12, win->ComboBox10})
         EXPECT_EQ(list->count(), 40) << list->objectName().toStdString();
@@ -223,7 +223,7 @@ TEST_F(Form8Test, FilterAndReciprocityListsCopyTheirValues)
     EXPECT_EQ(win->exp->text(), QStringLiteral("Expoziční čas: 0,3613539 sec"));
 }
 
-TEST_F(Form8Test, ConstantListWritesItsConstant)
+TEST_F(ExposureWindow, ConstantListWritesItsConstant)
 {
     open();
     ASSERT_EQ(win->ComboBox7->count(), 4);
@@ -239,7 +239,7 @@ TEST_F(Form8Test, ConstantListWritesItsConstant)
     EXPECT_EQ(win->konst->text(), QStringLiteral("77"));
 }
 
-TEST_F(Form8Test, ShowingReloadsTheCataloguesAndKeepsTheOtherFields)
+TEST_F(ExposureWindow, ShowingReloadsTheCataloguesAndKeepsTheOtherFields)
 {
     open();
     EXPECT_EQ(win->focusWidget(), win->jasedit);
@@ -275,7 +275,7 @@ TEST_F(Form8Test, ShowingReloadsTheCataloguesAndKeepsTheOtherFields)
               (QStringList{"2,0", "0,85", "1000", "400"}));
 }
 
-TEST_F(Form8Test, UnreadableCatalogues)
+TEST_F(ExposureWindow, UnreadableCatalogues)
 {
     folder.remove(QStringLiteral("data/Dalekohledy.dat"));
     {
@@ -296,7 +296,7 @@ TEST_F(Form8Test, UnreadableCatalogues)
     EXPECT_EQ(win->jasedit->text(), QString());
 }
 
-TEST_F(Form8Test, HandsControlBackToBothMainWindows)
+TEST_F(ExposureWindow, HandsControlBackToBothMainWindows)
 {
     EXPECT_EQ(win->objectName(), QStringLiteral("TForm8"));
     EXPECT_EQ(win->windowTitle(), QStringLiteral("Expoziční časy"));
@@ -321,7 +321,7 @@ TEST_F(Form8Test, HandsControlBackToBothMainWindows)
     }
 }
 
-TEST_F(Form8Test, OnlyTheBasicDeclinationFieldsCarryTheRangeHint)
+TEST_F(ExposureWindow, OnlyTheBasicDeclinationFieldsCarryTheRangeHint)
 {
     for (const char* name : {"d4", "d5", "d6"})
         EXPECT_EQ(win->findChild<QLineEdit*>(QString::fromLatin1(name))->toolTip(), QString()) << name;
@@ -329,7 +329,7 @@ TEST_F(Form8Test, OnlyTheBasicDeclinationFieldsCarryTheRangeHint)
         EXPECT_EQ(child(name)->toolTip(), QStringLiteral("Zadejte deklinaci od -90° do 90°")) << name;
 }
 
-TEST_F(Form8Test, HelpNoteOpensTheCalculationsPage)
+TEST_F(ExposureWindow, HelpNoteOpensTheCalculationsPage)
 {
     open();
     QTest::mouseClick(win->Memo3, Qt::LeftButton);
@@ -337,7 +337,7 @@ TEST_F(Form8Test, HelpNoteOpensTheCalculationsPage)
     EXPECT_TRUE(fake->opened[0].endsWith(QStringLiteral("vypocty.html"), Qt::CaseInsensitive)) << fake->opened[0].toStdString();
 }
 
-TEST_F(Form8Test, HintsStaySevenSeconds)
+TEST_F(ExposureWindow, HintsStaySevenSeconds)
 {
     open();
     EXPECT_EQ(win->konst->toolTip(), win->ComboBox7->toolTip());

@@ -1,7 +1,7 @@
 // "Noktaris 1.4 (základní režim)" — the basic-mode window.
-#include "app/form1.h"
+#include "app/basic_window.h"
 
-#include "app/links.h"
+#include "platform/links.h"
 #include "app/memory_text.h"
 #include "app/modes.h"
 #include "app/windows.h"

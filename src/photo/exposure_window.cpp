@@ -1,14 +1,14 @@
-#include "photo/form8.h"
+#include "photo/exposure_window.h"
 
-#include "app/links.h"
+#include "platform/links.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/pick_lists.h"
-#include "common/calculator_button.h"
+#include "config/calculator_button.h"
 #include "common/guard.h"
 #include "common/messages.h"
 #include "photo/declination_input.h"
 #include "photo/exposure.h"
-#include "photo/form8_lists.h"
+#include "photo/exposure_lists.h"
 
 #include <QAbstractItemView>
 #include <QEvent>
@@ -141,12 +141,12 @@ TForm8::ExposureRows TForm8::addExposureRows(QGroupBox* group, int number, const
                                kFilterY);
     filter->setText(QStringLiteral("1,0"));
     PickList* filterList = addListRow(group, names.at(1), kFilterY + 26, false);
-    fillFixedList(filterList, form8::filterItems());
+    fillFixedList(filterList, exposure::filterItems());
     QLineEdit* reciprocity = addRow(group, QStringLiteral("r") + QString::number(number),
                                     QStringLiteral("Reciproční chyba filmu:"), kReciprocityY);
     reciprocity->setText(QStringLiteral("1,00"));
     PickList* reciprocityList = addListRow(group, names.at(2), kReciprocityY + 26, false);
-    fillFixedList(reciprocityList, form8::reciprocityItems());
+    fillFixedList(reciprocityList, exposure::reciprocityItems());
     QLabel* exposure = addResult(group, QStringLiteral("exp") + suffix, kExposureCaption, kExposureY);
     QLabel* recommendation = addResult(group, QStringLiteral("dopor") + suffix, kRecommendationCaption,
                                        kRecommendationY);
@@ -245,12 +245,12 @@ void TForm8::buildPointGroup()
                 KeyFilter::Decimal);
     Label27 = addLabel(GroupBox4, QStringLiteral("Label27"), QStringLiteral("Hodnota konstanty:"),
                        QRect(kLeft, 77, kPointEditX - kLeft - 4, kLabelHeight));
-    Label27->setToolTip(form8::kConstantHint);
+    Label27->setToolTip(exposure::kConstantHint);
     konst = addEdit(GroupBox4, QStringLiteral("konst"), QRect(kPointEditX, 74, 64, kEditHeight), QStringLiteral("0"),
-                    KeyFilter::Decimal, form8::kConstantHint);
+                    KeyFilter::Decimal, exposure::kConstantHint);
     ComboBox7 = addPickList(GroupBox4, QStringLiteral("ComboBox7"), QRect(kLeft, 100, 320, kListHeight),
-                            form8::kConstantHint, false);
-    for (const form8::ConstantChoice& choice : form8::constantChoices())
+                            exposure::kConstantHint, false);
+    for (const exposure::ConstantChoice& choice : exposure::constantChoices())
         ComboBox7->addItem(choice.text);
     ComboBox7->setCurrentIndex(2);
 
@@ -258,7 +258,7 @@ void TForm8::buildPointGroup()
                     LabelStyle::Result);
     dopor4 = addLabel(GroupBox4, QStringLiteral("dopor4"), QStringLiteral("Doporučená expozice: "),
                       QRect(kLeft, 150, kPointWidth, kLabelHeight), LabelStyle::Result);
-    Memo3 = addNote(GroupBox4, QStringLiteral("Memo3"), form8::constantHelpNote(), QRect(kLeft, 170, kPointWidth, 30));
+    Memo3 = addNote(GroupBox4, QStringLiteral("Memo3"), exposure::constantHelpNote(), QRect(kLeft, 170, kPointWidth, 30));
     Memo3->setCursor(Qt::PointingHandCursor);
     finishGroup(GroupBox4);
 
@@ -271,8 +271,8 @@ void TForm8::buildNotes()
     const int x = 2 * kMargin + kPointGroupWidth;
     const int width = kWindowSize.width() - x - kMargin;
     const int top = 2 * kMargin + kGroupHeight + 6;
-    Memo1 = addNote(this, QStringLiteral("Memo1"), form8::dimObjectsNote(), QRect(x, top, width, 46));
-    Memo2 = addNote(this, QStringLiteral("Memo2"), form8::reciprocityNote(), QRect(x, top + 54, width, 88));
+    Memo1 = addNote(this, QStringLiteral("Memo1"), exposure::dimObjectsNote(), QRect(x, top, width, 46));
+    Memo2 = addNote(this, QStringLiteral("Memo2"), exposure::reciprocityNote(), QRect(x, top + 54, width, 88));
 
     const int buttonsY = kWindowSize.height() - kMargin - 26;
     BitBtn1 = addButton(this, QStringLiteral("BitBtn1"), QStringLiteral("&Zavřít"),
@@ -382,17 +382,17 @@ void TForm8::ComboBox5Change() { fillFromRecord(ComboBox5, CatalogueKind::Eyepie
 void TForm8::ComboBox7Change()
 {
     const int index = ComboBox7->currentIndex();
-    const auto& choices = form8::constantChoices();
+    const auto& choices = exposure::constantChoices();
     if (index >= 0 && index < int(choices.size()))
         konst->setText(choices[std::size_t(index)].value);
 }
 
-void TForm8::ComboBox8Change() { ff1->setText(form8::leadingValue(ComboBox8->currentText())); }
-void TForm8::ComboBox12Change() { ff2->setText(form8::leadingValue(ComboBox12->currentText())); }
-void TForm8::ComboBox10Change() { ff3->setText(form8::leadingValue(ComboBox10->currentText())); }
-void TForm8::ComboBox9Change() { r1->setText(form8::leadingValue(ComboBox9->currentText())); }
-void TForm8::ComboBox13Change() { r2->setText(form8::leadingValue(ComboBox13->currentText())); }
-void TForm8::ComboBox11Change() { r3->setText(form8::leadingValue(ComboBox11->currentText())); }
+void TForm8::ComboBox8Change() { ff1->setText(exposure::leadingValue(ComboBox8->currentText())); }
+void TForm8::ComboBox12Change() { ff2->setText(exposure::leadingValue(ComboBox12->currentText())); }
+void TForm8::ComboBox10Change() { ff3->setText(exposure::leadingValue(ComboBox10->currentText())); }
+void TForm8::ComboBox9Change() { r1->setText(exposure::leadingValue(ComboBox9->currentText())); }
+void TForm8::ComboBox13Change() { r2->setText(exposure::leadingValue(ComboBox13->currentText())); }
+void TForm8::ComboBox11Change() { r3->setText(exposure::leadingValue(ComboBox11->currentText())); }
 
 // ---- showing and closing ----
 

@@ -1,6 +1,6 @@
-#include "photo/form8_lists.h"
+#include "photo/exposure_lists.h"
 
-namespace noktaris::form8 {
+namespace noktaris::exposure {
 
 const QStringList& filterItems()
 {
@@ -114,4 +114,4 @@ const QString& constantHelpNote()
     return text;
 }
 
-} // namespace noktaris::form8
+} // namespace noktaris::exposure

@@ -1,4 +1,4 @@
-#include "app/links.h"
+#include "platform/links.h"
 
 #include "common/messages.h"
 #include "common/text8bit.h"

@@ -7,7 +7,7 @@
 
 #include <array>
 
-namespace noktaris::form8 {
+namespace noktaris::exposure {
 
 // Each item begins with its value, followed by blanks and a description.
 const QStringList& filterItems();
@@ -28,4 +28,4 @@ inline const QString kConstantHint = QStringLiteral(
     "Význam konstanty najdete v HTML manuálu viz. Výpočty - Expoziční časy - Maximální doba expozice pro bodové "
     "zobrazení");
 
-} // namespace noktaris::form8
+} // namespace noktaris::exposure

@@ -1,4 +1,4 @@
-#include "common/calculator_button.h"
+#include "config/calculator_button.h"
 
 #include "common/messages.h"
 #include "config/config_file.h"

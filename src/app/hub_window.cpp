@@ -1,8 +1,8 @@
 // "Noktaris 1.4 (rozšířený režim)" — the extended-mode hub window.
-#include "app/form4.h"
+#include "app/hub_window.h"
 
-#include "app/form1.h"
-#include "app/links.h"
+#include "app/basic_window.h"
+#include "platform/links.h"
 #include "app/modes.h"
 #include "app/windows.h"
 #include "common/handover.h"
