@@ -6,6 +6,7 @@
 #include "common/text8bit.h"
 #include "support/child_process.h"
 #include "support/program_folder.h"
+#include "support/qt_printers.h"
 
 #include <QDir>
 #include <QFile>
@@ -108,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, NamesInLine,
         // listing stays linear however many "#" the line holds.
         NamesRow{"NameWithoutDollarEndsAtTheNextRecord", "#name=A#name=B$j=1$", {"A", "B"}},
         NamesRow{"LineOfHashesOnly", QByteArray(4000, '#'), Names(4000, "")}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 // A damaged line handed over as a view into a longer buffer: whatever follows the
 // view must never show up in a name or value.
@@ -138,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, DamagedLine,
         DamagedRow{"CutInsideRecordStart", "#name=A$D=1$F=2$#nam" "e=BEYOND$", 20, {"A"}},
         DamagedRow{"NameWithoutDollar", "#name=A$D=1$F=2$#name=X" "BEYOND$", 23, {"A"}},
         DamagedRow{"NoDollarAtAll", "#name=X" "BEYOND$D=1$", 7, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 TEST(NamesInLine, NameWithoutItsDollarRunsToTheEndOfTheLine)
 {
@@ -200,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, RecordInLine,
         LookupRow{"SingleFieldKinds", "#name=Slunce$r=32$#name=M\xEC" "s\xED" "c$r=31,1$", CatalogueKind::Sizes,
                   "Měsíc", Names{"31,1"}},
         LookupRow{"EmptyLine", QByteArray(), CatalogueKind::Films, "A", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 struct TruncatedRow {
     const char* name;
@@ -233,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, TruncatedRecord,
         TruncatedRow{"CutAfterFirstValue", "#name=X$D=150$F=" "77$", 16, CatalogueKind::Telescopes, "150"},
         TruncatedRow{"FirstValueWithoutDollar", "#name=X$D=150" "$F=77$", 13, CatalogueKind::Telescopes, "150"},
         TruncatedRow{"ChipCutInsideThirdKey", "#name=X$x1=1$y1=2$x" "2=99$y2=77$", 19, CatalogueKind::Chips, "1"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 // --- record text and removal from a line ---
 
@@ -301,7 +302,7 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, LineWithout,
         RemoveRow{"CzechName",
                   QByteArray("#name=") + kWideAngleCp1250 + "$f=32$u=70$#name=B$f=1$u=2$", CatalogueKind::Eyepieces,
                   kWideAngle, "#name=B$f=1$u=2$"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 // --- the files ---
 
@@ -524,7 +525,7 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, RemoveFromFile,
                       "#name=Refraktor 60/700$D=60$F=700$#name=Maksutov 90/1250$D=90$F=1250$"},
         FileRemoveRow{"Last", "Maksutov 90/1250",
                       "#name=Refraktor 60/700$D=60$F=700$#name=Reflektor 150/750$D=150$F=750$"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 TEST(CatalogueFiles, RemovingTheOnlyRecordLeavesAnEmptyFile)
 {

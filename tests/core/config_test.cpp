@@ -4,6 +4,7 @@
 #include "config/config_file.h"
 #include "common/text8bit.h"
 #include "support/program_folder.h"
+#include "support/qt_printers.h"
 
 #include <QFileInfo>
 
@@ -114,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Config, FindLines,
         FindRow{"LastLineWithoutBreak", "k1=1\r\nk3=1397", {QStringLiteral("k3=")}, std::vector<std::string>{"k3=1397"}},
         FindRow{"Windows1250Decoded", "Kalkulacka:C:\\Kalkula\xE8ka\\kalk.exe\r\n", {QStringLiteral("Kalkulacka:")},
                 std::vector<std::string>{"Kalkulacka:C:\\Kalkulačka\\kalk.exe"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 TEST(ConfigLookup, ReadsTheDeliveredFile)
 {
@@ -217,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(Config, WithModeLine,
                 "[CONFIG]\r\n;\r\nRezim:2\r\nPrepinac:1\r\n;"},
         ModeRow{"Windows1250Preserved", "[CONFIG]\r\nRezim:1\r\nKalkulacka:C:\\Kalkula\xE8ka.exe\r\n;",
                 "[CONFIG]\r\nRezim:2\r\nKalkulacka:C:\\Kalkula\xE8ka.exe\r\n;"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 TEST(ModeLine, RewriteInPlaceKeepsEveryOtherByte)
 {

@@ -1,6 +1,7 @@
 // The free-memory text of the status lines: kilobytes in the general number form
 // and the free share rounded half to even.
 #include "app/memory_text.h"
+#include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(StatusLine, MemoryText,
         MemoryRow{"BeyondFourGiBFreeAndTotal", 5 * GiB + 512, 8 * GiB,
                   " Noktaris 1.4 - Volná paměť: 5242880,5kB (63%)"},
         MemoryRow{"Terabytes", 1024 * GiB, 2048 * GiB, " Noktaris 1.4 - Volná paměť: 1073741824kB (50%)"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 } // namespace
 } // namespace noktaris

@@ -1,6 +1,7 @@
 // Number conventions: the decimal-comma reading of entry fields, the printed form
 // of results, the rounding rules, the angle text and the silent calculation failure.
 #include "common/numbers.h"
+#include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
 
@@ -95,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Numbers, ReadsAsNumber,
         NumberRow{"ManyDecimals", "1,5873", 1.5873L},
         NumberRow{"BeyondDoubleRange", "1E400", 1e400L},
         NumberRow{"UnderflowIsNoFailure", "1E-6000", 0.0L}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 struct NotNumberRow {
     const char* name;
@@ -136,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Numbers, IsNotNumber,
         NotNumberRow{"Infinity", "inf"},
         NotNumberRow{"NotANumber", "nan"},
         NotNumberRow{"ArabicIndicDigit", "\xD9\xA3"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 // A text beyond the number range cannot be read, like any other text that is not
 // a number; the groups treat it as an unreadable field.
@@ -220,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(Numbers, GeneralNumberForm,
         FormRow{"TwentyThirds", 20.0L / 3.0L, "6,66666666666667"},
         FormRow{"NegativeTwoThirds", -2.0L / 3.0L, "-0,666666666666667"},
         FormRow{"RoundingCarriesIntoNextDigit", 9.9999999999999999L, "10"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 TEST(GeneralNumberForm, NonFiniteValuesFail)
 {
@@ -262,7 +263,7 @@ INSTANTIATE_TEST_SUITE_P(Numbers, RoundHalfToEven,
         RoundRow{"ComputedHalf", 1000.0L / 16.0L, 62.0L},
         RoundRow{"LargestWhole64", 9223372036854775807.0L, 9223372036854775807.0L},
         RoundRow{"SmallestWhole64", -9223372036854775808.0L, -9223372036854775808.0L}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 TEST(Truncation, GoesTowardZero)
 {
@@ -346,7 +347,7 @@ INSTANTIATE_TEST_SUITE_P(Numbers, CheckedArithmetic,
         FailureRow{"NegativeToFractionalPower", [] { powChecked(-8, 0.5L); }, Kind::InvalidOperation},
         FailureRow{"ProductOverflow", [] { checked(LDBL_MAX * 2); }, Kind::Overflow},
         FailureRow{"NotANumber", [] { checked(std::numeric_limits<Real>::quiet_NaN()); }, Kind::InvalidOperation}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 TEST(CheckedArithmetic, UnderflowAndInexactResultsAreNoFailure)
 {
@@ -384,7 +385,7 @@ INSTANTIATE_TEST_SUITE_P(Numbers, AngleText,
         AngleRow{"WholeDegrees", 45.0L, "45° 0' 0''"},
         AngleRow{"LargeAngle", 359.5L, "359° 30' 0''"},
         AngleRow{"OneSecond", 1.0L / 3600.0L, "0° 0' 1''"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 TEST(AngleText, OutsideThe64BitRangeFails)
 {

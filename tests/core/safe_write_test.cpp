@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         SaveRow{"ModeLineOnAFullDisk", "config.ini", 0, [] { return rewriteModeLine(QStringLiteral("Rezim:2")); }},
         SaveRow{"SettingsOnAFullDisk", "config.ini", 0, [] { return writeConfig(AppConfig{}); }},
         SaveRow{"SettingsPastTheSizeLimit", "config.ini", 100, [] { return writeConfig(AppConfig{}); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::RowName());
 
 TEST(SafeWrite, FailureNamesTheFileAndItsCauseInCzech)
 {

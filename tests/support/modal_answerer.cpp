@@ -3,15 +3,38 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QDateTime>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 namespace noktaris::test {
 
+namespace {
+
+// How many answerers are alive: the watchdog leaves their boxes to them.
+int& liveAnswerers()
+{
+    static int count = 0;
+    return count;
+}
+
+QMessageBox* openBox()
+{
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    return box && box->isVisible() ? box : nullptr;
+}
+
+} // namespace
+
 ModalAnswerer::ModalAnswerer(QStringList script) : script_(std::move(script))
 {
+    ++liveAnswerers();
     connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::poll);
     timer_.start(5);
 }
+
+ModalAnswerer::~ModalAnswerer() { --liveAnswerers(); }
 
 QStringList ModalAnswerer::texts() const
 {
@@ -23,8 +46,8 @@ QStringList ModalAnswerer::texts() const
 
 void ModalAnswerer::poll()
 {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible())
+    QMessageBox* box = openBox();
+    if (!box)
         return;
     SeenBox seen{box->windowTitle(), box->text(), {}};
     for (QAbstractButton* button : box->buttons())
@@ -42,6 +65,29 @@ void ModalAnswerer::poll()
             return;
         }
     }
+    ADD_FAILURE() << "no button \"" << answer.toStdString() << "\" in the box \"" << seen.text.toStdString() << '"';
+    box->done(0);
+}
+
+ModalWatchdog::ModalWatchdog(int graceMs) : graceMs_(graceMs)
+{
+    connect(&timer_, &QTimer::timeout, this, &ModalWatchdog::poll);
+    timer_.start(50);
+}
+
+void ModalWatchdog::poll()
+{
+    QMessageBox* box = liveAnswerers() == 0 ? openBox() : nullptr;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (box != watched_) {
+        watched_ = box;
+        seenAt_ = now;
+        return;
+    }
+    if (!box || now - seenAt_ < graceMs_)
+        return;
+    ADD_FAILURE() << "a message box was left unanswered: \"" << box->text().toStdString() << '"';
+    watched_ = nullptr;
     box->done(0);
 }
 

@@ -1,9 +1,11 @@
 // Answers the program's message boxes while a test drives the windows: every box
 // that opens is recorded (caption and text) and answered with the next button of
-// the script, or OK when the script is used up.
+// the script, or OK when the script is used up. An answer that names no button of
+// the box fails the test.
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
@@ -23,10 +25,27 @@ public:
     QList<SeenBox> boxes;
     QStringList texts() const;
 
+    ~ModalAnswerer() override;
+
 private:
     void poll();
     QTimer timer_;
     QStringList script_;
+};
+
+// Fails, instead of hanging, a test that leaves a message box open with no
+// answerer: the box is recorded as a failure and closed after a grace period.
+class ModalWatchdog : public QObject {
+    Q_OBJECT
+public:
+    explicit ModalWatchdog(int graceMs = 2000);
+
+private:
+    void poll();
+    QTimer timer_;
+    int graceMs_;
+    QPointer<QObject> watched_;
+    qint64 seenAt_ = 0;
 };
 
 } // namespace noktaris::test

@@ -1,10 +1,25 @@
-// Readable failure messages for Qt strings in GoogleTest assertions.
+// Readable failure messages for Qt strings in GoogleTest assertions, and readable
+// names for the rows of table tests.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
 
 #include <ostream>
+#include <string>
 
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 inline void PrintTo(const QByteArray& bytes, std::ostream* out) { *out << '"' << bytes.toStdString() << '"'; }
+
+namespace noktaris::test {
+
+// Names the rows of a parameterised test after their `name` member.
+struct RowName {
+    template <class Info>
+    std::string operator()(const Info& row) const
+    {
+        return row.param.name;
+    }
+};
+
+} // namespace noktaris::test

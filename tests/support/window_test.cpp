@@ -4,12 +4,22 @@
 
 namespace noktaris::test {
 
+void type(QLineEdit* field, const QString& text)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+}
+
 WindowTest::~WindowTest() { destroyWindows(); }
 
 void WindowTest::start()
 {
     startUp();
-    QTest::qWait(30);
+    // The start-mode timer fires once the events are processed, then stops for good.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !form1()->Timer1->isActive(); }, 5000))
+        << "the start-mode timer did not fire";
 }
 
 } // namespace noktaris::test

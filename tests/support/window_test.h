@@ -18,6 +18,10 @@
 
 namespace noktaris::test {
 
+// Replaces the field's text as a user does: focus, select all, Backspace, then the
+// text key by key through the field's filter.
+void type(QLineEdit* field, const QString& text);
+
 class WindowTest : public ::testing::Test {
 protected:
     ~WindowTest() override;
@@ -37,6 +41,7 @@ protected:
 
     ProgramFolder folder;
     FakePlatformScope fake;
+    ModalWatchdog watchdog;
 };
 
 } // namespace noktaris::test

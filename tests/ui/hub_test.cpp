@@ -32,8 +32,9 @@ TEST_F(Hub, StartsInTheExtendedModeWithItsStatusLine)
     fake->memory.freeBytes = std::uint64_t(3) << 40;
     fake->memory.totalBytes = std::uint64_t(4) << 40;
     hub->Pamet->setInterval(1);
-    QTest::qWait(20);
-    EXPECT_EQ(hub->StatusBar1->panelText(0), QStringLiteral(" Noktaris 1.4 - Volná paměť: 3221225472kB (75%)"));
+    const QString expected = QStringLiteral(" Noktaris 1.4 - Volná paměť: 3221225472kB (75%)");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return hub->StatusBar1->panelText(0) == expected; }, 5000))
+        << hub->StatusBar1->panelText(0).toStdString();
 }
 
 TEST_F(Hub, EachCalculationButtonDisablesBothMainWindowsUntilItsWindowCloses)
@@ -128,11 +129,9 @@ TEST_F(Hub, MinimisingTheHubMinimisesTheOpenWindowsToo)
 {
     hub->BitBtn5->click();
     hub->showMinimized();
-    QTest::qWait(10);
-    EXPECT_TRUE(form(12)->isMinimized());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form(12)->isMinimized(); }, 5000));
     form(12)->showNormal();
-    QTest::qWait(10);
-    EXPECT_FALSE(hub->isMinimized());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !hub->isMinimized(); }, 5000));
 }
 
 } // namespace

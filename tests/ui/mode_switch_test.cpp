@@ -217,13 +217,9 @@ TEST_F(HandOver, MinimisingAnyWindowMinimisesTheProgramAndRestoringBringsItBack)
     start();
     form1()->menu.Dalekohledy1->trigger();
     form(3)->showMinimized();
-    QTest::qWait(10);
-    EXPECT_TRUE(form1()->isMinimized());
-    EXPECT_TRUE(form(3)->isMinimized());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form1()->isMinimized() && form(3)->isMinimized(); }, 5000));
     form(3)->showNormal();
-    QTest::qWait(10);
-    EXPECT_FALSE(form1()->isMinimized());
-    EXPECT_FALSE(form(3)->isMinimized());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form1()->isMinimized() && !form(3)->isMinimized(); }, 5000));
 }
 
 TEST_F(HandOver, MenuItemsHaveTheirCaptionsAndFunctionKeys)

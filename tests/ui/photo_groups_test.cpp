@@ -26,13 +26,6 @@ protected:
         telescope = form1()->GroupBox1;
     }
 
-    void type(QLineEdit* field, const QString& text)
-    {
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
-    }
 
     QStringList results() const { return {exposure->Exp->text(), exposure->Dopor->text()}; }
 

@@ -39,14 +39,6 @@ protected:
         group = form1()->GroupBox1;
     }
 
-    // Replaces the field's text by typing, key by key, through its filter.
-    void type(QLineEdit* field, const QString& text)
-    {
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
-    }
 
     void enter(const QString& D, const QString& F, const QString& f, const QString& u)
     {

@@ -1,9 +1,5 @@
-// One QApplication for the whole run, headless unless a platform is given.
-#ifdef NOKTARIS_WINDOW_TESTS
+// One QApplication for the whole window suite, headless unless a platform is given.
 #include <QApplication>
-#else
-#include <QCoreApplication>
-#endif
 
 #include <gtest/gtest.h>
 
@@ -11,11 +7,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-#ifdef NOKTARIS_WINDOW_TESTS
     QApplication app(argc, argv);
-#else
-    QCoreApplication app(argc, argv);
-#endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
