@@ -2,6 +2,7 @@
 // held in memory: each user looks up the line it needs when it needs it.
 #pragma once
 
+#include "common/numbers.h"
 #include "common/text8bit.h"
 
 #include <QByteArray>
@@ -32,7 +33,7 @@ std::optional<QString> lookupLine(const QString& key, const QString& path = kCon
 // the file could not be read, a line was missing or a value was not a number (the
 // reading stops at the first such fault).
 struct Constants {
-    QList<long double> values;
+    QList<Real> values;
     bool complete = false;
 };
 Constants readConstants(const QStringList& keys, const QString& path = kConfigFile);

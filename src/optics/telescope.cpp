@@ -12,6 +12,8 @@ Real practicalLimit(Real theoretical) { return theoretical - 1.8L; }
 
 Real resolvingPower(Real D) { return divide(roundHalfEven(divide(115800, D)), 1000); }
 
+bool exceedsMaxUseful(Real M, Real D, Real k1) { return D * k1 < M; }
+
 Real maxUsefulMagnification(Real D, Real k1) { return roundHalfEven(checked(D * k1)); }
 
 Real minUsefulMagnification(Real D) { return roundHalfEven(divide(D, 6)); }

@@ -18,6 +18,8 @@ Real theoreticalLimit(Real D, Real k2);
 Real practicalLimit(Real theoretical);
 // 115,8 / D arcseconds to 3 decimals.
 Real resolvingPower(Real D);
+// Whether the magnification M is more than the unrounded D k1 allows.
+bool exceedsMaxUseful(Real M, Real D, Real k1);
 // D k1 rounded.
 Real maxUsefulMagnification(Real D, Real k1);
 // D / 6 rounded.

@@ -107,7 +107,7 @@ void TelescopeGroup::resetResults()
     Mesic->setText(QStringLiteral("Teor. mezní detail viděný na Měsíci: 0 m"));
 }
 
-void TelescopeGroup::computeResults(long double k1, long double k2)
+void TelescopeGroup::computeResults(Real k1, Real k2)
 {
     using namespace telescope;
     resetResults();
@@ -126,7 +126,7 @@ void TelescopeGroup::computeResults(long double k1, long double k2)
         Pmag->setText(QStringLiteral("Praktická mezní magnituda: ") + formatNumber(practicalLimit(mt))
                       + QStringLiteral(" m"));
         Tmag->setText(QStringLiteral("Teoretická mezní magnituda: ") + formatNumber(mt) + QStringLiteral(" m"));
-        if (D * k1 < M)
+        if (exceedsMaxUseful(M, D, k1))
             Zvetseni->setText(Zvetseni->text() + QStringLiteral(" - větší než max. použitelné zv.!"));
     });
     guarded([&] {

@@ -2,6 +2,8 @@
 // eyepiece inputs and the ten visual results that follow from them.
 #pragma once
 
+#include "common/numbers.h"
+
 #include <QGroupBox>
 
 class QLabel;
@@ -22,7 +24,7 @@ public:
     // The ten results from the four fields: fallback texts first, then three
     // guarded blocks (focal ratio, magnification, limiting magnitudes; resolving
     // power, useful magnifications, lunar detail; exit pupil, true field).
-    void computeResults(long double k1, long double k2);
+    void computeResults(Real k1, Real k2);
     // A negative field among D, F, f, u (before any unreadable one) sets every
     // result back to its fallback text.
     void signCheck();

@@ -6,13 +6,11 @@
 
 namespace noktaris {
 
-DeclinationInput readDeclination(const QLineEdit* degrees, const QLineEdit* minutes, const QLineEdit* seconds)
+declination::Declination readDeclination(const QLineEdit* degrees, const QLineEdit* minutes,
+                                         const QLineEdit* seconds)
 {
-    const Real Dg = toNumber(degrees->text());
-    const Real Mn = toNumber(minutes->text());
-    const Real Sc = toNumber(seconds->text());
-    const Real delta = declination::degrees(Dg, Mn, Sc);
-    const DeclinationInput input{declination::range(delta), declination::cosine(delta)};
+    const declination::Declination input = declination::fromParts(
+        toNumber(degrees->text()), toNumber(minutes->text()), toNumber(seconds->text()));
     if (input.range == declination::Range::Outside)
         showMessage(declination::kOutOfRange);
     return input;

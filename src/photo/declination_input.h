@@ -8,12 +8,9 @@ class QLineEdit;
 
 namespace noktaris {
 
-struct DeclinationInput {
-    declination::Range range;
-    Real cosDelta;
-};
-
+// The declination of three fields; one outside -90° to 90° is reported at once.
 // Throws CalcFailure when a field cannot be read.
-DeclinationInput readDeclination(const QLineEdit* degrees, const QLineEdit* minutes, const QLineEdit* seconds);
+declination::Declination readDeclination(const QLineEdit* degrees, const QLineEdit* minutes,
+                                         const QLineEdit* seconds);
 
 } // namespace noktaris

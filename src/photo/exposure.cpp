@@ -11,6 +11,8 @@ Real afocalRatio(Real D, Real F, Real fc, Real fe) { return divide(checked(F * f
 
 Real corrected(Real t0, Real k, Real p) { return powChecked(checked(t0 * k) + 1, divide(1, p)) - 1; }
 
+Real toHours(Real seconds) { return divide(seconds, 3600); }
+
 Real shownRatio(Real ratio) { return roundHalfEven(checked(ratio * 1000)) * 0.001L; }
 
 std::optional<QString> shutterText(Real ts)
@@ -90,6 +92,12 @@ Range range(Real delta)
     if (delta > -90 && delta < 90)
         return Range::Inside;
     return delta == 90 || delta == -90 ? Range::Pole : Range::Outside;
+}
+
+Declination fromParts(Real Dg, Real Mn, Real Sc)
+{
+    const Real delta = degrees(Dg, Mn, Sc);
+    return {range(delta), cosine(delta)};
 }
 
 Real trailLength(Real f, Real t, Real cosDelta)

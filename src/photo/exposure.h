@@ -19,6 +19,9 @@ Real corrected(Real t0, Real k, Real p);
 // The focal ratio as shown: to three decimals.
 Real shownRatio(Real ratio);
 
+// Seconds to hours, the unit every exposure display starts from.
+Real toHours(Real seconds);
+
 // "Doporučená expozice: ..." for an exposure of ts seconds; nullopt when no row of
 // the shutter-speed table matches (ts <= 0).
 std::optional<QString> shutterText(Real ts);
@@ -49,6 +52,12 @@ Real degrees(Real Dg, Real Mn, Real Sc);
 Real cosine(Real delta);
 enum class Range { Inside, Pole, Outside };
 Range range(Real delta);
+// A declination typed as degrees, minutes and seconds: where it lies, and its cosine.
+struct Declination {
+    Range range;
+    Real cosDelta;
+};
+Declination fromParts(Real Dg, Real Mn, Real Sc);
 inline const QString kOutOfRange = QStringLiteral("Deklinace musí být mezi -90° a 90°!");
 
 // Length of a star's trail in mm after t seconds through f mm, to hundredths.

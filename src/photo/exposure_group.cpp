@@ -167,7 +167,7 @@ void ExposureGroup::compute(int tab)
 
 void ExposureGroup::showExposure(Real seconds)
 {
-    const Real th = divide(seconds, 3600);
+    const Real th = exposure::toHours(seconds);
     // An exposure no shutter speed fits leaves the recommendation empty.
     Dopor->clear();
     const exposure::Shown shown = exposure::display(th);

@@ -2,6 +2,7 @@
 // through a camera lens, a telescope at prime focus or an afocal set-up.
 #pragma once
 
+#include "common/numbers.h"
 #include "common/widgets.h"
 
 #include <QGroupBox>
@@ -51,7 +52,7 @@ public:
 
 private:
     void compute(int tab);
-    void showExposure(long double seconds);
+    void showExposure(Real seconds);
     void negativeInputTest(int tab);
 
     const QLineEdit* aperture_ = nullptr;

@@ -290,7 +290,7 @@ void TForm8::showExposure(Real t0, QLineEdit* filter, QLineEdit* reciprocity, QL
 {
     const Real k = read(filter);
     const Real p = read(reciprocity);
-    const exposure::Shown shown = exposure::display(checked(exposure::corrected(t0, k, p) / 3600));
+    const exposure::Shown shown = exposure::display(exposure::toHours(exposure::corrected(t0, k, p)));
     exposureLabel->setText(shown.exposure);
     // No row of the shutter table: the caption written at the start stays.
     if (shown.recommendation)
@@ -357,14 +357,14 @@ void TForm8::d4Change()
 
 void TForm8::computePointExposure()
 {
-    const DeclinationInput declination = readDeclination(d4, d5, d6);
+    const declination::Declination declination = readDeclination(d4, d5, d6);
     if (declination.range == declination::Range::Pole)
         exp4->setText(kPoleText);
     if (declination.range != declination::Range::Inside)
         return;
     const Real k = read(konst);
     const Real seconds = declination::pointExposure(k, read(f), declination.cosDelta);
-    const exposure::Shown shown = exposure::display(checked(seconds / 3600));
+    const exposure::Shown shown = exposure::display(exposure::toHours(seconds));
     exp4->setText(shown.exposure);
     if (shown.recommendation)
         dopor4->setText(*shown.recommendation);

@@ -60,14 +60,14 @@ void PointExposureGroup::D4Change()
     Label31->setText(QStringLiteral("Expoziční čas:"));
     Real f = 0;
     guarded([&] {
-        const DeclinationInput declination = readDeclination(D4, D5, D6);
+        const declination::Declination declination = readDeclination(D4, D5, D6);
         if (declination.range == declination::Range::Pole)
             Label31->setText(QStringLiteral("Expoziční čas: NEKONEČNĚ DLOUHÁ EXPOZICE"));
         if (declination.range != declination::Range::Inside)
             return;
         f = toNumber(F->text());
         const Real seconds = declination::pointExposure(k3.values[0], f, declination.cosDelta);
-        Label31->setText(exposure::hoursText(seconds / 3600));
+        Label31->setText(exposure::hoursText(exposure::toHours(seconds)));
     });
     if (f < 0)
         Label31->setText(QStringLiteral("Expoziční čas:"));

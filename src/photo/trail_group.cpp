@@ -57,7 +57,7 @@ void TrailGroup::D1Change()
 {
     Draha->setText(QStringLiteral("Délka dráhy:"));
     guarded([&] {
-        const DeclinationInput declination = readDeclination(D1, D2, D3);
+        const declination::Declination declination = readDeclination(D1, D2, D3);
         if (declination.range == declination::Range::Pole)
             Draha->setText(QStringLiteral("Délka dráhy: 0 mm"));
         if (declination.range != declination::Range::Inside)

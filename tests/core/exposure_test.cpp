@@ -100,6 +100,36 @@ TEST(Declination, SignBelongsToTheDegreesAlone)
     EXPECT_EQ(range(degrees(89, 59, 59)), Range::Inside);
 }
 
+TEST(Declination, PartsGiveTheRangeAndTheCosine)
+{
+    struct Row {
+        Real Dg, Mn, Sc;
+        declination::Range range;
+        const char* cosine; // to 6 decimals
+    };
+    using declination::Range;
+    const Row rows[] = {
+        {0, 0, 0, Range::Inside, "1"},
+        {60, 0, 0, Range::Inside, "0,5"},
+        {-10, 30, 0, Range::Inside, "0,986286"}, // -9,5°
+        {89, 60, 0, Range::Pole, "0"},
+        {-90, 0, 0, Range::Pole, "0"},
+        {90, 0, 1, Range::Outside, "-5E-6"},
+    };
+    for (const Row& row : rows) {
+        const declination::Declination d = declination::fromParts(row.Dg, row.Mn, row.Sc);
+        EXPECT_EQ(d.range, row.range) << row.Dg << " " << row.Mn << " " << row.Sc;
+        EXPECT_EQ(formatNumber(roundTo(d.cosDelta, 6)).toStdString(), row.cosine) << row.Dg;
+    }
+}
+
+TEST(ExposureFormulas, SecondsToHours)
+{
+    EXPECT_EQ(exposure::toHours(7200), 2);
+    EXPECT_EQ(formatNumber(exposure::toHours(1)).toStdString(), "0,000277777777777778");
+    EXPECT_EQ(exposure::hoursText(exposure::toHours(5400)).toStdString(), "Expoziční čas: 1 hod 30 min 0 sec");
+}
+
 TEST(Declination, TrailAndPointExposure)
 {
     using namespace declination;
