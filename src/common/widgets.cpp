@@ -120,7 +120,8 @@ PickList* addPickList(QWidget* parent, const QString& name, const QRect& geometr
     return list;
 }
 
-QPushButton* addResetButton(QWidget* parent, const QString& name, const QPoint& position)
+QPushButton* addResetButton(QWidget* parent, const QString& name, const QPoint& position,
+                            const QList<QLineEdit*>& fields)
 {
     auto* button = new QPushButton(parent);
     button->setObjectName(name);
@@ -128,7 +129,83 @@ QPushButton* addResetButton(QWidget* parent, const QString& name, const QPoint& 
     button->setIcon(button->style()->standardIcon(QStyle::SP_DialogResetButton));
     button->setToolTip(QStringLiteral("Vynulovat pole"));
     setLook(button, Qt::black, false);
+    QObject::connect(button, &QPushButton::clicked, button, [fields] {
+        for (QLineEdit* field : fields)
+            field->setText(QStringLiteral("0"));
+    });
     return button;
+}
+
+Real numberIn(const QLineEdit* field) { return toNumber(field->text()); }
+
+bool hasNegativeInput(const QList<const QLineEdit*>& fields)
+{
+    for (const QLineEdit* field : fields) {
+        Real value = 0;
+        if (!guarded([&] { value = numberIn(field); }))
+            return false;
+        if (value < 0)
+            return true;
+    }
+    return false;
+}
+
+RowLayout::RowLayout(QWidget* parent, int left, int right, int fieldWidth)
+    : parent_(parent), left_(left), right_(right), fieldWidth_(fieldWidth)
+{
+}
+
+QLineEdit* RowLayout::field(int y, const QString& editName, const QString& labelName, const QString& caption,
+                            std::optional<KeyFilter> filter, const QString& hint, int captionLines, QLabel** label)
+{
+    const int captionWidth = fieldX() - left_ - 4;
+    QLabel* captionLabel = captionLines > 1
+        ? addLabel(parent_, labelName, caption, QRect(left_, y - 3, captionWidth, 26))
+        : addLabel(parent_, labelName, caption, QRect(left_, y + 3, captionWidth, kLabelHeight));
+    captionLabel->setWordWrap(captionLines > 1);
+    if (label)
+        *label = captionLabel;
+    return entry(fieldX(), y, fieldWidth_, editName, filter, hint);
+}
+
+QLineEdit* RowLayout::entry(int x, int y, int width, const QString& name, std::optional<KeyFilter> filter,
+                            const QString& hint)
+{
+    return addEdit(parent_, name, QRect(x, y, width, kEditHeight), QStringLiteral("0"), filter, hint);
+}
+
+PickList* RowLayout::pickList(int y, const QString& name, const QString& hint, bool sorted, int x)
+{
+    const int from = x < 0 ? left_ : x;
+    return addPickList(parent_, name, QRect(from, y, right_ - from, 22), hint, sorted);
+}
+
+QLabel* RowLayout::line(int y, const QString& name, const QString& text, LabelStyle style, int lines, int width)
+{
+    QLabel* label = addLabel(parent_, name, text,
+                             QRect(left_, y, width < 0 ? right_ - left_ : width, lines > 1 ? 13 * lines : kLabelHeight),
+                             style);
+    if (lines > 1) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    return label;
+}
+
+RowLayout::Pair RowLayout::pair(int y, const QString& labelPrefix, const QString& caption, const QString& firstName,
+                                const QString& secondName, std::optional<KeyFilter> filter, const QString& hint)
+{
+    // Each field a little over half the field width, the "x" in the gap between them.
+    const int width = fieldWidth_;
+    const int firstX = right_ - 2 * width - 14;
+    Pair p;
+    p.caption = addLabel(parent_, labelPrefix + QStringLiteral("Label"), caption,
+                         QRect(left_, y + 3, firstX - left_ - 2, kLabelHeight));
+    p.first = entry(firstX, y, width, firstName, filter, hint);
+    p.times = addLabel(parent_, labelPrefix + QStringLiteral("TimesLabel"), QStringLiteral("x"),
+                       QRect(firstX + width + 2, y + 3, 10, kLabelHeight));
+    p.second = entry(right_ - width, y, width, secondName, filter, hint);
+    return p;
 }
 
 QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,

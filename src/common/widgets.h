@@ -5,8 +5,10 @@
 #pragma once
 
 #include "common/keyfilter.h"
+#include "common/numbers.h"
 
 #include <QComboBox>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -61,8 +63,58 @@ QLineEdit* addEdit(QWidget* parent, const QString& name, const QRect& geometry, 
                    std::optional<KeyFilter> filter, const QString& hint = QString());
 PickList* addPickList(QWidget* parent, const QString& name, const QRect& geometry, const QString& hint,
                       bool sorted = true);
-// The small button of a group that writes "0" into its fields.
-QPushButton* addResetButton(QWidget* parent, const QString& name, const QPoint& position);
+// The small button of a group that writes "0" into its fields, one after the other
+// (each write recomputes through the field's change event).
+QPushButton* addResetButton(QWidget* parent, const QString& name, const QPoint& position,
+                            const QList<QLineEdit*>& fields);
+
+// The sign check of the result groups: reading the fields in order, whether one
+// holds a negative number before any that holds no number at all.
+bool hasNegativeInput(const QList<const QLineEdit*>& fields);
+// A field's text as a number; throws CalcFailure when it is none.
+Real numberIn(const QLineEdit* field);
+
+// Places the controls of a group row by row, each at the height given: captions
+// begin at the left edge, entry fields end at the right edge, and pick lists and
+// text lines run across to it.
+class RowLayout {
+public:
+    RowLayout(QWidget* parent, int left, int right, int fieldWidth);
+
+    // An entry field at the right edge, initial text "0", with its caption to the
+    // left of it; a caption of two lines is wrapped and sits beside the field. The
+    // caption's label goes to *label when asked for.
+    QLineEdit* field(int y, const QString& editName, const QString& labelName, const QString& caption,
+                     std::optional<KeyFilter> filter, const QString& hint = QString(), int captionLines = 1,
+                     QLabel** label = nullptr);
+    // An entry field without a caption of its own, `width` wide from x.
+    QLineEdit* entry(int x, int y, int width, const QString& name, std::optional<KeyFilter> filter,
+                     const QString& hint = QString());
+    // A pick list from x (the left edge when -1) to the right edge.
+    PickList* pickList(int y, const QString& name, const QString& hint, bool sorted = true, int x = -1);
+    // A label from the left edge, `width` wide (to the right edge when -1).
+    QLabel* line(int y, const QString& name, const QString& text, LabelStyle style = LabelStyle::Input,
+                 int lines = 1, int width = -1);
+    // A caption and two fields at the right edge with an "x" between them: "width x height".
+    struct Pair {
+        QLabel* caption;
+        QLineEdit* first;
+        QLabel* times;
+        QLineEdit* second;
+    };
+    Pair pair(int y, const QString& labelPrefix, const QString& caption, const QString& firstName,
+              const QString& secondName, std::optional<KeyFilter> filter, const QString& hint);
+
+    int left() const { return left_; }
+    int right() const { return right_; }
+    int fieldX() const { return right_ - fieldWidth_; }
+
+private:
+    QWidget* parent_;
+    int left_;
+    int right_;
+    int fieldWidth_;
+};
 QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
                        const QString& hint = QString());
 QTabBar* addTabBar(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& tabs);

@@ -17,8 +17,6 @@ class CcdGroup : public QGroupBox {
 public:
     explicit CcdGroup(QWidget* parent);
 
-    // Writes "0" into the five entry fields; each write recomputes the group.
-    void BitBtn5Click();
 
     QLabel* CcdLabel;
     PickList* CCD;

@@ -17,8 +17,6 @@ class LensFieldGroup : public QGroupBox {
 public:
     explicit LensFieldGroup(QWidget* parent);
 
-    // Writes "0" into the three entry fields; each write recomputes the group.
-    void BitBtn6Click();
 
     QLabel* FormatLabel;
     QLineEdit* FF1;

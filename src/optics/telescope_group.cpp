@@ -11,85 +11,53 @@
 
 namespace noktaris {
 
-namespace {
-
-// Inner width of the group: the result lines run across all of it, because the
-// magnification line can grow by its over-magnification warning.
-constexpr int kLeft = 8;
-constexpr int kInnerWidth = 254;
-constexpr int kEditX = 200;
-constexpr int kEditWidth = 62;
-constexpr int kResultTop = 206;
-constexpr int kResultStep = 19;
-
-} // namespace
-
 TelescopeGroup::TelescopeGroup(QWidget* parent) : QGroupBox(parent)
 {
     setupGroup(this, QStringLiteral("GroupBox1"), QStringLiteral(" Zadání hlavních parametrů "), QSize(270, 404));
+    RowLayout rows(this, 8, 262, 62);
 
-    DalekohledLabel = addLabel(this, QStringLiteral("GroupBox1DalekohledLabel"), QStringLiteral("Dalekohled:"),
-                               QRect(kLeft, 18, kInnerWidth, kLabelHeight), LabelStyle::Heading);
-    Dalekohled = addPickList(this, QStringLiteral("Dalekohled"), QRect(kLeft, 34, kInnerWidth, 22),
-                             QStringLiteral("Vyber dalekohled"));
-    OkularLabel = addLabel(this, QStringLiteral("GroupBox1OkularLabel"), QStringLiteral("Okulár:"),
-                           QRect(kLeft, 60, kInnerWidth, kLabelHeight), LabelStyle::Heading);
-    Okular = addPickList(this, QStringLiteral("Okular"), QRect(kLeft, 76, kInnerWidth, 22),
-                         QStringLiteral("Vyber okulár"));
+    DalekohledLabel = rows.line(18, QStringLiteral("GroupBox1DalekohledLabel"), QStringLiteral("Dalekohled:"),
+                                LabelStyle::Heading);
+    Dalekohled = rows.pickList(34, QStringLiteral("Dalekohled"), QStringLiteral("Vyber dalekohled"));
+    OkularLabel = rows.line(60, QStringLiteral("GroupBox1OkularLabel"), QStringLiteral("Okulár:"), LabelStyle::Heading);
+    Okular = rows.pickList(76, QStringLiteral("Okular"), QStringLiteral("Vyber okulár"));
 
     const QString hint = QStringLiteral("Zde můžete zadat vlastní hodnotu");
-    auto field = [&](const QString& labelName, const QString& caption, const QString& editName, int y,
-                     QLabel*& label, QLineEdit*& edit) {
-        label = addLabel(this, labelName, caption, QRect(kLeft, y + 3, kEditX - kLeft - 4, kLabelHeight));
-        edit = addEdit(this, editName, QRect(kEditX, y, kEditWidth, kEditHeight), QStringLiteral("0"),
-                       KeyFilter::Decimal, hint);
-    };
-    field(QStringLiteral("GroupBox1DdalLabel"), QStringLiteral("Průměr objektivu D (mm):"),
-          QStringLiteral("DdalEdit"), 104, DdalLabel, DdalEdit);
-    field(QStringLiteral("GroupBox1FdalLabel"), QStringLiteral("Ohnisková vzdálenost f (mm):"),
-          QStringLiteral("FdalEdit"), 128, FdalLabel, FdalEdit);
-    field(QStringLiteral("GroupBox1FokLabel"), QStringLiteral("Ohnisková vzdálenost okuláru f (mm):"),
-          QStringLiteral("FokEdit"), 152, FokLabel, FokEdit);
-    field(QStringLiteral("GroupBox1UhelLabel"), QStringLiteral("Zorný úhel okuláru (°):"),
-          QStringLiteral("UhelEdit"), 176, UhelLabel, UhelEdit);
+    DdalEdit = rows.field(104, QStringLiteral("DdalEdit"), QStringLiteral("GroupBox1DdalLabel"),
+                          QStringLiteral("Průměr objektivu D (mm):"), KeyFilter::Decimal, hint);
+    FdalEdit = rows.field(128, QStringLiteral("FdalEdit"), QStringLiteral("GroupBox1FdalLabel"),
+                          QStringLiteral("Ohnisková vzdálenost f (mm):"), KeyFilter::Decimal, hint);
+    FokEdit = rows.field(152, QStringLiteral("FokEdit"), QStringLiteral("GroupBox1FokLabel"),
+                         QStringLiteral("Ohnisková vzdálenost okuláru f (mm):"), KeyFilter::Decimal, hint);
+    UhelEdit = rows.field(176, QStringLiteral("UhelEdit"), QStringLiteral("GroupBox1UhelLabel"),
+                          QStringLiteral("Zorný úhel okuláru (°):"), KeyFilter::Decimal, hint);
 
-    auto result = [&](const QString& name, const QString& caption, int row, int width = kInnerWidth) {
-        return addLabel(this, name, caption, QRect(kLeft, kResultTop + row * kResultStep, width, kLabelHeight),
-                        LabelStyle::Result);
+    // Result lines run across the group, because the magnification line can grow by
+    // its over-magnification warning; the field-of-view line and the lunar-detail
+    // line stop short of the small button at the end of their rows.
+    const auto result = [&](int row, const QString& name, const QString& caption, int width = -1) {
+        return rows.line(206 + 19 * row, name, caption, LabelStyle::Result, 1, width);
     };
-    // The field-of-view line and the lunar-detail line share their row with a small
-    // button at the right edge, so they stop short of it.
     constexpr int kBesideButton = 228;
-    Svetelnost = result(QStringLiteral("Svetelnost"), QStringLiteral("Světelnost:"), 0);
-    Zvetseni = result(QStringLiteral("Zvetseni"), QStringLiteral("Zvětšení:"), 1);
-    Max = result(QStringLiteral("Max"), QStringLiteral("Maximální rozlišovací schopnost:"), 2);
-    ZP = result(QStringLiteral("ZP"), QStringLiteral("Velikost zorného pole:"), 3, kBesideButton);
+    Svetelnost = result(0, QStringLiteral("Svetelnost"), QStringLiteral("Světelnost:"));
+    Zvetseni = result(1, QStringLiteral("Zvetseni"), QStringLiteral("Zvětšení:"));
+    Max = result(2, QStringLiteral("Max"), QStringLiteral("Maximální rozlišovací schopnost:"));
+    ZP = result(3, QStringLiteral("ZP"), QStringLiteral("Velikost zorného pole:"), kBesideButton);
     makeViewerLink(ZP);
-    VP = result(QStringLiteral("VP"), QStringLiteral("Velikost výstupní pupily:"), 4);
-    Maxroz = result(QStringLiteral("Maxroz"), QStringLiteral("Maximální použitelné zvětšení:"), 5);
-    Minroz = result(QStringLiteral("Minroz"), QStringLiteral("Minimální použitelné zvětšení:"), 6);
-    Pmag = result(QStringLiteral("Pmag"), QStringLiteral("Praktická mezní magnituda:"), 7);
-    Tmag = result(QStringLiteral("Tmag"), QStringLiteral("Teoretická mezní magnituda:"), 8);
-    Mesic = result(QStringLiteral("Mesic"), QStringLiteral("Teor. mezní detail viděný na Měsíci:"), 9,
-                   kBesideButton);
+    VP = result(4, QStringLiteral("VP"), QStringLiteral("Velikost výstupní pupily:"));
+    Maxroz = result(5, QStringLiteral("Maxroz"), QStringLiteral("Maximální použitelné zvětšení:"));
+    Minroz = result(6, QStringLiteral("Minroz"), QStringLiteral("Minimální použitelné zvětšení:"));
+    Pmag = result(7, QStringLiteral("Pmag"), QStringLiteral("Praktická mezní magnituda:"));
+    Tmag = result(8, QStringLiteral("Tmag"), QStringLiteral("Teoretická mezní magnituda:"));
+    Mesic = result(9, QStringLiteral("Mesic"), QStringLiteral("Teor. mezní detail viděný na Měsíci:"), kBesideButton);
 
-    const int buttonX = kLeft + kInnerWidth - 22;
-    SpeedButton1 = addButton(this, QStringLiteral("SpeedButton1"), QString(),
-                             QRect(buttonX, kResultTop + 3 * kResultStep - 3, 22, 22));
+    const int buttonX = rows.right() - 22;
+    SpeedButton1 = addButton(this, QStringLiteral("SpeedButton1"), QString(), QRect(buttonX, 206 + 3 * 19 - 3, 22, 22));
     SpeedButton1->setFlat(true);
     SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     makeViewerLink(SpeedButton1);
-
-    BitBtn9 = addResetButton(this, QStringLiteral("BitBtn9"), QPoint(buttonX, kResultTop + 9 * kResultStep - 3));
-    connect(BitBtn9, &QPushButton::clicked, this, &TelescopeGroup::BitBtn9Click);
-}
-
-void TelescopeGroup::BitBtn9Click()
-{
-    DdalEdit->setText(QStringLiteral("0"));
-    FdalEdit->setText(QStringLiteral("0"));
-    FokEdit->setText(QStringLiteral("0"));
-    UhelEdit->setText(QStringLiteral("0"));
+    BitBtn9 = addResetButton(this, QStringLiteral("BitBtn9"), QPoint(buttonX, 206 + 9 * 19 - 3),
+                             {DdalEdit, FdalEdit, FokEdit, UhelEdit});
 }
 
 void TelescopeGroup::resetResults()
@@ -151,15 +119,8 @@ void TelescopeGroup::computeResults(Real k1, Real k2)
 
 void TelescopeGroup::signCheck()
 {
-    for (const QLineEdit* field : {DdalEdit, FdalEdit, FokEdit, UhelEdit}) {
-        Real value = 0;
-        if (!guarded([&] { value = toNumber(field->text()); }))
-            return;
-        if (value < 0) {
-            resetResults();
-            return;
-        }
-    }
+    if (hasNegativeInput({DdalEdit, FdalEdit, FokEdit, UhelEdit}))
+        resetResults();
 }
 
 } // namespace noktaris

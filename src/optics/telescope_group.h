@@ -19,8 +19,6 @@ class TelescopeGroup : public QGroupBox {
 public:
     explicit TelescopeGroup(QWidget* parent);
 
-    // Writes "0" into the four entry fields; each write recomputes the group.
-    void BitBtn9Click();
     // The ten results from the four fields: fallback texts first, then three
     // guarded blocks (focal ratio, magnification, limiting magnitudes; resolving
     // power, useful magnifications, lunar detail; exit pupil, true field).
@@ -35,13 +33,9 @@ public:
     QLabel* OkularLabel;
     PickList* Okular;
 
-    QLabel* DdalLabel;
     QLineEdit* DdalEdit;
-    QLabel* FdalLabel;
     QLineEdit* FdalEdit;
-    QLabel* FokLabel;
     QLineEdit* FokEdit;
-    QLabel* UhelLabel;
     QLineEdit* UhelEdit;
 
     QLabel* Svetelnost;

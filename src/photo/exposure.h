@@ -19,6 +19,13 @@ Real corrected(Real t0, Real k, Real p);
 // The focal ratio as shown: to three decimals.
 Real shownRatio(Real ratio);
 
+// The bare captions of the exposure results, which they show until there is a result.
+inline const QString kExposureCaption = QStringLiteral("Expoziční čas:");
+inline const QString kRecommendationCaption = QStringLiteral("Doporučená expozice:");
+inline const QString kRatioCaption = QStringLiteral("Světelnost:");
+// A star at the pole never trails.
+inline const QString kPoleText = QStringLiteral("Expoziční čas: NEKONEČNĚ DLOUHÁ EXPOZICE");
+
 // Seconds to hours, the unit every exposure display starts from.
 Real toHours(Real seconds);
 

@@ -11,9 +11,16 @@
 
 namespace noktaris {
 
+using exposure::kExposureCaption;
+using exposure::kRatioCaption;
+using exposure::kRecommendationCaption;
+
 ExposureGroup::ExposureGroup(QWidget* parent) : QGroupBox(parent)
 {
     setupGroup(this, QStringLiteral("GroupBox2"), QStringLiteral(" Výpočet expozičního času "), QSize(240, 276));
+    RowLayout rows(this, 8, 232, 56);
+    // The rows that share their line with the reset button end short of it.
+    RowLayout besideButton(this, 8, 192, 56);
 
     const QString valueHint = QStringLiteral("Zadejte hodnotu");
     TabControl1 = addTabBar(this, QStringLiteral("TabControl1"), QRect(6, 18, 228, 32),
@@ -22,61 +29,39 @@ ExposureGroup::ExposureGroup(QWidget* parent) : QGroupBox(parent)
     makeWrappedFlatTabs(TabControl1);
 
     // Inputs every set-up needs.
-    Jas = addLabel(this, QStringLiteral("Jas"), QStringLiteral("Poměrná jasnost objektu:"),
-                   QRect(8, 56, 220, kLabelHeight));
-    JasEdit = addEdit(this, QStringLiteral("JasEdit"), QRect(8, 73, 56, kEditHeight), QStringLiteral("0"),
-                      KeyFilter::Decimal, QStringLiteral("Zde můžete zadat vlastní hodnotu"));
-    Jasnosti = addPickList(this, QStringLiteral("Jasnosti"), QRect(70, 73, 162, 22), QStringLiteral("Vyber objekt"));
-    ASA = addLabel(this, QStringLiteral("ASA"), QStringLiteral("Citlivost filmu (ASA):"),
-                   QRect(8, 103, 120, kLabelHeight));
-    ASAEdit = addEdit(this, QStringLiteral("ASAEdit"), QRect(136, 100, 56, kEditHeight), QStringLiteral("0"),
-                      KeyFilter::Decimal, valueHint);
-    BitBtn3 = addResetButton(this, QStringLiteral("BitBtn3"), QPoint(210, 100));
+    Jas = rows.line(56, QStringLiteral("Jas"), QStringLiteral("Poměrná jasnost objektu:"));
+    JasEdit = rows.entry(8, 73, 56, QStringLiteral("JasEdit"), KeyFilter::Decimal,
+                         QStringLiteral("Zde můžete zadat vlastní hodnotu"));
+    Jasnosti = rows.pickList(73, QStringLiteral("Jasnosti"), QStringLiteral("Vyber objekt"), true, 70);
+    ASAEdit = besideButton.field(100, QStringLiteral("ASAEdit"), QStringLiteral("ASA"),
+                                 QStringLiteral("Citlivost filmu (ASA):"), KeyFilter::Decimal, valueHint, 1, &ASA);
 
     // Camera lens only; the telescope line takes its place on the other tabs.
-    clona = addLabel(this, QStringLiteral("clona"), QStringLiteral("Clonové číslo:"), QRect(8, 128, 120, kLabelHeight));
-    ClonaEdit = addEdit(this, QStringLiteral("ClonaEdit"), QRect(136, 125, 56, kEditHeight), QStringLiteral("0"),
-                        KeyFilter::Decimal, valueHint);
+    ClonaEdit = besideButton.field(125, QStringLiteral("ClonaEdit"), QStringLiteral("clona"),
+                                   QStringLiteral("Clonové číslo:"), KeyFilter::Decimal, valueHint, 1, &clona);
     // Two lines: with the eyepiece added the echoed values outgrow one line.
-    Info = addLabel(this, QStringLiteral("Info"), QStringLiteral("D = mm, F = mm, f(okuláru) = mm"),
-                    QRect(8, 125, 224, 26));
-    Info->setWordWrap(true);
-    Info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Info = rows.line(125, QStringLiteral("Info"), QStringLiteral("D = mm, F = mm, f(okuláru) = mm"),
+                     LabelStyle::Input, 2);
 
     // Afocal set-up only.
-    Fok2 = addLabel(this, QStringLiteral("Fok2"), QStringLiteral("Ohnisková vzdál. okuláru (mm):"),
-                    QRect(8, 157, 166, kLabelHeight));
-    FokEdit2 = addEdit(this, QStringLiteral("FokEdit2"), QRect(176, 154, 56, kEditHeight), QStringLiteral("0"),
-                       KeyFilter::Decimal, valueHint);
-    Ffot = addLabel(this, QStringLiteral("Ffot"), QStringLiteral("Ohnisková vzdál. objektivu fotoaparátu (mm):"),
-                    QRect(8, 179, 166, 26));
-    Ffot->setWordWrap(true);
-    FfotEdit = addEdit(this, QStringLiteral("FfotEdit"), QRect(176, 182, 56, kEditHeight), QStringLiteral("0"),
-                       KeyFilter::Decimal, valueHint);
-    Svet = addLabel(this, QStringLiteral("Svet"), QStringLiteral("Světelnost:"), QRect(8, 211, 224, kLabelHeight),
-                    LabelStyle::ResultBold);
+    FokEdit2 = rows.field(154, QStringLiteral("FokEdit2"), QStringLiteral("Fok2"),
+                          QStringLiteral("Ohnisková vzdál. okuláru (mm):"), KeyFilter::Decimal, valueHint, 1, &Fok2);
+    FfotEdit = rows.field(182, QStringLiteral("FfotEdit"), QStringLiteral("Ffot"),
+                          QStringLiteral("Ohnisková vzdál. objektivu fotoaparátu (mm):"), KeyFilter::Decimal,
+                          valueHint, 2, &Ffot);
+    Svet = rows.line(211, QStringLiteral("Svet"), kRatioCaption, LabelStyle::ResultBold);
 
-    Exp = addLabel(this, QStringLiteral("Exp"), QStringLiteral("Expoziční čas:"), QRect(8, 233, 224, kLabelHeight),
-                   LabelStyle::ResultBold);
-    Dopor = addLabel(this, QStringLiteral("Dopor"), QStringLiteral("Doporučená expozice:"),
-                     QRect(8, 252, 224, kLabelHeight), LabelStyle::ResultBold);
+    Exp = rows.line(233, QStringLiteral("Exp"), kExposureCaption, LabelStyle::ResultBold);
+    Dopor = rows.line(252, QStringLiteral("Dopor"), kRecommendationCaption, LabelStyle::ResultBold);
+    BitBtn3 = addResetButton(this, QStringLiteral("BitBtn3"), QPoint(210, 100),
+                             {JasEdit, ASAEdit, ClonaEdit, FokEdit2, FfotEdit});
 
-    connect(BitBtn3, &QPushButton::clicked, this, &ExposureGroup::BitBtn3Click);
     connect(TabControl1, &QTabBar::currentChanged, this, &ExposureGroup::showTabFields);
     connect(TabControl1, &QTabBar::currentChanged, this, &ExposureGroup::TabControl1Change);
     for (QLineEdit* field : {JasEdit, ASAEdit, ClonaEdit, FokEdit2, FfotEdit})
         connect(field, &QLineEdit::textChanged, this, &ExposureGroup::JasEditChange);
     TabControl1->setCurrentIndex(0);
     showTabFields(0);
-}
-
-void ExposureGroup::BitBtn3Click()
-{
-    JasEdit->setText(QStringLiteral("0"));
-    ASAEdit->setText(QStringLiteral("0"));
-    ClonaEdit->setText(QStringLiteral("0"));
-    FokEdit2->setText(QStringLiteral("0"));
-    FfotEdit->setText(QStringLiteral("0"));
 }
 
 void ExposureGroup::showTabFields(int tab)
@@ -118,8 +103,8 @@ void ExposureGroup::TabControl1Change()
 {
     if (eyepiece_)
         showTelescope(eyepiece_->text());
-    Exp->setText(QStringLiteral("Expoziční čas:"));
-    Dopor->setText(QStringLiteral("Doporučená expozice:"));
+    Exp->setText(kExposureCaption);
+    Dopor->setText(kRecommendationCaption);
     JasEditChange();
 }
 
@@ -133,10 +118,7 @@ void ExposureGroup::JasEditChange()
 void ExposureGroup::compute(int tab)
 {
     using namespace exposure;
-    Exp->setText(QStringLiteral("Expoziční čas:"));
-    Dopor->setText(QStringLiteral("Doporučená expozice:"));
-    if (tab == 2)
-        Svet->setText(QStringLiteral("Světelnost:"));
+    resetResults(tab);
     if (tab != 0 && !aperture_)
         return;
     guardedReportingOverflow([&] {
@@ -161,7 +143,7 @@ void ExposureGroup::compute(int tab)
         }
         showExposure(secondsForRatio(ratio, S, B));
         if (tab == 2)
-            Svet->setText(QStringLiteral("Světelnost: ") + formatNumber(shownRatio(ratio)));
+            Svet->setText(kRatioCaption + u' ' + formatNumber(shownRatio(ratio)));
     });
 }
 
@@ -183,18 +165,16 @@ void ExposureGroup::negativeInputTest(int tab)
         tested << ClonaEdit;
     else if (tab == 2)
         tested << FokEdit2 << FfotEdit;
-    for (const QLineEdit* field : tested) {
-        Real value = 0;
-        if (!guarded([&] { value = toNumber(field->text()); }))
-            return;
-        if (value < 0) {
-            Exp->setText(QStringLiteral("Expoziční čas:"));
-            Dopor->setText(QStringLiteral("Doporučená expozice:"));
-            if (tab == 2)
-                Svet->setText(QStringLiteral("Světelnost:"));
-            return;
-        }
-    }
+    if (hasNegativeInput(tested))
+        resetResults(tab);
+}
+
+void ExposureGroup::resetResults(int tab)
+{
+    Exp->setText(kExposureCaption);
+    Dopor->setText(kRecommendationCaption);
+    if (tab == 2)
+        Svet->setText(kRatioCaption);
 }
 
 } // namespace noktaris

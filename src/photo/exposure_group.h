@@ -19,8 +19,6 @@ class ExposureGroup : public QGroupBox {
 public:
     explicit ExposureGroup(QWidget* parent);
 
-    // Writes "0" into the group's entry fields; each write recomputes the group.
-    void BitBtn3Click();
     // Shows the entry fields and labels the set-up of the given tab needs.
     void showTabFields(int tab);
     // The telescope fields of the main group, which the telescope tabs work through.
@@ -54,6 +52,8 @@ private:
     void compute(int tab);
     void showExposure(Real seconds);
     void negativeInputTest(int tab);
+    // The result labels back to their bare captions.
+    void resetResults(int tab);
 
     const QLineEdit* aperture_ = nullptr;
     const QLineEdit* focalLength_ = nullptr;

@@ -34,14 +34,6 @@ constexpr int kGroupHeight = 446;
 constexpr int kPointGroupWidth = 470;
 constexpr int kPointGroupHeight = 206;
 
-// Inside the exposure groups: captions on the left, entry fields in a right-hand
-// column ending where the pick lists below them end.
-constexpr int kLeft = 8;
-constexpr int kInnerWidth = 302;
-constexpr int kEditWidth = 84;
-constexpr int kEditX = kLeft + kInnerWidth - kEditWidth;
-constexpr int kListHeight = 22;
-
 // The rows every group has, at the same heights in all three so that the filter,
 // reciprocity and result lines read across the window.
 constexpr int kBrightnessY = 20;
@@ -53,28 +45,18 @@ constexpr int kRatioY = 382;
 constexpr int kExposureY = 402;
 constexpr int kRecommendationY = 422;
 
-const QString kExposureCaption = QStringLiteral("Expoziční čas:");
-const QString kRecommendationCaption = QStringLiteral("Doporučená expozice:");
-const QString kRatioCaption = QStringLiteral("Světelnost:");
-const QString kPoleText = QStringLiteral("Expoziční čas: NEKONEČNĚ DLOUHÁ EXPOZICE");
+using exposure::kExposureCaption;
+using exposure::kRatioCaption;
+using exposure::kRecommendationCaption;
 
-QLineEdit* addRow(QGroupBox* group, const QString& editName, const QString& caption, int y,
-                  const QString& labelName = QString())
-{
-    addLabel(group, labelName.isEmpty() ? editName + QStringLiteral("Label") : labelName, caption,
-             QRect(kLeft, y + 3, kEditX - kLeft - 4, kLabelHeight));
-    return addEdit(group, editName, QRect(kEditX, y, kEditWidth, kEditHeight), QStringLiteral("0"),
-                   KeyFilter::Decimal);
-}
+// Inside the exposure groups: captions on the left, entry fields in a right-hand
+// column ending where the pick lists below them end.
+RowLayout exposureRows(QGroupBox* group) { return RowLayout(group, 8, 310, 84); }
 
-PickList* addListRow(QGroupBox* group, const QString& name, int y, bool sorted = true)
+// An entry field of the exposure groups: no hint, its caption named after it.
+QLineEdit* addField(RowLayout& rows, int y, const QString& name, const QString& caption)
 {
-    return addPickList(group, name, QRect(kLeft, y, kInnerWidth, kListHeight), QString(), sorted);
-}
-
-QLabel* addResult(QGroupBox* group, const QString& name, const QString& caption, int y)
-{
-    return addLabel(group, name, caption, QRect(kLeft, y, kInnerWidth, kLabelHeight), LabelStyle::Result);
+    return rows.field(y, name, name + QStringLiteral("Label"), caption, KeyFilter::Decimal);
 }
 
 // A fixed list whose items are longer than the list is wide: the popup opens wide
@@ -97,22 +79,14 @@ QLabel* addNote(QWidget* parent, const QString& name, const QString& text, const
     return note;
 }
 
-// The negative-input test: a negative number in a tested field puts the bare
-// captions back; a field that is not a number ends the test.
-void restoreIfNegative(const QList<QLineEdit*>& tested, const QList<std::pair<QLabel*, QString>>& captions)
+// A negative number in a tested field puts the bare captions back.
+void restoreIfNegative(const QList<const QLineEdit*>& tested, const QList<std::pair<QLabel*, QString>>& captions)
 {
-    guarded([&] {
-        for (const QLineEdit* field : tested) {
-            if (toNumber(field->text()) < 0) {
-                for (const auto& [label, caption] : captions)
-                    label->setText(caption);
-                return;
-            }
-        }
-    });
+    if (!hasNegativeInput(tested))
+        return;
+    for (const auto& [label, caption] : captions)
+        label->setText(caption);
 }
-
-Real read(const QLineEdit* field) { return toNumber(field->text()); }
 
 } // namespace
 
@@ -128,30 +102,29 @@ TForm8::TForm8(QWidget* parent)
     setHintDisplayTime(7000);
 }
 
-TForm8::ExposureRows TForm8::addExposureRows(QGroupBox* group, int number, const QStringList& names)
+TForm8::ExposureRows TForm8::addExposureRows(QGroupBox* group, int number, const QStringList& listNames)
 {
-    // names: brightness list, filter list, reciprocity list.
+    // listNames: brightness list, filter list, reciprocity list.
     const QString suffix = number == 1 ? QString() : QString::number(number);
-    QLineEdit* brightness = addRow(group, QStringLiteral("jasedit") + suffix,
-                                   QStringLiteral("Poměrná jasnost objektu:"), kBrightnessY);
-    PickList* brightnessList = addListRow(group, names.at(0), kBrightnessY + 26);
-    QLineEdit* speed = addRow(group, QStringLiteral("asaedit") + suffix, QStringLiteral("Citlivost filmu (ASA):"),
-                              kSpeedY);
-    QLineEdit* filter = addRow(group, QStringLiteral("ff") + QString::number(number), QStringLiteral("Faktor filtru:"),
-                               kFilterY);
-    filter->setText(QStringLiteral("1,0"));
-    PickList* filterList = addListRow(group, names.at(1), kFilterY + 26, false);
-    fillFixedList(filterList, exposure::filterItems());
-    QLineEdit* reciprocity = addRow(group, QStringLiteral("r") + QString::number(number),
-                                    QStringLiteral("Reciproční chyba filmu:"), kReciprocityY);
-    reciprocity->setText(QStringLiteral("1,00"));
-    PickList* reciprocityList = addListRow(group, names.at(2), kReciprocityY + 26, false);
-    fillFixedList(reciprocityList, exposure::reciprocityItems());
-    QLabel* exposure = addResult(group, QStringLiteral("exp") + suffix, kExposureCaption, kExposureY);
-    QLabel* recommendation = addResult(group, QStringLiteral("dopor") + suffix, kRecommendationCaption,
-                                       kRecommendationY);
-    return {brightness, brightnessList, speed, filter, filterList, reciprocity, reciprocityList, exposure,
-            recommendation};
+    RowLayout rows = exposureRows(group);
+    ExposureRows r;
+    r.brightness = addField(rows, kBrightnessY, QStringLiteral("jasedit") + suffix,
+                            QStringLiteral("Poměrná jasnost objektu:"));
+    r.brightnessList = rows.pickList(kBrightnessY + 26, listNames.at(0), QString());
+    r.speed = addField(rows, kSpeedY, QStringLiteral("asaedit") + suffix, QStringLiteral("Citlivost filmu (ASA):"));
+    r.filter = addField(rows, kFilterY, QStringLiteral("ff") + QString::number(number), QStringLiteral("Faktor filtru:"));
+    r.filter->setText(QStringLiteral("1,0"));
+    r.filterList = rows.pickList(kFilterY + 26, listNames.at(1), QString(), false);
+    fillFixedList(r.filterList, exposure::filterItems());
+    r.reciprocity = addField(rows, kReciprocityY, QStringLiteral("r") + QString::number(number),
+                             QStringLiteral("Reciproční chyba filmu:"));
+    r.reciprocity->setText(QStringLiteral("1,00"));
+    r.reciprocityList = rows.pickList(kReciprocityY + 26, listNames.at(2), QString(), false);
+    fillFixedList(r.reciprocityList, exposure::reciprocityItems());
+    r.exposure = rows.line(kExposureY, QStringLiteral("exp") + suffix, kExposureCaption, LabelStyle::Result);
+    r.recommendation = rows.line(kRecommendationY, QStringLiteral("dopor") + suffix, kRecommendationCaption,
+                                 LabelStyle::Result);
+    return r;
 }
 
 void TForm8::connectFields(const QList<QLineEdit*>& fields, void (TForm8::*handler)())
@@ -169,9 +142,19 @@ void TForm8::buildCameraGroup()
 {
     groupbox1 = addGroup(this, QStringLiteral("groupbox1"), QStringLiteral(" Objektiv fotoaparátu "),
                          QRect(kMargin, kMargin, kGroupWidth, kGroupHeight));
-    std::tie(jasedit, ComboBox1, asaedit, ff1, ComboBox8, r1, ComboBox9, exp, dopor) = addExposureRows(
+    const ExposureRows rows = addExposureRows(
         groupbox1, 1, {QStringLiteral("ComboBox1"), QStringLiteral("ComboBox8"), QStringLiteral("ComboBox9")});
-    clonaedit = addRow(groupbox1, QStringLiteral("clonaedit"), QStringLiteral("Clonové číslo:"), kOpticsY);
+    jasedit = rows.brightness;
+    ComboBox1 = rows.brightnessList;
+    asaedit = rows.speed;
+    ff1 = rows.filter;
+    ComboBox8 = rows.filterList;
+    r1 = rows.reciprocity;
+    ComboBox9 = rows.reciprocityList;
+    exp = rows.exposure;
+    dopor = rows.recommendation;
+    RowLayout optics = exposureRows(groupbox1);
+    clonaedit = addField(optics, kOpticsY, QStringLiteral("clonaedit"), QStringLiteral("Clonové číslo:"));
     finishGroup(groupbox1);
 
     connectFields({jasedit, clonaedit, asaedit, ff1, r1}, &TForm8::jaseditChange);
@@ -184,11 +167,21 @@ void TForm8::buildTelescopeGroup()
 {
     GroupBox2 = addGroup(this, QStringLiteral("GroupBox2"), QStringLiteral(" Objektiv dalekohledu "),
                          QRect(2 * kMargin + kGroupWidth, kMargin, kGroupWidth, kGroupHeight));
-    std::tie(jasedit2, ComboBox3, asaedit2, ff2, ComboBox12, r2, ComboBox13, exp2, dopor2) = addExposureRows(
+    const ExposureRows rows = addExposureRows(
         GroupBox2, 2, {QStringLiteral("ComboBox3"), QStringLiteral("ComboBox12"), QStringLiteral("ComboBox13")});
-    ComboBox2 = addListRow(GroupBox2, QStringLiteral("ComboBox2"), kOpticsY);
-    ddaledit2 = addRow(GroupBox2, QStringLiteral("ddaledit2"), QStringLiteral("D (mm):"), kOpticsY + 28);
-    fdaledit2 = addRow(GroupBox2, QStringLiteral("fdaledit2"), QStringLiteral("F (mm):"), kOpticsY + 54);
+    jasedit2 = rows.brightness;
+    ComboBox3 = rows.brightnessList;
+    asaedit2 = rows.speed;
+    ff2 = rows.filter;
+    ComboBox12 = rows.filterList;
+    r2 = rows.reciprocity;
+    ComboBox13 = rows.reciprocityList;
+    exp2 = rows.exposure;
+    dopor2 = rows.recommendation;
+    RowLayout optics = exposureRows(GroupBox2);
+    ComboBox2 = optics.pickList(kOpticsY, QStringLiteral("ComboBox2"), QString());
+    ddaledit2 = addField(optics, kOpticsY + 28, QStringLiteral("ddaledit2"), QStringLiteral("D (mm):"));
+    fdaledit2 = addField(optics, kOpticsY + 54, QStringLiteral("fdaledit2"), QStringLiteral("F (mm):"));
     finishGroup(GroupBox2);
 
     connectFields({ddaledit2, fdaledit2, jasedit2, asaedit2, ff2, r2}, &TForm8::ddaledit2Change);
@@ -202,16 +195,25 @@ void TForm8::buildAfocalGroup()
 {
     GroupBox3 = addGroup(this, QStringLiteral("GroupBox3"), QStringLiteral(" Afokální konfigurace "),
                          QRect(3 * kMargin + 2 * kGroupWidth, kMargin, kGroupWidth, kGroupHeight));
-    std::tie(jasedit3, ComboBox6, asaedit3, ff3, ComboBox10, r3, ComboBox11, exp3, dopor3) = addExposureRows(
+    const ExposureRows rows = addExposureRows(
         GroupBox3, 3, {QStringLiteral("ComboBox6"), QStringLiteral("ComboBox10"), QStringLiteral("ComboBox11")});
-    ComboBox4 = addListRow(GroupBox3, QStringLiteral("ComboBox4"), kOpticsY);
-    ddaledit3 = addRow(GroupBox3, QStringLiteral("ddaledit3"), QStringLiteral("D (mm):"), kOpticsY + 28);
-    fdaledit3 = addRow(GroupBox3, QStringLiteral("fdaledit3"), QStringLiteral("F (mm):"), kOpticsY + 54);
-    ComboBox5 = addListRow(GroupBox3, QStringLiteral("ComboBox5"), kOpticsY + 84);
-    fokedit3 = addRow(GroupBox3, QStringLiteral("fokedit3"), QStringLiteral("f - okuláru (mm):"), kOpticsY + 112);
-    ffotedit3 = addRow(GroupBox3, QStringLiteral("ffotedit3"), QStringLiteral("f -  fotoaparátu (mm):"),
-                       kOpticsY + 138);
-    svet = addResult(GroupBox3, QStringLiteral("svet"), QStringLiteral("Světelnost sestavy:"), kRatioY);
+    jasedit3 = rows.brightness;
+    ComboBox6 = rows.brightnessList;
+    asaedit3 = rows.speed;
+    ff3 = rows.filter;
+    ComboBox10 = rows.filterList;
+    r3 = rows.reciprocity;
+    ComboBox11 = rows.reciprocityList;
+    exp3 = rows.exposure;
+    dopor3 = rows.recommendation;
+    RowLayout optics = exposureRows(GroupBox3);
+    ComboBox4 = optics.pickList(kOpticsY, QStringLiteral("ComboBox4"), QString());
+    ddaledit3 = addField(optics, kOpticsY + 28, QStringLiteral("ddaledit3"), QStringLiteral("D (mm):"));
+    fdaledit3 = addField(optics, kOpticsY + 54, QStringLiteral("fdaledit3"), QStringLiteral("F (mm):"));
+    ComboBox5 = optics.pickList(kOpticsY + 84, QStringLiteral("ComboBox5"), QString());
+    fokedit3 = addField(optics, kOpticsY + 112, QStringLiteral("fokedit3"), QStringLiteral("f - okuláru (mm):"));
+    ffotedit3 = addField(optics, kOpticsY + 138, QStringLiteral("ffotedit3"), QStringLiteral("f -  fotoaparátu (mm):"));
+    svet = optics.line(kRatioY, QStringLiteral("svet"), QStringLiteral("Světelnost sestavy:"), LabelStyle::Result);
     finishGroup(GroupBox3);
 
     connectFields({ddaledit3, fdaledit3, fokedit3, ffotedit3, jasedit3, asaedit3, ff3, r3}, &TForm8::ddaledit3Change);
@@ -232,33 +234,27 @@ void TForm8::buildPointGroup()
     const DeclinationRow declination =
         addDeclinationRow(GroupBox4, QStringLiteral("GroupBox4"),
                           {QStringLiteral("d4"), QStringLiteral("d5"), QStringLiteral("d6")}, KeyFilter::SignedWhole,
-                          QPoint(kLeft, 20));
+                          QPoint(8, 20));
     d4 = declination.degrees;
     d5 = declination.minutes;
     d6 = declination.seconds;
 
-    constexpr int kPointEditX = 190;
-    constexpr int kPointWidth = kPointGroupWidth - 2 * kLeft;
-    Label22 = addLabel(GroupBox4, QStringLiteral("Label22"), QStringLiteral("Ohnisková vzdál. objektivu (mm):"),
-                       QRect(kLeft, 51, kPointEditX - kLeft - 4, kLabelHeight));
-    f = addEdit(GroupBox4, QStringLiteral("f"), QRect(kPointEditX, 48, 64, kEditHeight), QStringLiteral("0"),
-                KeyFilter::Decimal);
-    Label27 = addLabel(GroupBox4, QStringLiteral("Label27"), QStringLiteral("Hodnota konstanty:"),
-                       QRect(kLeft, 77, kPointEditX - kLeft - 4, kLabelHeight));
+    RowLayout rows(GroupBox4, 8, 254, 64);
+    f = rows.field(48, QStringLiteral("f"), QStringLiteral("Label22"), QStringLiteral("Ohnisková vzdál. objektivu (mm):"),
+                   KeyFilter::Decimal, QString(), 1, &Label22);
+    konst = rows.field(74, QStringLiteral("konst"), QStringLiteral("Label27"), QStringLiteral("Hodnota konstanty:"),
+                       KeyFilter::Decimal, exposure::kConstantHint, 1, &Label27);
     Label27->setToolTip(exposure::kConstantHint);
-    konst = addEdit(GroupBox4, QStringLiteral("konst"), QRect(kPointEditX, 74, 64, kEditHeight), QStringLiteral("0"),
-                    KeyFilter::Decimal, exposure::kConstantHint);
-    ComboBox7 = addPickList(GroupBox4, QStringLiteral("ComboBox7"), QRect(kLeft, 100, 320, kListHeight),
+    ComboBox7 = addPickList(GroupBox4, QStringLiteral("ComboBox7"), QRect(rows.left(), 100, 320, 22),
                             exposure::kConstantHint, false);
     for (const exposure::ConstantChoice& choice : exposure::constantChoices())
         ComboBox7->addItem(choice.text);
     ComboBox7->setCurrentIndex(2);
 
-    exp4 = addLabel(GroupBox4, QStringLiteral("exp4"), kExposureCaption, QRect(kLeft, 130, kPointWidth, kLabelHeight),
-                    LabelStyle::Result);
-    dopor4 = addLabel(GroupBox4, QStringLiteral("dopor4"), QStringLiteral("Doporučená expozice: "),
-                      QRect(kLeft, 150, kPointWidth, kLabelHeight), LabelStyle::Result);
-    Memo3 = addNote(GroupBox4, QStringLiteral("Memo3"), exposure::constantHelpNote(), QRect(kLeft, 170, kPointWidth, 30));
+    const int width = kPointGroupWidth - 2 * rows.left();
+    exp4 = rows.line(130, QStringLiteral("exp4"), kExposureCaption, LabelStyle::Result, 1, width);
+    dopor4 = rows.line(150, QStringLiteral("dopor4"), QStringLiteral("Doporučená expozice: "), LabelStyle::Result, 1, width);
+    Memo3 = addNote(GroupBox4, QStringLiteral("Memo3"), exposure::constantHelpNote(), QRect(rows.left(), 170, width, 30));
     Memo3->setCursor(Qt::PointingHandCursor);
     finishGroup(GroupBox4);
 
@@ -288,8 +284,8 @@ void TForm8::buildNotes()
 void TForm8::showExposure(Real t0, QLineEdit* filter, QLineEdit* reciprocity, QLabel* exposureLabel,
                           QLabel* recommendationLabel)
 {
-    const Real k = read(filter);
-    const Real p = read(reciprocity);
+    const Real k = numberIn(filter);
+    const Real p = numberIn(reciprocity);
     const exposure::Shown shown = exposure::display(exposure::toHours(exposure::corrected(t0, k, p)));
     exposureLabel->setText(shown.exposure);
     // No row of the shutter table: the caption written at the start stays.
@@ -302,9 +298,9 @@ void TForm8::jaseditChange()
     exp->setText(kExposureCaption);
     dopor->setText(kRecommendationCaption);
     guardedReportingOverflow([&] {
-        const Real N = read(clonaedit);
-        const Real B = read(jasedit);
-        const Real S = read(asaedit);
+        const Real N = numberIn(clonaedit);
+        const Real B = numberIn(jasedit);
+        const Real S = numberIn(asaedit);
         showExposure(exposure::secondsForRatio(N, S, B), ff1, r1, exp, dopor);
     });
     restoreIfNegative({jasedit, asaedit, clonaedit}, {{exp, kExposureCaption}, {dopor, kRecommendationCaption}});
@@ -315,10 +311,10 @@ void TForm8::ddaledit2Change()
     exp2->setText(kExposureCaption);
     dopor2->setText(kRecommendationCaption);
     guardedReportingOverflow([&] {
-        const Real D = read(ddaledit2);
-        const Real F = read(fdaledit2);
-        const Real B = read(jasedit2);
-        const Real S = read(asaedit2);
+        const Real D = numberIn(ddaledit2);
+        const Real F = numberIn(fdaledit2);
+        const Real B = numberIn(jasedit2);
+        const Real S = numberIn(asaedit2);
         showExposure(exposure::secondsForRatio(divide(F, D), S, B), ff2, r2, exp2, dopor2);
     });
     restoreIfNegative({jasedit2, asaedit2}, {{exp2, kExposureCaption}, {dopor2, kRecommendationCaption}});
@@ -330,15 +326,15 @@ void TForm8::ddaledit3Change()
     exp3->setText(kExposureCaption);
     dopor3->setText(kRecommendationCaption);
     guardedReportingOverflow([&] {
-        const Real D = read(ddaledit3);
-        const Real F = read(fdaledit3);
-        const Real B = read(jasedit3);
-        const Real S = read(asaedit3);
-        const Real fc = read(ffotedit3);
-        const Real fe = read(fokedit3);
+        const Real D = numberIn(ddaledit3);
+        const Real F = numberIn(fdaledit3);
+        const Real B = numberIn(jasedit3);
+        const Real S = numberIn(asaedit3);
+        const Real fc = numberIn(ffotedit3);
+        const Real fe = numberIn(fokedit3);
         const Real ratio = exposure::afocalRatio(D, F, fc, fe);
         showExposure(exposure::secondsForRatio(ratio, S, B), ff3, r3, exp3, dopor3);
-        svet->setText(QStringLiteral("Světelnost: ") + formatNumber(exposure::shownRatio(ratio)));
+        svet->setText(kRatioCaption + u' ' + formatNumber(exposure::shownRatio(ratio)));
     });
     restoreIfNegative({jasedit3, asaedit3, fokedit3, ffotedit3},
                       {{svet, kRatioCaption}, {exp3, kExposureCaption}, {dopor3, kRecommendationCaption}});
@@ -349,21 +345,19 @@ void TForm8::d4Change()
     exp4->setText(kExposureCaption);
     dopor4->setText(kRecommendationCaption);
     guarded([&] { computePointExposure(); });
-    guarded([&] {
-        if (read(f) < 0)
-            exp4->setText(kExposureCaption);
-    });
+    if (hasNegativeInput({f}))
+        exp4->setText(kExposureCaption);
 }
 
 void TForm8::computePointExposure()
 {
     const declination::Declination declination = readDeclination(d4, d5, d6);
     if (declination.range == declination::Range::Pole)
-        exp4->setText(kPoleText);
+        exp4->setText(exposure::kPoleText);
     if (declination.range != declination::Range::Inside)
         return;
-    const Real k = read(konst);
-    const Real seconds = declination::pointExposure(k, read(f), declination.cosDelta);
+    const Real k = numberIn(konst);
+    const Real seconds = declination::pointExposure(k, numberIn(f), declination.cosDelta);
     const exposure::Shown shown = exposure::display(exposure::toHours(seconds));
     exp4->setText(shown.exposure);
     if (shown.recommendation)

@@ -3,8 +3,6 @@
 // film's reciprocity failure, and the longest exposure that keeps a star a point.
 #pragma once
 
-#include <tuple>
-
 #include "common/handover.h"
 #include "common/numbers.h"
 #include "common/widgets.h"
@@ -124,19 +122,25 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The rows shared by the three exposure groups.
-    // The rows all three exposure groups share, in this order: brightness and its
-    // list, film speed, filter factor and its list, reciprocity and its list, the
-    // exposure and the recommendation.
-    using ExposureRows = std::tuple<QLineEdit*, PickList*, QLineEdit*, QLineEdit*, PickList*, QLineEdit*, PickList*,
-                                    QLabel*, QLabel*>;
+    // The rows all three exposure groups share.
+    struct ExposureRows {
+        QLineEdit* brightness;
+        PickList* brightnessList;
+        QLineEdit* speed;
+        QLineEdit* filter;
+        PickList* filterList;
+        QLineEdit* reciprocity;
+        PickList* reciprocityList;
+        QLabel* exposure;
+        QLabel* recommendation;
+    };
 
     void buildCameraGroup();
     void buildTelescopeGroup();
     void buildAfocalGroup();
     void buildPointGroup();
     void buildNotes();
-    ExposureRows addExposureRows(QGroupBox* group, int number, const QStringList& names);
+    ExposureRows addExposureRows(QGroupBox* group, int number, const QStringList& listNames);
     void connectFields(const QList<QLineEdit*>& fields, void (TForm8::*handler)());
     void connectList(PickList* list, void (TForm8::*handler)());
 

@@ -25,27 +25,20 @@ GuidingGroup::GuidingGroup(QWidget* parent) : QGroupBox(parent)
 {
     setupGroup(this, QStringLiteral("GroupBox6"), QStringLiteral(" Tolerance při pointování point. okulárem "),
                QSize(234, 178));
+    RowLayout rows(this, 8, 226, 56);
 
     const QString valueHint = QStringLiteral("Zadejte hodnotu");
-    Label16 = addLabel(this, QStringLiteral("Label16"), QStringLiteral("Rozměr zám. čtverce v pointačním okuláru (mm):"),
-                       QRect(8, 20, 160, 26));
-    Label16->setWordWrap(true);
-    CtverecEdit = addEdit(this, QStringLiteral("CtverecEdit"), QRect(170, 23, 56, kEditHeight), QStringLiteral("0,2"),
-                          KeyFilter::Decimal, valueHint);
-    Label17 = addLabel(this, QStringLiteral("Label17"), QStringLiteral("Ohnisková vzdál. pointačního dalekohledu (mm):"),
-                       QRect(8, 46, 160, 26));
-    Label17->setWordWrap(true);
-    PointEdit = addEdit(this, QStringLiteral("PointEdit"), QRect(170, 49, 56, kEditHeight), QStringLiteral("0"),
-                        KeyFilter::Decimal, valueHint);
-    Label18 = addLabel(this, QStringLiteral("Label18"), QStringLiteral("Ohnisková vzdál. fotografujícího objektivu (mm):"),
-                       QRect(8, 72, 160, 26));
-    Label18->setWordWrap(true);
-    FfotEdit5 = addEdit(this, QStringLiteral("FfotEdit5"), QRect(170, 75, 56, kEditHeight), QStringLiteral("0"),
-                        KeyFilter::Decimal, valueHint);
-
-    Tolerance = addLabel(this, QStringLiteral("Tolerance"), QStringLiteral("Tolerance:"),
-                         QRect(8, 102, 190, kLabelHeight), LabelStyle::ResultBold);
-    BitBtn8 = addResetButton(this, QStringLiteral("BitBtn8"), QPoint(204, 99));
+    CtverecEdit = rows.field(23, QStringLiteral("CtverecEdit"), QStringLiteral("Label16"),
+                             QStringLiteral("Rozměr zám. čtverce v pointačním okuláru (mm):"), KeyFilter::Decimal,
+                             valueHint, 2, &Label16);
+    CtverecEdit->setText(QStringLiteral("0,2"));
+    PointEdit = rows.field(49, QStringLiteral("PointEdit"), QStringLiteral("Label17"),
+                           QStringLiteral("Ohnisková vzdál. pointačního dalekohledu (mm):"), KeyFilter::Decimal,
+                           valueHint, 2, &Label17);
+    FfotEdit5 = rows.field(75, QStringLiteral("FfotEdit5"), QStringLiteral("Label18"),
+                           QStringLiteral("Ohnisková vzdál. fotografujícího objektivu (mm):"), KeyFilter::Decimal,
+                           valueHint, 2, &Label18);
+    Tolerance = rows.line(102, QStringLiteral("Tolerance"), QStringLiteral("Tolerance:"), LabelStyle::ResultBold, 1, 190);
 
     // The verdict speaks through its background: olive until there is a result.
     Potvrzeni = addLabel(this, QStringLiteral("Potvrzeni"),
@@ -66,15 +59,7 @@ GuidingGroup::GuidingGroup(QWidget* parent) : QGroupBox(parent)
                      QRect(6, 141, 222, 34));
     useSmallerFont(Memo1);
     Memo1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    connect(BitBtn8, &QPushButton::clicked, this, &GuidingGroup::BitBtn8Click);
-}
-
-void GuidingGroup::BitBtn8Click()
-{
-    CtverecEdit->setText(QStringLiteral("0"));
-    PointEdit->setText(QStringLiteral("0"));
-    FfotEdit5->setText(QStringLiteral("0"));
+    BitBtn8 = addResetButton(this, QStringLiteral("BitBtn8"), QPoint(204, 99), {CtverecEdit, PointEdit, FfotEdit5});
 }
 
 } // namespace noktaris

@@ -15,10 +15,6 @@ class GuidingGroup : public QGroupBox {
 public:
     explicit GuidingGroup(QWidget* parent);
 
-    // Writes "0" into the group's entry fields (the square too, not its initial
-    // "0,2"); each write recomputes the group.
-    void BitBtn8Click();
-
     QLabel* Label16;
     QLineEdit* CtverecEdit;
     QLabel* Label17;

@@ -18,8 +18,6 @@ class ImageSizeGroup : public QGroupBox {
 public:
     explicit ImageSizeGroup(QWidget* parent);
 
-    // Writes "0" into the group's entry fields; each write recomputes the group.
-    void BitBtn4Click();
     // Shows the entry fields and labels the set-up of the given tab needs.
     void showTabFields(int tab);
 

@@ -15,7 +15,7 @@ PointExposureGroup::PointExposureGroup(QWidget* parent) : QGroupBox(parent)
 {
     setupGroup(this, QStringLiteral("GroupBox8"), QStringLiteral(" Maximální délka expozice pro bodové zobrazení "),
                QSize(234, 110));
-
+    RowLayout rows(this, 8, 226, 56);
 
     // All three parts of this group's declination accept a minus sign.
     const DeclinationRow declination = addDeclinationRow(
@@ -24,31 +24,15 @@ PointExposureGroup::PointExposureGroup(QWidget* parent) : QGroupBox(parent)
     D4 = declination.degrees;
     D5 = declination.minutes;
     D6 = declination.seconds;
-    BitBtn2 = addResetButton(this, QStringLiteral("BitBtn2"), QPoint(204, 19));
-
-    Label26 = addLabel(this, QStringLiteral("Label26"), QStringLiteral("Ohnisková vzdálenost použitého objektivu (mm):"),
-                       QRect(8, 44, 160, 26));
-    Label26->setWordWrap(true);
-    F = addEdit(this, QStringLiteral("F"), QRect(170, 47, 56, kEditHeight), QStringLiteral("0"), KeyFilter::Decimal,
-                QStringLiteral("Zadejte hodnotu"));
-
+    F = rows.field(47, QStringLiteral("F"), QStringLiteral("Label26"),
+                   QStringLiteral("Ohnisková vzdálenost použitého objektivu (mm):"), KeyFilter::Decimal,
+                   QStringLiteral("Zadejte hodnotu"), 2, &Label26);
     // Two lines: the text for a star at the pole is wider than the group.
-    Label31 = addLabel(this, QStringLiteral("Label31"), QStringLiteral("Expoziční čas:"), QRect(8, 75, 218, 28),
-                       LabelStyle::ResultBold);
-    Label31->setWordWrap(true);
-    Label31->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label31 = rows.line(75, QStringLiteral("Label31"), exposure::kExposureCaption, LabelStyle::ResultBold, 2);
+    BitBtn2 = addResetButton(this, QStringLiteral("BitBtn2"), QPoint(204, 19), {D4, D5, D6, F});
 
-    connect(BitBtn2, &QPushButton::clicked, this, &PointExposureGroup::BitBtn2Click);
     for (QLineEdit* field : {D4, D5, D6, F})
         connect(field, &QLineEdit::textChanged, this, &PointExposureGroup::D4Change);
-}
-
-void PointExposureGroup::BitBtn2Click()
-{
-    D4->setText(QStringLiteral("0"));
-    D5->setText(QStringLiteral("0"));
-    D6->setText(QStringLiteral("0"));
-    F->setText(QStringLiteral("0"));
 }
 
 void PointExposureGroup::D4Change()
@@ -57,12 +41,12 @@ void PointExposureGroup::D4Change()
     const Constants k3 = readConstants({QStringLiteral("k3=")});
     if (!k3.complete)
         showMessage(kConfigErrorMessage);
-    Label31->setText(QStringLiteral("Expoziční čas:"));
+    Label31->setText(exposure::kExposureCaption);
     Real f = 0;
     guarded([&] {
         const declination::Declination declination = readDeclination(D4, D5, D6);
         if (declination.range == declination::Range::Pole)
-            Label31->setText(QStringLiteral("Expoziční čas: NEKONEČNĚ DLOUHÁ EXPOZICE"));
+            Label31->setText(exposure::kPoleText);
         if (declination.range != declination::Range::Inside)
             return;
         f = toNumber(F->text());
@@ -70,7 +54,7 @@ void PointExposureGroup::D4Change()
         Label31->setText(exposure::hoursText(exposure::toHours(seconds)));
     });
     if (f < 0)
-        Label31->setText(QStringLiteral("Expoziční čas:"));
+        Label31->setText(exposure::kExposureCaption);
 }
 
 } // namespace noktaris

@@ -15,8 +15,6 @@ class PointExposureGroup : public QGroupBox {
 public:
     explicit PointExposureGroup(QWidget* parent);
 
-    // Writes "0" into the group's entry fields; each write recomputes the group.
-    void BitBtn2Click();
     // The longest exposure that keeps a star a point, with k3 from config.ini.
     void D4Change();
 

@@ -14,8 +14,7 @@ TrailGroup::TrailGroup(QWidget* parent) : QGroupBox(parent)
 {
     setupGroup(this, QStringLiteral("GroupBox3"), QStringLiteral(" Dráha hvězdy na nepointované fotografii "),
                QSize(240, 122));
-
-    const QString valueHint = QStringLiteral("Zadejte hodnotu");
+    RowLayout rows(this, 8, 232, 56);
 
     // Minutes and seconds always add to the degrees, so they take no sign.
     const DeclinationRow declination = addDeclinationRow(
@@ -24,33 +23,17 @@ TrailGroup::TrailGroup(QWidget* parent) : QGroupBox(parent)
     D1 = declination.degrees;
     D2 = declination.minutes;
     D3 = declination.seconds;
-    BitBtn7 = addResetButton(this, QStringLiteral("BitBtn7"), QPoint(210, 19));
+    const QString valueHint = QStringLiteral("Zadejte hodnotu");
+    CasEdit = rows.field(45, QStringLiteral("CasEdit"), QStringLiteral("Label5"), QStringLiteral("Čas expozice (s):"),
+                         KeyFilter::Decimal, valueHint, 1, &Label5);
+    FfotEdit2 = rows.field(72, QStringLiteral("FfotEdit2"), QStringLiteral("Label6"),
+                           QStringLiteral("Ohnisková vzdál. objektivu fotoaparátu (mm):"), KeyFilter::Decimal,
+                           valueHint, 2, &Label6);
+    Draha = rows.line(100, QStringLiteral("Draha"), QStringLiteral("Délka dráhy:"), LabelStyle::ResultBold);
+    BitBtn7 = addResetButton(this, QStringLiteral("BitBtn7"), QPoint(210, 19), {D1, D2, D3, FfotEdit2, CasEdit});
 
-    Label5 = addLabel(this, QStringLiteral("Label5"), QStringLiteral("Čas expozice (s):"),
-                      QRect(8, 48, 166, kLabelHeight));
-    CasEdit = addEdit(this, QStringLiteral("CasEdit"), QRect(176, 45, 56, kEditHeight), QStringLiteral("0"),
-                      KeyFilter::Decimal, valueHint);
-    Label6 = addLabel(this, QStringLiteral("Label6"), QStringLiteral("Ohnisková vzdál. objektivu fotoaparátu (mm):"),
-                      QRect(8, 69, 166, 26));
-    Label6->setWordWrap(true);
-    FfotEdit2 = addEdit(this, QStringLiteral("FfotEdit2"), QRect(176, 72, 56, kEditHeight), QStringLiteral("0"),
-                        KeyFilter::Decimal, valueHint);
-
-    Draha = addLabel(this, QStringLiteral("Draha"), QStringLiteral("Délka dráhy:"), QRect(8, 100, 224, kLabelHeight),
-                     LabelStyle::ResultBold);
-
-    connect(BitBtn7, &QPushButton::clicked, this, &TrailGroup::BitBtn7Click);
     for (QLineEdit* field : {D1, D2, D3, CasEdit, FfotEdit2})
         connect(field, &QLineEdit::textChanged, this, &TrailGroup::D1Change);
-}
-
-void TrailGroup::BitBtn7Click()
-{
-    D1->setText(QStringLiteral("0"));
-    D2->setText(QStringLiteral("0"));
-    D3->setText(QStringLiteral("0"));
-    FfotEdit2->setText(QStringLiteral("0"));
-    CasEdit->setText(QStringLiteral("0"));
 }
 
 void TrailGroup::D1Change()

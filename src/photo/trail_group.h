@@ -15,8 +15,6 @@ class TrailGroup : public QGroupBox {
 public:
     explicit TrailGroup(QWidget* parent);
 
-    // Writes "0" into the group's entry fields; each write recomputes the group.
-    void BitBtn7Click();
     // The trail length from the declination, the exposure and the focal length.
     void D1Change();
 
