@@ -102,12 +102,11 @@ TForm8::TForm8(QWidget* parent)
     setHintDisplayTime(7000);
 }
 
-TForm8::ExposureRows TForm8::addExposureRows(QGroupBox* group, int number, const QStringList& listNames)
+void TForm8::addExposureRows(QGroupBox* group, int number, const QStringList& listNames, const ExposureRows& r)
 {
     // listNames: brightness list, filter list, reciprocity list.
     const QString suffix = number == 1 ? QString() : QString::number(number);
     RowLayout rows = exposureRows(group);
-    ExposureRows r;
     r.brightness = addField(rows, kBrightnessY, QStringLiteral("jasedit") + suffix,
                             QStringLiteral("Poměrná jasnost objektu:"));
     r.brightnessList = rows.pickList(kBrightnessY + 26, listNames.at(0), QString());
@@ -124,7 +123,6 @@ TForm8::ExposureRows TForm8::addExposureRows(QGroupBox* group, int number, const
     r.exposure = rows.line(kExposureY, QStringLiteral("exp") + suffix, kExposureCaption, LabelStyle::Result);
     r.recommendation = rows.line(kRecommendationY, QStringLiteral("dopor") + suffix, kRecommendationCaption,
                                  LabelStyle::Result);
-    return r;
 }
 
 void TForm8::connectFields(const QList<QLineEdit*>& fields, void (TForm8::*handler)())
@@ -142,17 +140,17 @@ void TForm8::buildCameraGroup()
 {
     groupbox1 = addGroup(this, QStringLiteral("groupbox1"), QStringLiteral(" Objektiv fotoaparátu "),
                          QRect(kMargin, kMargin, kGroupWidth, kGroupHeight));
-    const ExposureRows rows = addExposureRows(
-        groupbox1, 1, {QStringLiteral("ComboBox1"), QStringLiteral("ComboBox8"), QStringLiteral("ComboBox9")});
-    jasedit = rows.brightness;
-    ComboBox1 = rows.brightnessList;
-    asaedit = rows.speed;
-    ff1 = rows.filter;
-    ComboBox8 = rows.filterList;
-    r1 = rows.reciprocity;
-    ComboBox9 = rows.reciprocityList;
-    exp = rows.exposure;
-    dopor = rows.recommendation;
+    addExposureRows(groupbox1, 1,
+                    {QStringLiteral("ComboBox1"), QStringLiteral("ComboBox8"), QStringLiteral("ComboBox9")},
+                    {.brightness = jasedit,
+                     .brightnessList = ComboBox1,
+                     .speed = asaedit,
+                     .filter = ff1,
+                     .filterList = ComboBox8,
+                     .reciprocity = r1,
+                     .reciprocityList = ComboBox9,
+                     .exposure = exp,
+                     .recommendation = dopor});
     RowLayout optics = exposureRows(groupbox1);
     clonaedit = addField(optics, kOpticsY, QStringLiteral("clonaedit"), QStringLiteral("Clonové číslo:"));
     finishGroup(groupbox1);
@@ -167,17 +165,17 @@ void TForm8::buildTelescopeGroup()
 {
     GroupBox2 = addGroup(this, QStringLiteral("GroupBox2"), QStringLiteral(" Objektiv dalekohledu "),
                          QRect(2 * kMargin + kGroupWidth, kMargin, kGroupWidth, kGroupHeight));
-    const ExposureRows rows = addExposureRows(
-        GroupBox2, 2, {QStringLiteral("ComboBox3"), QStringLiteral("ComboBox12"), QStringLiteral("ComboBox13")});
-    jasedit2 = rows.brightness;
-    ComboBox3 = rows.brightnessList;
-    asaedit2 = rows.speed;
-    ff2 = rows.filter;
-    ComboBox12 = rows.filterList;
-    r2 = rows.reciprocity;
-    ComboBox13 = rows.reciprocityList;
-    exp2 = rows.exposure;
-    dopor2 = rows.recommendation;
+    addExposureRows(GroupBox2, 2,
+                    {QStringLiteral("ComboBox3"), QStringLiteral("ComboBox12"), QStringLiteral("ComboBox13")},
+                    {.brightness = jasedit2,
+                     .brightnessList = ComboBox3,
+                     .speed = asaedit2,
+                     .filter = ff2,
+                     .filterList = ComboBox12,
+                     .reciprocity = r2,
+                     .reciprocityList = ComboBox13,
+                     .exposure = exp2,
+                     .recommendation = dopor2});
     RowLayout optics = exposureRows(GroupBox2);
     ComboBox2 = optics.pickList(kOpticsY, QStringLiteral("ComboBox2"), QString());
     ddaledit2 = addField(optics, kOpticsY + 28, QStringLiteral("ddaledit2"), QStringLiteral("D (mm):"));
@@ -195,17 +193,17 @@ void TForm8::buildAfocalGroup()
 {
     GroupBox3 = addGroup(this, QStringLiteral("GroupBox3"), QStringLiteral(" Afokální konfigurace "),
                          QRect(3 * kMargin + 2 * kGroupWidth, kMargin, kGroupWidth, kGroupHeight));
-    const ExposureRows rows = addExposureRows(
-        GroupBox3, 3, {QStringLiteral("ComboBox6"), QStringLiteral("ComboBox10"), QStringLiteral("ComboBox11")});
-    jasedit3 = rows.brightness;
-    ComboBox6 = rows.brightnessList;
-    asaedit3 = rows.speed;
-    ff3 = rows.filter;
-    ComboBox10 = rows.filterList;
-    r3 = rows.reciprocity;
-    ComboBox11 = rows.reciprocityList;
-    exp3 = rows.exposure;
-    dopor3 = rows.recommendation;
+    addExposureRows(GroupBox3, 3,
+                    {QStringLiteral("ComboBox6"), QStringLiteral("ComboBox10"), QStringLiteral("ComboBox11")},
+                    {.brightness = jasedit3,
+                     .brightnessList = ComboBox6,
+                     .speed = asaedit3,
+                     .filter = ff3,
+                     .filterList = ComboBox10,
+                     .reciprocity = r3,
+                     .reciprocityList = ComboBox11,
+                     .exposure = exp3,
+                     .recommendation = dopor3});
     RowLayout optics = exposureRows(GroupBox3);
     ComboBox4 = optics.pickList(kOpticsY, QStringLiteral("ComboBox4"), QString());
     ddaledit3 = addField(optics, kOpticsY + 28, QStringLiteral("ddaledit3"), QStringLiteral("D (mm):"));

@@ -122,17 +122,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The rows all three exposure groups share.
+    // The rows all three exposure groups share, made into the members named here.
     struct ExposureRows {
-        QLineEdit* brightness;
-        PickList* brightnessList;
-        QLineEdit* speed;
-        QLineEdit* filter;
-        PickList* filterList;
-        QLineEdit* reciprocity;
-        PickList* reciprocityList;
-        QLabel* exposure;
-        QLabel* recommendation;
+        QLineEdit*& brightness;
+        PickList*& brightnessList;
+        QLineEdit*& speed;
+        QLineEdit*& filter;
+        PickList*& filterList;
+        QLineEdit*& reciprocity;
+        PickList*& reciprocityList;
+        QLabel*& exposure;
+        QLabel*& recommendation;
     };
 
     void buildCameraGroup();
@@ -140,7 +140,7 @@ private:
     void buildAfocalGroup();
     void buildPointGroup();
     void buildNotes();
-    ExposureRows addExposureRows(QGroupBox* group, int number, const QStringList& listNames);
+    void addExposureRows(QGroupBox* group, int number, const QStringList& listNames, const ExposureRows& rows);
     void connectFields(const QList<QLineEdit*>& fields, void (TForm8::*handler)());
     void connectList(PickList* list, void (TForm8::*handler)());
 
