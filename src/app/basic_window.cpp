@@ -1,7 +1,6 @@
 // "Noktaris 1.4 (základní režim)" — the basic-mode window.
 #include "app/basic_window.h"
 
-#include "platform/links.h"
 #include "app/memory_text.h"
 #include "app/modes.h"
 #include "app/windows.h"
@@ -20,6 +19,7 @@
 #include "photo/image_size_group.h"
 #include "photo/point_exposure_group.h"
 #include "photo/trail_group.h"
+#include "platform/links.h"
 #include "platform/platform.h"
 
 #include <QApplication>

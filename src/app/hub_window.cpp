@@ -2,12 +2,12 @@
 #include "app/hub_window.h"
 
 #include "app/basic_window.h"
-#include "platform/links.h"
 #include "app/modes.h"
 #include "app/windows.h"
 #include "common/handover.h"
 #include "common/status_line.h"
 #include "common/widgets.h"
+#include "platform/links.h"
 
 #include <QCloseEvent>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 #include "app/main_menu.h"
 
 #include "app/basic_window.h"
-#include "platform/links.h"
 #include "app/modes.h"
 #include "app/windows.h"
 #include "common/handover.h"
+#include "platform/links.h"
 
 #include <QAction>
 #include <QMenuBar>

@@ -1,14 +1,14 @@
 #include "photo/exposure_window.h"
 
-#include "platform/links.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/pick_lists.h"
-#include "config/calculator_button.h"
 #include "common/guard.h"
 #include "common/messages.h"
+#include "config/calculator_button.h"
 #include "photo/declination_input.h"
 #include "photo/exposure.h"
 #include "photo/exposure_lists.h"
+#include "platform/links.h"
 
 #include <QAbstractItemView>
 #include <QEvent>

@@ -1,8 +1,8 @@
 // config.ini: line lookups by key prefix from the top of the file, the mode-line
 // rewrite that must leave every other byte alone, and the thirteen lines the
 // settings window writes.
-#include "config/config_file.h"
 #include "common/text8bit.h"
+#include "config/config_file.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
 

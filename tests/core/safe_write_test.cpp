@@ -2,8 +2,8 @@
 // file whole and say so. A full disk is played by a child process whose files may
 // not grow (RLIMIT_FSIZE, with SIGXFSZ ignored so the write fails with EFBIG).
 #include "catalogue/catalogue.h"
-#include "config/config_file.h"
 #include "common/text8bit.h"
+#include "config/config_file.h"
 #include "support/child_process.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
@@ -82,21 +82,6 @@ INSTANTIATE_TEST_SUITE_P(
         SaveRow{"SettingsOnAFullDisk", "config.ini", 0, [] { return writeConfig(AppConfig{}); }},
         SaveRow{"SettingsPastTheSizeLimit", "config.ini", 100, [] { return writeConfig(AppConfig{}); }}),
     test::RowName());
-
-TEST(SafeWrite, FailureNamesTheFileAndItsCauseInCzech)
-{
-    ProgramFolder folder;
-    const QByteArray before = folder.read(QStringLiteral("config.ini"));
-    const QByteArray text = test::runWithFileSizeLimit(0, [] {
-        FileError error;
-        rewriteModeLine(QStringLiteral("Rezim:2"), kConfigFile, &error);
-        return saveFailedMessage(QStringLiteral("config.ini"), error).toUtf8();
-    }).output;
-    EXPECT_EQ(QString::fromUtf8(text).toStdString(),
-              "Soubor config.ini se nepodařilo uložit (soubor by byl větší, než systém dovoluje). "
-              "Jeho dosavadní obsah zůstal zachován.");
-    EXPECT_EQ(folder.read(QStringLiteral("config.ini")), before);
-}
 
 TEST(SafeWrite, ReasonsByTheSystemError)
 {

@@ -4,9 +4,9 @@
 
 #include "app/hub_window.h"
 #include "catalogue/catalogue.h"
+#include "common/collation.h"
 #include "common/status_line.h"
 #include "common/text8bit.h"
-#include "common/collation.h"
 #include "common/widgets.h"
 
 #include <QApplication>
