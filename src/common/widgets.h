@@ -31,6 +31,10 @@ enum class LabelStyle {
     Heading,    // navy, bold: the caption of a pick list
 };
 
+// The hints of entry fields: a field that a pick list also fills, and any other.
+inline const QString kOwnValueHint = QStringLiteral("Zde můžete zadat vlastní hodnotu");
+inline const QString kValueHint = QStringLiteral("Zadejte hodnotu");
+
 // Row geometry shared by the windows (pixels).
 inline constexpr int kLabelHeight = 16;
 inline constexpr int kEditHeight = 21;

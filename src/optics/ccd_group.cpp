@@ -21,14 +21,13 @@ CcdGroup::CcdGroup(QWidget* parent) : QGroupBox(parent)
     CcdLabel = rows.line(23, QStringLiteral("GroupBox7CcdLabel"), QStringLiteral("Výběr CCD:"), LabelStyle::Input, 1, 64);
     CCD = rows.pickList(20, QStringLiteral("CCD"), QStringLiteral("Vyber CCD čip"), true, 74);
 
-    const QString ownValue = QStringLiteral("Zde můžete zadat vlastní hodnotu");
     const RowLayout::Pair size = pairs.pair(46, QStringLiteral("GroupBox7Size"), QStringLiteral("Rozměry CCD čipu (mm):"),
-                                            QStringLiteral("CCD1"), QStringLiteral("CCD2"), KeyFilter::Decimal, ownValue);
+                                            QStringLiteral("CCD1"), QStringLiteral("CCD2"), KeyFilter::Decimal, kOwnValueHint);
     // The pixel counts take any key; a count that is not a number just leaves the
     // results at their bare captions.
     const RowLayout::Pair pixels = pairs.pair(70, QStringLiteral("GroupBox7Pixels"),
                                               QStringLiteral("Rozlišení CCD čipu (px):"), QStringLiteral("CCD3"),
-                                              QStringLiteral("CCD4"), std::nullopt, ownValue);
+                                              QStringLiteral("CCD4"), std::nullopt, kOwnValueHint);
     SizeLabel = size.caption;
     CCD1 = size.first;
     SizeTimesLabel = size.times;
@@ -39,7 +38,7 @@ CcdGroup::CcdGroup(QWidget* parent) : QGroupBox(parent)
     CCD4 = pixels.second;
     FobjEdit = rows.field(94, QStringLiteral("FobjEdit"), QStringLiteral("GroupBox7FobjLabel"),
                           QStringLiteral("Ohnisková vzdál. objektivu (mm):"), KeyFilter::Decimal,
-                          QStringLiteral("Zadejte hodnotu"), 1, &FobjLabel);
+                          kValueHint, 1, &FobjLabel);
 
     UhlZvetseni = rows.line(122, QStringLiteral("UhlZvetseni"), QStringLiteral("Úhlové zvětšení na pixel:"),
                             LabelStyle::ResultBold);

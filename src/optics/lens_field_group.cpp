@@ -15,19 +15,18 @@ LensFieldGroup::LensFieldGroup(QWidget* parent) : QGroupBox(parent)
                QSize(240, 136));
     RowLayout rows(this, 8, 232, 48);
 
-    const QString ownValue = QStringLiteral("Zde můžete zadat vlastní hodnotu");
     FormatLabel = rows.line(20, QStringLiteral("GroupBox5FormatLabel"), QStringLiteral("Formát filmu (mm x mm):"));
-    FF1 = rows.entry(8, 38, 48, QStringLiteral("FF1"), KeyFilter::Decimal, ownValue);
+    FF1 = rows.entry(8, 38, 48, QStringLiteral("FF1"), KeyFilter::Decimal, kOwnValueHint);
     FormatTimesLabel = addLabel(this, QStringLiteral("GroupBox5FormatTimesLabel"), QStringLiteral("x"),
                                 QRect(60, 41, 10, kLabelHeight));
-    FF2 = rows.entry(72, 38, 48, QStringLiteral("FF2"), KeyFilter::Decimal, ownValue);
+    FF2 = rows.entry(72, 38, 48, QStringLiteral("FF2"), KeyFilter::Decimal, kOwnValueHint);
     Film = rows.pickList(38, QStringLiteral("Film"), QStringLiteral("Vyber druh filmu"), true, 126);
 
     // The focal-length caption is nearly as wide as the group, so its field sits
     // on the row below it.
     FfotLabel = rows.line(66, QStringLiteral("GroupBox5FfotLabel"),
                           QStringLiteral("Ohnisková vzdál. objektivu fotoaparátu (mm):"));
-    FfotEdit4 = rows.entry(8, 84, 60, QStringLiteral("FfotEdit4"), KeyFilter::Decimal, QStringLiteral("Zadejte hodnotu"));
+    FfotEdit4 = rows.entry(8, 84, 60, QStringLiteral("FfotEdit4"), KeyFilter::Decimal, kValueHint);
 
     // A wide-angle lens gives a result line with two three-digit angles, which
     // needs the full width; the buttons go on the row of the focal length.

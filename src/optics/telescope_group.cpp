@@ -22,15 +22,14 @@ TelescopeGroup::TelescopeGroup(QWidget* parent) : QGroupBox(parent)
     OkularLabel = rows.line(60, QStringLiteral("GroupBox1OkularLabel"), QStringLiteral("Okulár:"), LabelStyle::Heading);
     Okular = rows.pickList(76, QStringLiteral("Okular"), QStringLiteral("Vyber okulár"));
 
-    const QString hint = QStringLiteral("Zde můžete zadat vlastní hodnotu");
     DdalEdit = rows.field(104, QStringLiteral("DdalEdit"), QStringLiteral("GroupBox1DdalLabel"),
-                          QStringLiteral("Průměr objektivu D (mm):"), KeyFilter::Decimal, hint);
+                          QStringLiteral("Průměr objektivu D (mm):"), KeyFilter::Decimal, kOwnValueHint);
     FdalEdit = rows.field(128, QStringLiteral("FdalEdit"), QStringLiteral("GroupBox1FdalLabel"),
-                          QStringLiteral("Ohnisková vzdálenost f (mm):"), KeyFilter::Decimal, hint);
+                          QStringLiteral("Ohnisková vzdálenost f (mm):"), KeyFilter::Decimal, kOwnValueHint);
     FokEdit = rows.field(152, QStringLiteral("FokEdit"), QStringLiteral("GroupBox1FokLabel"),
-                         QStringLiteral("Ohnisková vzdálenost okuláru f (mm):"), KeyFilter::Decimal, hint);
+                         QStringLiteral("Ohnisková vzdálenost okuláru f (mm):"), KeyFilter::Decimal, kOwnValueHint);
     UhelEdit = rows.field(176, QStringLiteral("UhelEdit"), QStringLiteral("GroupBox1UhelLabel"),
-                          QStringLiteral("Zorný úhel okuláru (°):"), KeyFilter::Decimal, hint);
+                          QStringLiteral("Zorný úhel okuláru (°):"), KeyFilter::Decimal, kOwnValueHint);
 
     // Result lines run across the group, because the magnification line can grow by
     // its over-magnification warning; the field-of-view line and the lunar-detail

@@ -22,7 +22,6 @@ ExposureGroup::ExposureGroup(QWidget* parent) : QGroupBox(parent)
     // The rows that share their line with the reset button end short of it.
     RowLayout besideButton(this, 8, 192, 56);
 
-    const QString valueHint = QStringLiteral("Zadejte hodnotu");
     TabControl1 = addTabBar(this, QStringLiteral("TabControl1"), QRect(6, 18, 228, 32),
                             {QStringLiteral("Objektiv fotoaparátu"), QStringLiteral("Objektiv dalekohledu"),
                              QStringLiteral("Afokální konfigurace")});
@@ -31,24 +30,24 @@ ExposureGroup::ExposureGroup(QWidget* parent) : QGroupBox(parent)
     // Inputs every set-up needs.
     Jas = rows.line(56, QStringLiteral("Jas"), QStringLiteral("Poměrná jasnost objektu:"));
     JasEdit = rows.entry(8, 73, 56, QStringLiteral("JasEdit"), KeyFilter::Decimal,
-                         QStringLiteral("Zde můžete zadat vlastní hodnotu"));
+                         kOwnValueHint);
     Jasnosti = rows.pickList(73, QStringLiteral("Jasnosti"), QStringLiteral("Vyber objekt"), true, 70);
     ASAEdit = besideButton.field(100, QStringLiteral("ASAEdit"), QStringLiteral("ASA"),
-                                 QStringLiteral("Citlivost filmu (ASA):"), KeyFilter::Decimal, valueHint, 1, &ASA);
+                                 QStringLiteral("Citlivost filmu (ASA):"), KeyFilter::Decimal, kValueHint, 1, &ASA);
 
     // Camera lens only; the telescope line takes its place on the other tabs.
     ClonaEdit = besideButton.field(125, QStringLiteral("ClonaEdit"), QStringLiteral("clona"),
-                                   QStringLiteral("Clonové číslo:"), KeyFilter::Decimal, valueHint, 1, &clona);
+                                   QStringLiteral("Clonové číslo:"), KeyFilter::Decimal, kValueHint, 1, &clona);
     // Two lines: with the eyepiece added the echoed values outgrow one line.
     Info = rows.line(125, QStringLiteral("Info"), QStringLiteral("D = mm, F = mm, f(okuláru) = mm"),
                      LabelStyle::Input, 2);
 
     // Afocal set-up only.
     FokEdit2 = rows.field(154, QStringLiteral("FokEdit2"), QStringLiteral("Fok2"),
-                          QStringLiteral("Ohnisková vzdál. okuláru (mm):"), KeyFilter::Decimal, valueHint, 1, &Fok2);
+                          QStringLiteral("Ohnisková vzdál. okuláru (mm):"), KeyFilter::Decimal, kValueHint, 1, &Fok2);
     FfotEdit = rows.field(182, QStringLiteral("FfotEdit"), QStringLiteral("Ffot"),
                           QStringLiteral("Ohnisková vzdál. objektivu fotoaparátu (mm):"), KeyFilter::Decimal,
-                          valueHint, 2, &Ffot);
+                          kValueHint, 2, &Ffot);
     Svet = rows.line(211, QStringLiteral("Svet"), kRatioCaption, LabelStyle::ResultBold);
 
     Exp = rows.line(233, QStringLiteral("Exp"), kExposureCaption, LabelStyle::ResultBold);

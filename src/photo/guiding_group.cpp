@@ -27,17 +27,16 @@ GuidingGroup::GuidingGroup(QWidget* parent) : QGroupBox(parent)
                QSize(234, 178));
     RowLayout rows(this, 8, 226, 56);
 
-    const QString valueHint = QStringLiteral("Zadejte hodnotu");
     CtverecEdit = rows.field(23, QStringLiteral("CtverecEdit"), QStringLiteral("Label16"),
                              QStringLiteral("Rozměr zám. čtverce v pointačním okuláru (mm):"), KeyFilter::Decimal,
-                             valueHint, 2, &Label16);
+                             kValueHint, 2, &Label16);
     CtverecEdit->setText(QStringLiteral("0,2"));
     PointEdit = rows.field(49, QStringLiteral("PointEdit"), QStringLiteral("Label17"),
                            QStringLiteral("Ohnisková vzdál. pointačního dalekohledu (mm):"), KeyFilter::Decimal,
-                           valueHint, 2, &Label17);
+                           kValueHint, 2, &Label17);
     FfotEdit5 = rows.field(75, QStringLiteral("FfotEdit5"), QStringLiteral("Label18"),
                            QStringLiteral("Ohnisková vzdál. fotografujícího objektivu (mm):"), KeyFilter::Decimal,
-                           valueHint, 2, &Label18);
+                           kValueHint, 2, &Label18);
     Tolerance = rows.line(102, QStringLiteral("Tolerance"), QStringLiteral("Tolerance:"), LabelStyle::ResultBold, 1, 190);
 
     // The verdict speaks through its background: olive until there is a result.

@@ -15,7 +15,6 @@ ImageSizeGroup::ImageSizeGroup(QWidget* parent) : QGroupBox(parent)
                QSize(240, 206));
     RowLayout rows(this, 8, 232, 56);
 
-    const QString valueHint = QStringLiteral("Zadejte hodnotu");
     TabControl2 = addTabBar(this, QStringLiteral("TabControl2"), QRect(6, 18, 228, 32),
                             {QStringLiteral("Fotoaparátem"), QStringLiteral("Dalekohledem"),
                              QStringLiteral("Afokální konfigurací")});
@@ -23,7 +22,7 @@ ImageSizeGroup::ImageSizeGroup(QWidget* parent) : QGroupBox(parent)
 
     Label9 = rows.line(56, QStringLiteral("Label9"), QStringLiteral("Úhlový rozměr objektu na obloze ( ' ):"));
     RozmerEdit = rows.entry(8, 73, 56, QStringLiteral("RozmerEdit"), KeyFilter::Decimal,
-                            QStringLiteral("Zde můžete zadat vlastní hodnotu"));
+                            kOwnValueHint);
     Objekt = rows.pickList(73, QStringLiteral("Objekt"), QStringLiteral("Vyber objekt"), true, 70);
     // Telescope values echoed from the main group; two lines hold the afocal form.
     info2 = rows.line(100, QStringLiteral("info2"), QStringLiteral("D = mm"), LabelStyle::Input, 2);
@@ -32,7 +31,7 @@ ImageSizeGroup::ImageSizeGroup(QWidget* parent) : QGroupBox(parent)
     // on the afocal tab.
     FfotEdit3 = rows.field(133, QStringLiteral("FfotEdit3"), QStringLiteral("Label12"),
                            QStringLiteral("Ohnisková vzdál. objektivu fotoaparátu (mm):"), KeyFilter::Decimal,
-                           valueHint, 2, &Label12);
+                           kValueHint, 2, &Label12);
     // The main group copies its eyepiece here, so any text may arrive: no key filter.
     ffokedit3 = rows.field(160, QStringLiteral("ffokedit3"), QStringLiteral("Label29"),
                            QStringLiteral("Ohnisková vzdál. okuláru (mm):"), std::nullopt, QString(), 1, &Label29);

@@ -23,12 +23,11 @@ TrailGroup::TrailGroup(QWidget* parent) : QGroupBox(parent)
     D1 = declination.degrees;
     D2 = declination.minutes;
     D3 = declination.seconds;
-    const QString valueHint = QStringLiteral("Zadejte hodnotu");
     CasEdit = rows.field(45, QStringLiteral("CasEdit"), QStringLiteral("Label5"), QStringLiteral("Čas expozice (s):"),
-                         KeyFilter::Decimal, valueHint, 1, &Label5);
+                         KeyFilter::Decimal, kValueHint, 1, &Label5);
     FfotEdit2 = rows.field(72, QStringLiteral("FfotEdit2"), QStringLiteral("Label6"),
                            QStringLiteral("Ohnisková vzdál. objektivu fotoaparátu (mm):"), KeyFilter::Decimal,
-                           valueHint, 2, &Label6);
+                           kValueHint, 2, &Label6);
     Draha = rows.line(100, QStringLiteral("Draha"), QStringLiteral("Délka dráhy:"), LabelStyle::ResultBold);
     BitBtn7 = addResetButton(this, QStringLiteral("BitBtn7"), QPoint(210, 19), {D1, D2, D3, FfotEdit2, CasEdit});
 
