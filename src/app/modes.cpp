@@ -48,9 +48,7 @@ void openCatalogueEditor(int tab)
     // The editor is shown first and the main windows disabled after it.
     QWidget* editor = appWindows().form[3];
     editor->setProperty("tabIndex", tab);
-    editor->show();
-    editor->raise();
-    editor->activateWindow();
+    bringToFront(editor);
     setMainWindowsEnabled(false);
 }
 

@@ -69,12 +69,17 @@ void setMainWindowsEnabled(bool enabled)
         hub()->setEnabled(enabled);
 }
 
+void bringToFront(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void openChildWindow(QWidget* child)
 {
     setMainWindowsEnabled(false);
-    child->show();
-    child->raise();
-    child->activateWindow();
+    bringToFront(child);
 }
 
 void centreOnDesktop(QWidget* window)

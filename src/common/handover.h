@@ -12,6 +12,8 @@ namespace noktaris {
 
 void registerMainWindows(QWidget* basicWindow, QWidget* hubWindow);
 void setMainWindowsEnabled(bool enabled);
+// Shows the window in front of the others, with the input focus.
+void bringToFront(QWidget* window);
 // Disables both main windows and shows the window.
 void openChildWindow(QWidget* child);
 
