@@ -93,6 +93,7 @@ void TForm1::placeGroups(QWidget* canvas)
         connect(field, &QLineEdit::textChanged, this, &TForm1::DdalEditChange);
     focusWatch_ = connect(qApp, &QApplication::focusChanged, this, &TForm1::followFocus);
     GroupBox2->setTelescopeFields(GroupBox1->DdalEdit, GroupBox1->FdalEdit, GroupBox1->FokEdit);
+    GroupBox4->setTelescopeFields(GroupBox1->DdalEdit, GroupBox1->FdalEdit, GroupBox2->FokEdit2);
 
     connect(GroupBox1->Dalekohled, &QComboBox::activated, this, &TForm1::DalekohledChange);
     connect(GroupBox1->Okular, &QComboBox::activated, this, &TForm1::OkularChange);
@@ -273,15 +274,9 @@ void TForm1::DdalEditChange()
     GroupBox2->FokEdit2->setText(eyepiece);
     GroupBox4->ffokedit3->setText(eyepiece);
     GroupBox2->showTelescope(GroupBox2->FokEdit2->text());
-    const QString D = GroupBox1->DdalEdit->text();
-    const QString F = GroupBox1->FdalEdit->text();
-    if (GroupBox4->TabControl2->currentIndex() == 1)
-        GroupBox4->info2->setText(QStringLiteral("F = ") + F + QStringLiteral(" mm"));
-    else if (GroupBox4->TabControl2->currentIndex() == 2)
-        GroupBox4->info2->setText(QStringLiteral("D = ") + D + QStringLiteral(" mm, F = ") + F
-                                  + QStringLiteral(" mm, f(okuláru) = ") + GroupBox2->FokEdit2->text()
-                                  + QStringLiteral(" mm"));
+    GroupBox4->showTelescope();
 
+    GroupBox4->RozmerEditChange();
     GroupBox2->JasEditChange();
     GroupBox1->signCheck();
 }

@@ -24,7 +24,8 @@ bool fillPickLists(const QList<std::pair<PickList*, CatalogueKind>>& lists)
 void fillFromRecord(const PickList* list, CatalogueKind kind, const QList<QLineEdit*>& fields)
 {
     for (QLineEdit* field : fields)
-        field->clear();
+        if (field)
+            field->clear();
     bool readFailed = false;
     const auto values = findRecord(kind, list->currentText(), &readFailed);
     if (readFailed)
@@ -32,7 +33,8 @@ void fillFromRecord(const PickList* list, CatalogueKind kind, const QList<QLineE
     if (!values)
         return;
     for (qsizetype i = 0; i < fields.size() && i < values->size(); ++i)
-        fields[i]->setText(values->at(i));
+        if (fields[i])
+            fields[i]->setText(values->at(i));
 }
 
 } // namespace noktaris

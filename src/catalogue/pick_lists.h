@@ -19,8 +19,8 @@ class PickList;
 bool fillPickLists(const QList<std::pair<PickList*, CatalogueKind>>& lists);
 
 // Empties the fields, looks the list's current name up and writes the record's
-// values into them in record order. An unreadable file shows the catalogue's
-// message and leaves the fields empty.
+// values into them in record order; a null field skips its value. An unreadable
+// file shows the catalogue's message and leaves the fields empty.
 void fillFromRecord(const PickList* list, CatalogueKind kind, const QList<QLineEdit*>& fields);
 
 } // namespace noktaris

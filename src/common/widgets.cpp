@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStringListModel>
 #include <QStyle>
 #include <QHelpEvent>
@@ -314,6 +315,26 @@ void makeViewerLink(QWidget* widget)
 {
     widget->setCursor(Qt::PointingHandCursor);
     widget->setToolTip(QStringLiteral("Ukaž zorné pole"));
+}
+
+QPushButton* addViewerButton(QWidget* parent, const QString& name, const QPoint& position)
+{
+    QPushButton* button = addButton(parent, name, QString(), QRect(position, QSize(22, 22)));
+    button->setFlat(true);
+    button->setIcon(button->style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    makeViewerLink(button);
+    return button;
+}
+
+QPushButton* addCloseButton(QWidget* window, const QString& caption, const QRect& geometry, bool escape)
+{
+    QPushButton* button = addButton(window, QStringLiteral("BitBtn1"), caption, geometry);
+    button->setIcon(button->style()->standardIcon(QStyle::SP_DialogCloseButton));
+    if (escape) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+        QObject::connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+    }
+    return button;
 }
 
 } // namespace noktaris

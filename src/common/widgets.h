@@ -143,5 +143,11 @@ int hintDisplayTime();
 
 // A result label that opens the field-of-view viewer: hand cursor and its hint.
 void makeViewerLink(QWidget* widget);
+// The small flat button beside such a label, 22 × 22 at `position`.
+QPushButton* addViewerButton(QWidget* parent, const QString& name, const QPoint& position);
+
+// A window's close button, named BitBtn1, with its picture. With `escape` it is the
+// window's cancel button: the Esc key presses it.
+QPushButton* addCloseButton(QWidget* window, const QString& caption, const QRect& geometry, bool escape);
 
 } // namespace noktaris

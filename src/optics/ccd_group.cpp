@@ -1,11 +1,12 @@
 #include "optics/ccd_group.h"
 
+#include "common/guard.h"
 #include "common/widgets.h"
+#include "optics/fields.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 
 #include <optional>
 
@@ -40,17 +41,36 @@ CcdGroup::CcdGroup(QWidget* parent) : QGroupBox(parent)
                           QStringLiteral("Ohnisková vzdál. objektivu (mm):"), KeyFilter::Decimal,
                           kValueHint, 1, &FobjLabel);
 
-    UhlZvetseni = rows.line(122, QStringLiteral("UhlZvetseni"), QStringLiteral("Úhlové zvětšení na pixel:"),
+    UhlZvetseni = rows.line(122, QStringLiteral("UhlZvetseni"), ccd::kScaleCaption,
                             LabelStyle::ResultBold);
-    ZorPole2 = rows.line(142, QStringLiteral("ZorPole2"), QStringLiteral("Zorné pole:"), LabelStyle::ResultBold, 1,
+    ZorPole2 = rows.line(142, QStringLiteral("ZorPole2"), fields::kFieldCaption, LabelStyle::ResultBold, 1,
                          rows.right() - rows.left() - 26);
     makeViewerLink(ZorPole2);
-    SpeedButton3 = addButton(this, QStringLiteral("SpeedButton3"), QString(), QRect(rows.right() - 22, 139, 22, 22),
-                             QStringLiteral("Ukaž zorné pole"));
-    SpeedButton3->setFlat(true);
-    SpeedButton3->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    SpeedButton3 = addViewerButton(this, QStringLiteral("SpeedButton3"), QPoint(rows.right() - 22, 139));
     BitBtn5 = addResetButton(this, QStringLiteral("BitBtn5"), QPoint(rows.right() - 22, 163),
                              {CCD1, CCD2, CCD3, CCD4, FobjEdit});
+
+    for (QLineEdit* field : {CCD1, CCD2, CCD3, CCD4, FobjEdit})
+        connect(field, &QLineEdit::textChanged, this, &CcdGroup::CCD1Change);
+}
+
+void CcdGroup::CCD1Change()
+{
+    // The labels keep their last results while the fields are read; any failure
+    // puts both captions back (an overflow is reported first).
+    const bool done = guardedReportingOverflow([&] {
+        const Real x = numberIn(CCD1);
+        const Real y = numberIn(CCD2);
+        const Real nx = numberIn(CCD3);
+        const Real ny = numberIn(CCD4);
+        const Real f = numberIn(FobjEdit);
+        UhlZvetseni->setText(ccd::scaleText(x, y, nx, ny, f));
+        ZorPole2->setText(fields::frameFieldText(x, y, f));
+    });
+    if (!done) {
+        UhlZvetseni->setText(ccd::kScaleCaption);
+        ZorPole2->setText(fields::kFieldCaption);
+    }
 }
 
 } // namespace noktaris

@@ -17,6 +17,8 @@ class CcdGroup : public QGroupBox {
 public:
     explicit CcdGroup(QWidget* parent);
 
+    // Pixel scale, then field of view, from the chip, its pixels and the lens.
+    void CCD1Change();
 
     QLabel* CcdLabel;
     PickList* CCD;

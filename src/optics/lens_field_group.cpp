@@ -1,11 +1,11 @@
 #include "optics/lens_field_group.h"
 
 #include "common/widgets.h"
+#include "optics/fields.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 
 namespace noktaris {
 
@@ -30,14 +30,30 @@ LensFieldGroup::LensFieldGroup(QWidget* parent) : QGroupBox(parent)
 
     // A wide-angle lens gives a result line with two three-digit angles, which
     // needs the full width; the buttons go on the row of the focal length.
-    SpeedButton2 = addButton(this, QStringLiteral("SpeedButton2"), QString(), QRect(rows.right() - 48, 84, 22, 22),
-                             QStringLiteral("Ukaž zorné pole"));
-    SpeedButton2->setFlat(true);
-    SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    SpeedButton2 = addViewerButton(this, QStringLiteral("SpeedButton2"), QPoint(rows.right() - 48, 84));
     BitBtn6 = addResetButton(this, QStringLiteral("BitBtn6"), QPoint(rows.right() - 22, 84), {FF1, FF2, FfotEdit4});
 
-    ZorPole = rows.line(112, QStringLiteral("ZorPole"), QStringLiteral("Zorné pole:"), LabelStyle::ResultBold);
+    ZorPole = rows.line(112, QStringLiteral("ZorPole"), fields::kFieldCaption, LabelStyle::ResultBold);
     makeViewerLink(ZorPole);
+
+    for (QLineEdit* field : {FF1, FF2, FfotEdit4})
+        connect(field, &QLineEdit::textChanged, this, &LensFieldGroup::FF1Change);
+}
+
+void LensFieldGroup::FF1Change() { showFrameField(ZorPole, FF1, FF2, FfotEdit4, true); }
+
+void showFrameField(QLabel* label, const QLineEdit* width, const QLineEdit* height, const QLineEdit* focalLength,
+                    bool signCheck)
+{
+    label->setText(fields::kFieldCaption);
+    guarded([&] {
+        const Real w = numberIn(width);
+        const Real h = numberIn(height);
+        const Real f = numberIn(focalLength);
+        label->setText(fields::frameFieldText(w, h, f));
+    });
+    if (signCheck && hasNegativeInput({width, height, focalLength}))
+        label->setText(fields::kFieldCaption);
 }
 
 } // namespace noktaris

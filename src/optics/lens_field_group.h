@@ -12,11 +12,18 @@ namespace noktaris {
 
 class PickList;
 
+// The field of view of a frame behind a lens, written into the label: its caption
+// first, then the two angles; with signCheck a negative input puts the caption back.
+void showFrameField(QLabel* label, const QLineEdit* width, const QLineEdit* height, const QLineEdit* focalLength,
+                    bool signCheck);
+
 class LensFieldGroup : public QGroupBox {
     Q_OBJECT
 public:
     explicit LensFieldGroup(QWidget* parent);
 
+    // The field of view of the lens over the frame.
+    void FF1Change();
 
     QLabel* FormatLabel;
     QLineEdit* FF1;

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 
 namespace noktaris {
 
@@ -51,10 +50,7 @@ TelescopeGroup::TelescopeGroup(QWidget* parent) : QGroupBox(parent)
     Mesic = result(9, QStringLiteral("Mesic"), QStringLiteral("Teor. mezní detail viděný na Měsíci:"), kBesideButton);
 
     const int buttonX = rows.right() - 22;
-    SpeedButton1 = addButton(this, QStringLiteral("SpeedButton1"), QString(), QRect(buttonX, 206 + 3 * 19 - 3, 22, 22));
-    SpeedButton1->setFlat(true);
-    SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-    makeViewerLink(SpeedButton1);
+    SpeedButton1 = addViewerButton(this, QStringLiteral("SpeedButton1"), QPoint(buttonX, 206 + 3 * 19 - 3));
     BitBtn9 = addResetButton(this, QStringLiteral("BitBtn9"), QPoint(buttonX, 206 + 9 * 19 - 3),
                              {DdalEdit, FdalEdit, FokEdit, UhelEdit});
 }

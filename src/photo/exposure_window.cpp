@@ -269,9 +269,8 @@ void TForm8::buildNotes()
     Memo2 = addNote(this, QStringLiteral("Memo2"), exposure::reciprocityNote(), QRect(x, top + 54, width, 88));
 
     const int buttonsY = kWindowSize.height() - kMargin - 26;
-    BitBtn1 = addButton(this, QStringLiteral("BitBtn1"), QStringLiteral("&Zavřít"),
-                        QRect(kWindowSize.width() - kMargin - 90, buttonsY, 90, 26));
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    BitBtn1 = addCloseButton(this, QStringLiteral("&Zavřít"), QRect(kWindowSize.width() - kMargin - 90, buttonsY, 90, 26),
+                             false);
     SpeedButton1 = addCalculatorButton(this, QStringLiteral("SpeedButton1"),
                                        QPoint(kWindowSize.width() - kMargin - 90 - 33, buttonsY));
     connect(BitBtn1, &QPushButton::clicked, this, &TForm8::BitBtn1Click);

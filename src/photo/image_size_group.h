@@ -20,6 +20,14 @@ public:
 
     // Shows the entry fields and labels the set-up of the given tab needs.
     void showTabFields(int tab);
+    // The telescope fields of the main group, which the telescope tabs work through,
+    // and the eyepiece they show.
+    void setTelescopeFields(const QLineEdit* aperture, const QLineEdit* focalLength, const QLineEdit* eyepiece);
+    // Writes the telescope in use into info2 on the telescope tabs.
+    void showTelescope();
+    void TabControl2Change();
+    // The size of the selected set-up, then the negative-input test.
+    void RozmerEditChange();
 
     QTabBar* TabControl2;
     QLabel* Label9;
@@ -32,6 +40,14 @@ public:
     QLineEdit* ffokedit3;
     QLabel* Rozmer;
     QPushButton* BitBtn4;
+
+private:
+    // Three decimals of a millimetre.
+    static constexpr Real kScale = 1000;
+
+    const QLineEdit* aperture_ = nullptr;
+    const QLineEdit* focalLength_ = nullptr;
+    const QLineEdit* eyepiece_ = nullptr;
 };
 
 } // namespace noktaris

@@ -3,6 +3,7 @@
 #include "photo/declination_input.h"
 
 #include "common/widgets.h"
+#include "config/calculator_button.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,7 +11,7 @@
 
 namespace noktaris {
 
-TrailGroup::TrailGroup(QWidget* parent) : QGroupBox(parent)
+TrailGroup::TrailGroup(QWidget* parent, Corner corner) : QGroupBox(parent)
 {
     setupGroup(this, QStringLiteral("GroupBox3"), QStringLiteral(" Dráha hvězdy na nepointované fotografii "),
                QSize(240, 122));
@@ -29,7 +30,10 @@ TrailGroup::TrailGroup(QWidget* parent) : QGroupBox(parent)
                            QStringLiteral("Ohnisková vzdál. objektivu fotoaparátu (mm):"), KeyFilter::Decimal,
                            kValueHint, 2, &Label6);
     Draha = rows.line(100, QStringLiteral("Draha"), QStringLiteral("Délka dráhy:"), LabelStyle::ResultBold);
-    BitBtn7 = addResetButton(this, QStringLiteral("BitBtn7"), QPoint(210, 19), {D1, D2, D3, FfotEdit2, CasEdit});
+    if (corner == Corner::ResetButton)
+        BitBtn7 = addResetButton(this, QStringLiteral("BitBtn7"), QPoint(210, 19), {D1, D2, D3, FfotEdit2, CasEdit});
+    else
+        SpeedButton1 = addCalculatorButton(this, QStringLiteral("SpeedButton1"), QPoint(206, 17));
 
     for (QLineEdit* field : {D1, D2, D3, CasEdit, FfotEdit2})
         connect(field, &QLineEdit::textChanged, this, &TrailGroup::D1Change);

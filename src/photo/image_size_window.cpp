@@ -1,0 +1,125 @@
+#include "photo/image_size_window.h"
+
+#include "catalogue/pick_lists.h"
+#include "common/widgets.h"
+#include "photo/image_size.h"
+#include "photo/trail_group.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace noktaris {
+
+namespace {
+
+constexpr QSize kWindowSize(568, 330);
+constexpr int kGroupWidth = 304;
+// Two decimals of a millimetre.
+constexpr Real kScale = 100;
+
+const QString kSizeHeading = QStringLiteral("Úhlový rozměr objektu na obloze ( ' ):");
+
+} // namespace
+
+TForm13::TForm13(QWidget* parent)
+    : SecondaryWindow(QStringLiteral("TForm13"), QStringLiteral("Rozměry obrazů na negativu"), kWindowSize, parent)
+{
+    GroupBox4 = addGroup(this, QStringLiteral("GroupBox4"),
+                         QStringLiteral(" Rozměr obrazu na negativu pořízeném dalekohledem popř. fotoaparátem "),
+                         QRect(8, 8, kGroupWidth, 118));
+    RowLayout rows4(GroupBox4, 8, kGroupWidth - 8, 56);
+    Label9 = rows4.line(20, QStringLiteral("Label9"), kSizeHeading);
+    RozmerEdit = rows4.entry(8, 38, 56, QStringLiteral("RozmerEdit"), KeyFilter::Decimal, kOwnValueHint);
+    Objekt = rows4.pickList(38, QStringLiteral("Objekt"), QStringLiteral("Vyber objekt"), true, 70);
+    FfotEdit3 = rows4.field(66, QStringLiteral("FfotEdit3"), QStringLiteral("Label12"),
+                            QStringLiteral("Ohnisková vzdál. objektivu (mm):"), KeyFilter::Decimal, kValueHint, 1,
+                            &Label12);
+    rozmer = rows4.line(94, QStringLiteral("rozmer"), imagesize::kSizeCaption, LabelStyle::ResultBold);
+    finishGroup(GroupBox4);
+
+    GroupBox1 = addGroup(this, QStringLiteral("GroupBox1"), QStringLiteral(" Rozměr obrazu na negativu pořízeném afokálně "),
+                         QRect(8, 134, kGroupWidth, 188));
+    RowLayout rows1(GroupBox1, 8, kGroupWidth - 8, 56);
+    Label7 = rows1.line(20, QStringLiteral("Label7"), kSizeHeading);
+    Edit2 = rows1.entry(8, 38, 56, QStringLiteral("Edit2"), KeyFilter::Decimal, kOwnValueHint);
+    ComboBox1 = rows1.pickList(38, QStringLiteral("ComboBox1"), QStringLiteral("Vyber objekt"), true, 70);
+    fdaledit = rows1.field(66, QStringLiteral("fdaledit"), QStringLiteral("Label13"),
+                           QStringLiteral("Ohnisková vzdál. dalekohledu (mm):"), KeyFilter::Decimal, QString(), 1,
+                           &Label13);
+    // In the order of the file: a user's own telescopes come where they were added.
+    Dalekohled = rows1.pickList(92, QStringLiteral("Dalekohled"), QStringLiteral("Vyber dalekohled"), false);
+    ffotedit = rows1.field(118, QStringLiteral("ffotedit"), QStringLiteral("Label8"),
+                           QStringLiteral("Ohnisková vzdál. objektivu fotoaparátu (mm):"), KeyFilter::Decimal, kValueHint,
+                           1, &Label8);
+    fokedit = rows1.field(144, QStringLiteral("fokedit"), QStringLiteral("Label11"),
+                          QStringLiteral("Ohnisková vzdál. okuláru (mm):"), KeyFilter::Decimal, QString(), 1, &Label11);
+    rozmer1 = rows1.line(168, QStringLiteral("rozmer1"), imagesize::kSizeCaption, LabelStyle::ResultBold);
+    finishGroup(GroupBox1);
+
+    GroupBox3 = new TrailGroup(this, TrailGroup::Corner::CalculatorButton);
+    GroupBox3->move(16 + kGroupWidth, 8);
+    finishGroup(GroupBox3);
+
+    BitBtn1 = addCloseButton(this, QStringLiteral("&Zavřít"),
+                             QRect(kWindowSize.width() - 8 - 90, kWindowSize.height() - 8 - 26, 90, 26), false);
+
+    for (QLineEdit* field : {RozmerEdit, FfotEdit3})
+        connect(field, &QLineEdit::textChanged, this, &TForm13::RozmerEditChange);
+    for (QLineEdit* field : {Edit2, ffotedit, fokedit, fdaledit})
+        connect(field, &QLineEdit::textChanged, this, &TForm13::Edit2Change);
+    connect(Objekt, &QComboBox::activated, this, &TForm13::ObjektChange);
+    connect(ComboBox1, &QComboBox::activated, this, &TForm13::ComboBox1Change);
+    connect(Dalekohled, &QComboBox::activated, this, &TForm13::DalekohledChange);
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm13::BitBtn1Click);
+}
+
+// Neither size writes its caption first: a size that cannot be computed leaves the
+// last one on display. Negative inputs give negative sizes here.
+void TForm13::RozmerEditChange()
+{
+    guarded([&] {
+        const Real alpha = numberIn(RozmerEdit);
+        rozmer->setText(imagesize::sizeText(imagesize::primeFocus(alpha, numberIn(FfotEdit3), kScale)));
+    });
+}
+
+void TForm13::Edit2Change()
+{
+    guarded([&] {
+        const Real alpha = numberIn(Edit2);
+        const Real F = numberIn(fdaledit);
+        const Real fc = numberIn(ffotedit);
+        const Real fe = numberIn(fokedit);
+        rozmer1->setText(imagesize::sizeText(imagesize::afocal(alpha, F, fc, fe, kScale)));
+    });
+}
+
+void TForm13::ObjektChange() { fillFromRecord(Objekt, CatalogueKind::Sizes, {RozmerEdit}); }
+void TForm13::ComboBox1Change() { fillFromRecord(ComboBox1, CatalogueKind::Sizes, {Edit2}); }
+// The telescope's focal length only.
+void TForm13::DalekohledChange() { fillFromRecord(Dalekohled, CatalogueKind::Telescopes, {nullptr, fdaledit}); }
+
+void TForm13::showEvent(QShowEvent* event)
+{
+    SecondaryWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TForm13::FormShow()
+{
+    if (!fillPickLists({{Objekt, CatalogueKind::Sizes},
+                        {ComboBox1, CatalogueKind::Sizes},
+                        {Dalekohled, CatalogueKind::Telescopes}}))
+        return;
+    ObjektChange();
+    ComboBox1Change();
+    DalekohledChange();
+}
+
+void TForm13::BitBtn1Click() { close(); }
+
+} // namespace noktaris
