@@ -18,14 +18,14 @@ namespace noktaris {
 
 namespace {
 
-constexpr QSize kWindowSize(440, 398);
-constexpr int kGroupWidth = 424;
+constexpr QSize kWindowSize(480, 398);
+constexpr int kGroupWidth = 464;
 // Entry fields end here; the pick lists beside them run on to the group's edge.
-constexpr int kFieldsRight = 258;
-constexpr int kListX = 266;
+constexpr int kFieldsRight = 290;
+constexpr int kListX = 298;
 constexpr int kGroupRight = kGroupWidth - 8;
 
-RowLayout fieldRows(QGroupBox* group) { return RowLayout(group, 8, kFieldsRight, 56); }
+RowLayout fieldRows(QGroupBox* group) { return RowLayout(group, 8, kFieldsRight, 44); }
 
 // A result line of a group with the viewer button at its end.
 QLabel* addFieldResult(QGroupBox* group, int y, const QString& name, QPushButton*& button, const QString& buttonName)

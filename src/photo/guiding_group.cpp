@@ -48,7 +48,7 @@ GuidingGroup::GuidingGroup(QWidget* parent, Drift drift) : QGroupBox(parent)
     setupGroup(this, QStringLiteral("GroupBox6"),
                withField ? QStringLiteral(" Tolerance při pointování point. okulárem (mm) ")
                          : QStringLiteral(" Tolerance při pointování point. okulárem "),
-               QSize(width, withField ? 254 : 178));
+               QSize(width, withField ? 234 : 178));
     RowLayout rows(this, 8, width - 8, 56);
 
     CtverecEdit = rows.field(23, QStringLiteral("CtverecEdit"), QStringLiteral("Label16"),
@@ -85,7 +85,7 @@ GuidingGroup::GuidingGroup(QWidget* parent, Drift drift) : QGroupBox(parent)
                                        "maximálně vyjet ze záměrného čtverce, aniž se vyjetí \n"
                                        "záporně projeví na výsledné fotografii \"ocáskem\" u každé \n"
                                        "hvězdy. Standardní hodnota driftu hvězdy je 0,035mm."),
-                        QRect(8, 146 + driftRows, width - 16, 76));
+                        QRect(8, 146 + driftRows, width - 16, 56));
     } else {
         Memo1 = addNote(this, QStringLiteral("Memo1"),
                         QStringLiteral("        Tolerance   je   uvedena  v  násobcích velikosti\n"

@@ -15,8 +15,8 @@ namespace noktaris {
 
 namespace {
 
-constexpr QSize kWindowSize(568, 330);
-constexpr int kGroupWidth = 304;
+constexpr QSize kWindowSize(684, 330);
+constexpr int kGroupWidth = 420;
 // Two decimals of a millimetre.
 constexpr Real kScale = 100;
 
