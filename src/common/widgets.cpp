@@ -4,8 +4,11 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QHash>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStringListModel>
@@ -40,6 +43,26 @@ void setGroupLook(QGroupBox* group)
     font.setFamily(QStringLiteral("Liberation Sans Narrow"));
     font.setBold(true);
     group->setFont(font);
+}
+
+// Looking a style icon up in the icon theme costs a quarter of a millisecond, and
+// the windows ask for the same three icons over and over: each is looked up once
+// per application. The cache belongs to the application and goes with it.
+class IconCache : public QObject {
+public:
+    using QObject::QObject;
+    QHash<int, QIcon> icons;
+};
+
+QIcon styleIcon(const QWidget* widget, QStyle::StandardPixmap which)
+{
+    static QPointer<IconCache> cache;
+    if (!cache)
+        cache = new IconCache(qApp);
+    auto found = cache->icons.constFind(int(which));
+    if (found == cache->icons.cend())
+        found = cache->icons.insert(int(which), widget->style()->standardIcon(which));
+    return *found;
 }
 
 } // namespace
@@ -127,7 +150,7 @@ QPushButton* addResetButton(QWidget* parent, const QString& name, const QPoint& 
     auto* button = new QPushButton(parent);
     button->setObjectName(name);
     button->setGeometry(QRect(position, QSize(22, 22)));
-    button->setIcon(button->style()->standardIcon(QStyle::SP_DialogResetButton));
+    button->setIcon(styleIcon(button, QStyle::SP_DialogResetButton));
     button->setToolTip(QStringLiteral("Vynulovat pole"));
     setLook(button, Qt::black, false);
     QObject::connect(button, &QPushButton::clicked, button, [fields] {
@@ -321,7 +344,7 @@ QPushButton* addViewerButton(QWidget* parent, const QString& name, const QPoint&
 {
     QPushButton* button = addButton(parent, name, QString(), QRect(position, QSize(22, 22)));
     button->setFlat(true);
-    button->setIcon(button->style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    button->setIcon(styleIcon(button, QStyle::SP_FileDialogContentsView));
     makeViewerLink(button);
     return button;
 }
@@ -329,7 +352,7 @@ QPushButton* addViewerButton(QWidget* parent, const QString& name, const QPoint&
 QPushButton* addCloseButton(QWidget* window, const QString& caption, const QRect& geometry, bool escape)
 {
     QPushButton* button = addButton(window, QStringLiteral("BitBtn1"), caption, geometry);
-    button->setIcon(button->style()->standardIcon(QStyle::SP_DialogCloseButton));
+    button->setIcon(styleIcon(button, QStyle::SP_DialogCloseButton));
     if (escape) {
         auto* shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), window);
         QObject::connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
