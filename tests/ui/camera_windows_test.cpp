@@ -40,6 +40,7 @@ protected:
     }
     static void pressEscape(QWidget* window)
     {
+        window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
         QTest::keyClick(window->focusWidget(), Qt::Key_Escape);
     }
@@ -88,6 +89,12 @@ TEST_F(CameraWindows, CcdWindowComputesEachResultOnItsOwn)
     open<TForm7>(7);
     EXPECT_EQ(w->cit->text(), QStringLiteral("550"));
     EXPECT_EQ(w->ccd1->text(), QStringLiteral("6,9"));
+
+    // The chip gone from the file while the window is open: empty fields, no results.
+    folder.write(QStringLiteral("data/CCD.dat"), "#name=Sony$x1=7,2$y1=5,4$x2=1000$y2=800$");
+    emit w->CCD->activated(0);
+    EXPECT_EQ(w->ccd1->text() + w->ccd2->text() + w->ccd3->text() + w->ccd4->text(), QString());
+    EXPECT_EQ(texts({w->Label11, w->Label7, w->Label8, w->Label10}), (QStringList{noPixel, noScale, noField, noRatio}));
 }
 
 TEST_F(CameraWindows, FieldsWindowGroups)
@@ -122,6 +129,15 @@ TEST_F(CameraWindows, FieldsWindowGroups)
     EXPECT_EQ(w->Label8->text(), QStringLiteral("Zorné pole: 0° -47' -26'' x 0° -31' -38''"));
     for (QWidget* link : std::initializer_list<QWidget*>{w->zorpole, w->Speed1, w->Label7, w->Speed2, w->Label8, w->Speed3})
         EXPECT_EQ(link->toolTip(), QStringLiteral("Ukaž zorné pole")) << link->objectName().toStdString();
+    // A film catalogue that cannot be read: its message, empty fields, no result.
+    folder.remove(QStringLiteral("data/Filmy.dat"));
+    {
+        ModalAnswerer answerer;
+        emit w->Film->activated(0);
+        EXPECT_EQ(answerer.texts(), QStringList{QStringLiteral("Chyba při zpracování databázového souboru data\\filmy.dat")});
+    }
+    EXPECT_EQ(w->ff1->text() + w->ff2->text(), QString());
+    EXPECT_EQ(w->zorpole->text(), QStringLiteral("Zorné pole:"));
     pressEscape(w);
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(form1()->isEnabled());
