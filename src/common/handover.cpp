@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QList>
@@ -140,6 +141,13 @@ SecondaryWindow::SecondaryWindow(const QString& name, const QString& caption, co
     setFixedSize(clientSize);
     centreOnDesktop(this);
     followMinimiseRule(this);
+}
+
+void SecondaryWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void SecondaryWindow::closeEvent(QCloseEvent* event)

@@ -36,7 +36,12 @@ public:
     SecondaryWindow(const QString& name, const QString& caption, const QSize& clientSize,
                     QWidget* parent = nullptr);
 
+    // The window's preparation each time the program shows it (not when the
+    // desktop merely restores it): focus, pick lists refilled, first entries applied.
+    virtual void FormShow() {}
+
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     virtual void onClosed();
 };

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QToolButton>
 
 namespace noktaris {
@@ -84,13 +83,6 @@ void TForm7::ccd1Change()
 }
 
 void TForm7::CCDChange() { fillFromRecord(CCD, CatalogueKind::Chips, {ccd1, ccd2, ccd3, ccd4}); }
-
-void TForm7::showEvent(QShowEvent* event)
-{
-    SecondaryWindow::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
 
 void TForm7::FormShow()
 {

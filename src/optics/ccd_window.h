@@ -22,7 +22,7 @@ public:
     // The four results, each computed on its own.
     void ccd1Change();
     void CCDChange();
-    void FormShow();
+    void FormShow() override;
     void BitBtn1Click();
 
     PickList* CCD;
@@ -40,8 +40,6 @@ public:
     QToolButton* SpeedButton1;
     QPushButton* BitBtn1;
 
-protected:
-    void showEvent(QShowEvent* event) override;
 };
 
 } // namespace noktaris

@@ -11,14 +11,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QToolButton>
 
 namespace noktaris {
 
 namespace {
 
-constexpr QSize kWindowSize(480, 398);
+constexpr QSize kWindowSize(480, 402);
 constexpr int kGroupWidth = 464;
 // Entry fields end here; the pick lists beside them run on to the group's edge.
 constexpr int kFieldsRight = 290;
@@ -55,29 +54,43 @@ TForm10::TForm10(QWidget* parent)
 
 void TForm10::buildCameraGroup()
 {
-    GroupBox1 = addGroup(this, QStringLiteral("GroupBox1"), QStringLiteral(" Zorné pole fotoaparátu "),
-                         QRect(8, 8, kGroupWidth, 104));
-    RowLayout rows = fieldRows(GroupBox1);
-    ffotedit = rows.field(20, QStringLiteral("ffotedit"), QStringLiteral("ffoteditLabel"),
-                          QStringLiteral("f objektivu (mm):"), KeyFilter::Decimal);
-    const RowLayout::Pair frame = rows.pair(46, QStringLiteral("GroupBox1Frame"),
-                                            QStringLiteral("Rozměr použ. filmu (mm x mm):"), QStringLiteral("ff1"),
-                                            QStringLiteral("ff2"), KeyFilter::Decimal, QString());
-    ff1 = frame.first;
-    ff2 = frame.second;
-    Film = RowLayout(GroupBox1, kListX, kGroupRight, 0).pickList(46, QStringLiteral("Film"), QString());
-    zorpole = addFieldResult(GroupBox1, 78, QStringLiteral("zorpole"), Speed1, QStringLiteral("Speed1"));
-    finishGroup(GroupBox1);
+    buildFrameGroup({.group = GroupBox1,
+                     .focalLength = ffotedit,
+                     .width = ff1,
+                     .height = ff2,
+                     .list = Film,
+                     .result = zorpole,
+                     .button = Speed1},
+                    {"GroupBox1", " Zorné pole fotoaparátu ", "ffotedit", "f objektivu (mm):",
+                     "Rozměr použ. filmu (mm x mm):", "ff1", "ff2", "Film", "zorpole", "Speed1"},
+                    8, &TForm10::ffoteditChange, &TForm10::FilmChange);
+}
 
-    for (QLineEdit* field : {ffotedit, ff1, ff2})
-        connect(field, &QLineEdit::textChanged, this, &TForm10::ffoteditChange);
-    connect(Film, &QComboBox::activated, this, &TForm10::FilmChange);
+void TForm10::buildFrameGroup(const FrameRows& rows, const FrameNames& names, int top, void (TForm10::*change)(),
+                              void (TForm10::*pick)())
+{
+    const auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
+    QGroupBox* group = rows.group = addGroup(this, text(names.group), text(names.title), QRect(8, top, kGroupWidth, 104));
+    RowLayout fields = fieldRows(group);
+    rows.focalLength = fields.field(20, text(names.focalLength), text(names.focalLength) + QStringLiteral("Label"),
+                                    text(names.focalCaption), KeyFilter::Decimal);
+    const RowLayout::Pair frame = fields.pair(46, text(names.group) + QStringLiteral("Frame"), text(names.frameCaption),
+                                              text(names.width), text(names.height), KeyFilter::Decimal, QString());
+    rows.width = frame.first;
+    rows.height = frame.second;
+    rows.list = RowLayout(group, kListX, kGroupRight, 0).pickList(46, text(names.list), QString());
+    rows.result = addFieldResult(group, 78, text(names.result), rows.button, text(names.button));
+    finishGroup(group);
+
+    for (QLineEdit* field : {rows.focalLength, rows.width, rows.height})
+        connect(field, &QLineEdit::textChanged, this, change);
+    connect(rows.list, &QComboBox::activated, this, pick);
 }
 
 void TForm10::buildTelescopeGroup()
 {
     GroupBox2 = addGroup(this, QStringLiteral("GroupBox2"), QStringLiteral(" Zorné pole dalekohledu "),
-                         QRect(8, 120, kGroupWidth, 130));
+                         QRect(8, 118, kGroupWidth, 130));
     RowLayout rows = fieldRows(GroupBox2);
     RowLayout lists(GroupBox2, kListX, kGroupRight, 0);
     fdaledit = rows.field(20, QStringLiteral("fdaledit"), QStringLiteral("fdaleditLabel"), QStringLiteral("F (mm):"),
@@ -99,23 +112,16 @@ void TForm10::buildTelescopeGroup()
 
 void TForm10::buildChipGroup()
 {
-    GroupBox3 = addGroup(this, QStringLiteral("GroupBox3"), QStringLiteral(" Zorné pole CCD čipu "),
-                         QRect(8, 258, kGroupWidth, 98));
-    RowLayout rows = fieldRows(GroupBox3);
-    Edit1 = rows.field(20, QStringLiteral("Edit1"), QStringLiteral("Edit1Label"),
-                       QStringLiteral("f použitého objektivu (mm):"), KeyFilter::Decimal);
-    const RowLayout::Pair chip = rows.pair(46, QStringLiteral("GroupBox3Chip"),
-                                           QStringLiteral("Rozměr CCD čipu (mm x mm):"), QStringLiteral("ccd1"),
-                                           QStringLiteral("ccd2"), KeyFilter::Decimal, QString());
-    ccd1 = chip.first;
-    ccd2 = chip.second;
-    CCD = RowLayout(GroupBox3, kListX, kGroupRight, 0).pickList(46, QStringLiteral("CCD"), QString());
-    Label8 = addFieldResult(GroupBox3, 76, QStringLiteral("Label8"), Speed3, QStringLiteral("Speed3"));
-    finishGroup(GroupBox3);
-
-    for (QLineEdit* field : {Edit1, ccd1, ccd2})
-        connect(field, &QLineEdit::textChanged, this, &TForm10::Edit1Change);
-    connect(CCD, &QComboBox::activated, this, &TForm10::CCDChange);
+    buildFrameGroup({.group = GroupBox3,
+                     .focalLength = Edit1,
+                     .width = ccd1,
+                     .height = ccd2,
+                     .list = CCD,
+                     .result = Label8,
+                     .button = Speed3},
+                    {"GroupBox3", " Zorné pole CCD čipu ", "Edit1", "f použitého objektivu (mm):",
+                     "Rozměr CCD čipu (mm x mm):", "ccd1", "ccd2", "CCD", "Label8", "Speed3"},
+                    256, &TForm10::Edit1Change, &TForm10::CCDChange);
 }
 
 void TForm10::ffoteditChange() { showFrameField(zorpole, ff1, ff2, ffotedit, true); }
@@ -140,13 +146,6 @@ void TForm10::ComboBox1Change() { fillFromRecord(ComboBox1, CatalogueKind::Teles
 void TForm10::ComboBox2Change() { fillFromRecord(ComboBox2, CatalogueKind::Eyepieces, {fokedit, uheledit}); }
 // The chip's size only: its pixel counts play no part in the field.
 void TForm10::CCDChange() { fillFromRecord(CCD, CatalogueKind::Chips, {ccd1, ccd2}); }
-
-void TForm10::showEvent(QShowEvent* event)
-{
-    SecondaryWindow::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
 
 void TForm10::FormShow()
 {

@@ -26,7 +26,7 @@ public:
     void ComboBox1Change();
     void ComboBox2Change();
     void CCDChange();
-    void FormShow();
+    void FormShow() override;
     void BitBtn1Click();
 
     // Camera.
@@ -58,10 +58,25 @@ public:
     QToolButton* SpeedButton2;
     QPushButton* BitBtn1;
 
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
+    // The camera and CCD groups: a focal length, a frame "width x height" with its
+    // pick list, and the result with its viewer button.
+    struct FrameRows {
+        QGroupBox*& group;
+        QLineEdit*& focalLength;
+        QLineEdit*& width;
+        QLineEdit*& height;
+        PickList*& list;
+        QLabel*& result;
+        QPushButton*& button;
+    };
+    struct FrameNames {
+        const char *group, *title, *focalLength, *focalCaption, *frameCaption, *width, *height, *list, *result,
+            *button;
+    };
+    void buildFrameGroup(const FrameRows& rows, const FrameNames& names, int top, void (TForm10::*change)(),
+                         void (TForm10::*pick)());
     void buildCameraGroup();
     void buildTelescopeGroup();
     void buildChipGroup();

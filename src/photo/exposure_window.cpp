@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QStyle>
 #include <QToolButton>
 
@@ -386,13 +385,6 @@ void TForm8::ComboBox13Change() { r2->setText(exposure::leadingValue(ComboBox13-
 void TForm8::ComboBox11Change() { r3->setText(exposure::leadingValue(ComboBox11->currentText())); }
 
 // ---- showing and closing ----
-
-void TForm8::showEvent(QShowEvent* event)
-{
-    SecondaryWindow::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
 
 void TForm8::FormShow()
 {

@@ -47,7 +47,7 @@ public:
     void ComboBox12Change();
     void ComboBox13Change();
 
-    void FormShow();
+    void FormShow() override;
     void Memo3Click();
     void BitBtn1Click();
 
@@ -118,7 +118,6 @@ public:
     QPushButton* BitBtn1;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QToolButton>
 
 namespace noktaris {
@@ -22,11 +21,27 @@ constexpr int kGroupWidth = 340;
 const QString kMagnificationCaption = QStringLiteral("Minimální zvětšení:");
 const QString kErrorCaption = QStringLiteral("Maximální chyba:");
 
-QLabel* addNote(QGroupBox* group, const QString& name, const QString& text, int y)
+// The two groups on the left share their frame: the photographing lens's focal
+// length on the first row, a row of their own, the result and a two-line note.
+QGroupBox* addLensGroup(QWidget* window, const QString& name, const QString& title, int top,
+                        const std::pair<QString, QString>& fieldNames, QLineEdit*& field, QLabel*& caption)
 {
-    QLabel* note = addLabel(group, name, text, QRect(8, y, kGroupWidth - 16, 28));
+    QGroupBox* group = addGroup(window, name, title, QRect(8, top, kGroupWidth, 128));
+    field = RowLayout(group, 8, kGroupWidth - 8, 64)
+                .field(20, fieldNames.first, fieldNames.second,
+                       QStringLiteral("Ohnisková vzdál. fotografujícího objektivu (mm):"), KeyFilter::Decimal, QString(),
+                       1, &caption);
+    return group;
+}
+
+// name and text of the result, and of the note below it.
+void finishLensGroup(QGroupBox* group, const std::pair<QString, QString>& resultLine, QLabel*& result,
+                     const std::pair<QString, QString>& noteText, QLabel*& note)
+{
+    result = RowLayout(group, 8, kGroupWidth - 8, 64).line(74, resultLine.first, resultLine.second, LabelStyle::ResultBold);
+    note = addLabel(group, noteText.first, noteText.second, QRect(8, 94, kGroupWidth - 16, 28));
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return note;
+    finishGroup(group);
 }
 
 } // namespace
@@ -34,38 +49,28 @@ QLabel* addNote(QGroupBox* group, const QString& name, const QString& text, int 
 TForm11::TForm11(QWidget* parent)
     : SecondaryWindow(QStringLiteral("TForm11"), QStringLiteral("Parametry pointace"), kWindowSize, parent)
 {
-    GroupBox1 = addGroup(this, QStringLiteral("GroupBox1"), QStringLiteral(" Minimální zvětšení pointačního dalekohledu "),
-                         QRect(8, 8, kGroupWidth, 128));
+    GroupBox1 = addLensGroup(this, QStringLiteral("GroupBox1"), QStringLiteral(" Minimální zvětšení pointačního dalekohledu "),
+                             8, {QStringLiteral("Edit1"), QStringLiteral("Label1")}, Edit1, Label1);
     RowLayout rows1(GroupBox1, 8, kGroupWidth - 8, 64);
-    Edit1 = rows1.field(20, QStringLiteral("Edit1"), QStringLiteral("Label1"),
-                        QStringLiteral("Ohnisková vzdál. fotografujícího objektivu (mm):"), KeyFilter::Decimal, QString(),
-                        1, &Label1);
     Label3 = rows1.line(49, QStringLiteral("Label3"), QStringLiteral("Přesnost pointace:"), LabelStyle::Input, 1, 100);
     ComboBox1 = rows1.pickList(46, QStringLiteral("ComboBox1"), QString(), false, 112);
     for (const guiding::Precision& precision : guiding::precisions())
         ComboBox1->addItem(precision.text);
-    Label2 = rows1.line(74, QStringLiteral("Label2"), kMagnificationCaption, LabelStyle::ResultBold);
-    Memo1 = addNote(GroupBox1, QStringLiteral("Memo1"),
-                    QStringLiteral("Pozor, nezapomeňte při použití Barlowova či redukčního členu \n"
-                                   "vynásobit ohniskovou délku patřičným koeficientem."),
-                    94);
-    finishGroup(GroupBox1);
+    finishLensGroup(GroupBox1, {QStringLiteral("Label2"), kMagnificationCaption}, Label2,
+                    {QStringLiteral("Memo1"), QStringLiteral("Pozor, nezapomeňte při použití Barlowova či redukčního členu \n"
+                                                             "vynásobit ohniskovou délku patřičným koeficientem.")},
+                    Memo1);
 
-    GroupBox2 = addGroup(this, QStringLiteral("GroupBox2"), QStringLiteral(" Maximální chyba při pointaci ('') "),
-                         QRect(8, 142, kGroupWidth, 128));
-    RowLayout rows2(GroupBox2, 8, kGroupWidth - 8, 64);
-    Edit2 = rows2.field(20, QStringLiteral("Edit2"), QStringLiteral("Label4"),
-                        QStringLiteral("Ohnisková vzdál. fotografujícího objektivu (mm):"), KeyFilter::Decimal, QString(),
-                        1, &Label4);
-    Edit3 = rows2.field(46, QStringLiteral("Edit3"), QStringLiteral("Label5"), QStringLiteral("Zvětšení filmu (x):"),
-                        KeyFilter::Decimal, QString(), 1, &Label5);
+    GroupBox2 = addLensGroup(this, QStringLiteral("GroupBox2"), QStringLiteral(" Maximální chyba při pointaci ('') "), 142,
+                             {QStringLiteral("Edit2"), QStringLiteral("Label4")}, Edit2, Label4);
+    Edit3 = RowLayout(GroupBox2, 8, kGroupWidth - 8, 64)
+                .field(46, QStringLiteral("Edit3"), QStringLiteral("Label5"), QStringLiteral("Zvětšení filmu (x):"),
+                       KeyFilter::Decimal, QString(), 1, &Label5);
     Edit3->setText(QStringLiteral("3"));
-    Label6 = rows2.line(74, QStringLiteral("Label6"), kErrorCaption, LabelStyle::ResultBold);
-    Memo2 = addNote(GroupBox2, QStringLiteral("Memo2"),
-                    QStringLiteral("Zvětšením filmu rozumějte, kolikrát bude film zvětšen ve \n"
-                                   "fotolabu. Pro 35mm film se běžně používá zvětšení 3x."),
-                    94);
-    finishGroup(GroupBox2);
+    finishLensGroup(GroupBox2, {QStringLiteral("Label6"), kErrorCaption}, Label6,
+                    {QStringLiteral("Memo2"), QStringLiteral("Zvětšením filmu rozumějte, kolikrát bude film zvětšen ve \n"
+                                                             "fotolabu. Pro 35mm film se běžně používá zvětšení 3x.")},
+                    Memo2);
 
     GroupBox6 = new GuidingGroup(this, GuidingGroup::Drift::Field);
     GroupBox6->move(16 + kGroupWidth, 8);
@@ -106,13 +111,6 @@ void TForm11::Edit2Change()
         const Real m = numberIn(Edit3);
         Label6->setText(kErrorCaption + u' ' + formatNumber(guiding::maximumError(fp, m)) + QStringLiteral("''"));
     });
-}
-
-void TForm11::showEvent(QShowEvent* event)
-{
-    SecondaryWindow::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
 }
 
 void TForm11::FormShow()

@@ -23,7 +23,7 @@ public:
 
     void Edit1Change();
     void Edit2Change();
-    void FormShow();
+    void FormShow() override;
     void BitBtn1Click();
 
     QGroupBox* GroupBox1;
@@ -47,8 +47,6 @@ public:
     QToolButton* SpeedButton1;
     QPushButton* BitBtn1;
 
-protected:
-    void showEvent(QShowEvent* event) override;
 };
 
 } // namespace noktaris

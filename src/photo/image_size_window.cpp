@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace noktaris {
 
@@ -20,7 +19,14 @@ constexpr int kGroupWidth = 420;
 // Two decimals of a millimetre.
 constexpr Real kScale = 100;
 
-const QString kSizeHeading = QStringLiteral("Úhlový rozměr objektu na obloze ( ' ):");
+// The object's angular size: its heading, the field and the object list beside it.
+void addObjectRows(RowLayout& rows, const QString& headingName, QLabel*& heading, const QString& fieldName,
+                   QLineEdit*& field, const QString& listName, PickList*& list)
+{
+    heading = rows.line(20, headingName, QStringLiteral("Úhlový rozměr objektu na obloze ( ' ):"));
+    field = rows.entry(8, 38, 56, fieldName, KeyFilter::Decimal, kOwnValueHint);
+    list = rows.pickList(38, listName, QStringLiteral("Vyber objekt"), true, 70);
+}
 
 } // namespace
 
@@ -31,9 +37,8 @@ TForm13::TForm13(QWidget* parent)
                          QStringLiteral(" Rozměr obrazu na negativu pořízeném dalekohledem popř. fotoaparátem "),
                          QRect(8, 8, kGroupWidth, 118));
     RowLayout rows4(GroupBox4, 8, kGroupWidth - 8, 56);
-    Label9 = rows4.line(20, QStringLiteral("Label9"), kSizeHeading);
-    RozmerEdit = rows4.entry(8, 38, 56, QStringLiteral("RozmerEdit"), KeyFilter::Decimal, kOwnValueHint);
-    Objekt = rows4.pickList(38, QStringLiteral("Objekt"), QStringLiteral("Vyber objekt"), true, 70);
+    addObjectRows(rows4, QStringLiteral("Label9"), Label9, QStringLiteral("RozmerEdit"), RozmerEdit,
+                  QStringLiteral("Objekt"), Objekt);
     FfotEdit3 = rows4.field(66, QStringLiteral("FfotEdit3"), QStringLiteral("Label12"),
                             QStringLiteral("Ohnisková vzdál. objektivu (mm):"), KeyFilter::Decimal, kValueHint, 1,
                             &Label12);
@@ -43,9 +48,8 @@ TForm13::TForm13(QWidget* parent)
     GroupBox1 = addGroup(this, QStringLiteral("GroupBox1"), QStringLiteral(" Rozměr obrazu na negativu pořízeném afokálně "),
                          QRect(8, 134, kGroupWidth, 188));
     RowLayout rows1(GroupBox1, 8, kGroupWidth - 8, 56);
-    Label7 = rows1.line(20, QStringLiteral("Label7"), kSizeHeading);
-    Edit2 = rows1.entry(8, 38, 56, QStringLiteral("Edit2"), KeyFilter::Decimal, kOwnValueHint);
-    ComboBox1 = rows1.pickList(38, QStringLiteral("ComboBox1"), QStringLiteral("Vyber objekt"), true, 70);
+    addObjectRows(rows1, QStringLiteral("Label7"), Label7, QStringLiteral("Edit2"), Edit2, QStringLiteral("ComboBox1"),
+                  ComboBox1);
     fdaledit = rows1.field(66, QStringLiteral("fdaledit"), QStringLiteral("Label13"),
                            QStringLiteral("Ohnisková vzdál. dalekohledu (mm):"), KeyFilter::Decimal, QString(), 1,
                            &Label13);
@@ -101,13 +105,6 @@ void TForm13::ObjektChange() { fillFromRecord(Objekt, CatalogueKind::Sizes, {Roz
 void TForm13::ComboBox1Change() { fillFromRecord(ComboBox1, CatalogueKind::Sizes, {Edit2}); }
 // The telescope's focal length only.
 void TForm13::DalekohledChange() { fillFromRecord(Dalekohled, CatalogueKind::Telescopes, {nullptr, fdaledit}); }
-
-void TForm13::showEvent(QShowEvent* event)
-{
-    SecondaryWindow::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
 
 void TForm13::FormShow()
 {

@@ -25,7 +25,7 @@ public:
     void ObjektChange();
     void ComboBox1Change();
     void DalekohledChange();
-    void FormShow();
+    void FormShow() override;
     void BitBtn1Click();
 
     // Through a lens or telescope.
@@ -53,8 +53,6 @@ public:
     TrailGroup* GroupBox3;
     QPushButton* BitBtn1;
 
-protected:
-    void showEvent(QShowEvent* event) override;
 };
 
 } // namespace noktaris

@@ -4,6 +4,14 @@
 
 namespace noktaris::test {
 
+QStringList texts(std::initializer_list<const QLabel*> labels)
+{
+    QStringList result;
+    for (const QLabel* label : labels)
+        result << label->text();
+    return result;
+}
+
 void type(QLineEdit* field, const QString& text)
 {
     field->setFocus();

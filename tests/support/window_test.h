@@ -11,6 +11,7 @@
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -21,6 +22,8 @@ namespace noktaris::test {
 // Replaces the field's text as a user does: focus, select all, Backspace, then the
 // text key by key through the field's filter.
 void type(QLineEdit* field, const QString& text);
+// The labels' texts, in order, for comparing a group's results at once.
+QStringList texts(std::initializer_list<const QLabel*> labels);
 
 class WindowTest : public ::testing::Test {
 protected:

@@ -19,14 +19,6 @@ namespace {
 const QString kScale = QStringLiteral("Úhlové zvětšení na pixel:");
 const QString kField = QStringLiteral("Zorné pole:");
 
-QStringList texts(std::initializer_list<const QLabel*> labels)
-{
-    QStringList result;
-    for (const QLabel* label : labels)
-        result << label->text();
-    return result;
-}
-
 class BasicGroups : public WindowTest {
 protected:
     void SetUp() override

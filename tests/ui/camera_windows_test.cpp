@@ -17,14 +17,6 @@
 namespace noktaris::test {
 namespace {
 
-QStringList texts(std::initializer_list<const QLabel*> labels)
-{
-    QStringList result;
-    for (const QLabel* label : labels)
-        result << label->text();
-    return result;
-}
-
 class CameraWindows : public WindowTest {
 protected:
     void SetUp() override

@@ -41,14 +41,6 @@ protected:
         emit list->activated(index);
     }
 
-    static QStringList texts(std::initializer_list<const QLabel*> labels)
-    {
-        QStringList result;
-        for (const QLabel* label : labels)
-            result << label->text();
-        return result;
-    }
-
     TForm8* win = nullptr;
 };
 
