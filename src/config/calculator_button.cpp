@@ -1,6 +1,7 @@
 #include "config/calculator_button.h"
 
 #include "common/messages.h"
+#include "common/widgets.h"
 #include "config/config_file.h"
 #include "platform/platform.h"
 
@@ -21,6 +22,14 @@ QToolButton* addCalculatorButton(QWidget* parent, const QString& name, const QPo
         button->setToolTip(QStringLiteral("Spustí kalkulačku"));
     QObject::connect(button, &QToolButton::clicked, button, [] { runCalculator(); });
     return button;
+}
+
+CornerButtons addCornerButtons(QWidget* window, const QString& closeCaption, const QString& calculatorName,
+                               bool escape)
+{
+    const QRect close(window->width() - 8 - 90, window->height() - 8 - 26, 90, 26);
+    return {addCloseButton(window, closeCaption, close, escape),
+            addCalculatorButton(window, calculatorName, QPoint(close.x() - 33, close.y()))};
 }
 
 void runCalculator()

@@ -5,12 +5,21 @@
 #include <QPoint>
 #include <QString>
 
+class QPushButton;
 class QToolButton;
 class QWidget;
 
 namespace noktaris {
 
 QToolButton* addCalculatorButton(QWidget* parent, const QString& name, const QPoint& position, bool withHint = true);
+// The buttons in a calculation window's bottom-right corner: the close button
+// BitBtn1 (the cancel button with `escape`) and the calculator button left of it.
+struct CornerButtons {
+    QPushButton* close;
+    QToolButton* calculator;
+};
+CornerButtons addCornerButtons(QWidget* window, const QString& closeCaption, const QString& calculatorName,
+                               bool escape);
 // The click handler shared by every window with the button.
 void runCalculator();
 

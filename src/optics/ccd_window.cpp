@@ -47,9 +47,9 @@ TForm7::TForm7(QWidget* parent)
     SpeedButton3 = addViewerButton(this, QStringLiteral("SpeedButton3"), QPoint(rows.right() - 22, 199));
     Label10 = rows.line(224, QStringLiteral("Label10"), ccd::kRatioCaption, LabelStyle::ResultBold, 1, resultWidth);
 
-    const int buttonsY = kWindowSize.height() - 8 - 26;
-    BitBtn1 = addCloseButton(this, QStringLiteral("Zavřít"), QRect(rows.right() - 90, buttonsY, 90, 26), true);
-    SpeedButton1 = addCalculatorButton(this, QStringLiteral("SpeedButton1"), QPoint(rows.right() - 90 - 33, buttonsY));
+    const CornerButtons corner = addCornerButtons(this, QStringLiteral("Zavřít"), QStringLiteral("SpeedButton1"), true);
+    BitBtn1 = corner.close;
+    SpeedButton1 = corner.calculator;
 
     for (QLineEdit* field : {ccd1, ccd2, ccd3, ccd4, fok, cit})
         connect(field, &QLineEdit::textChanged, this, &TForm7::ccd1Change);

@@ -44,11 +44,9 @@ TForm10::TForm10(QWidget* parent)
     buildCameraGroup();
     buildTelescopeGroup();
     buildChipGroup();
-    const int buttonsY = kWindowSize.height() - 8 - 26;
-    BitBtn1 = addCloseButton(this, QStringLiteral("&Zavřít"), QRect(kWindowSize.width() - 8 - 90, buttonsY, 90, 26),
-                             true);
-    SpeedButton2 = addCalculatorButton(this, QStringLiteral("SpeedButton2"),
-                                       QPoint(kWindowSize.width() - 8 - 90 - 33, buttonsY));
+    const CornerButtons corner = addCornerButtons(this, QStringLiteral("&Zavřít"), QStringLiteral("SpeedButton2"), true);
+    BitBtn1 = corner.close;
+    SpeedButton2 = corner.calculator;
     connect(BitBtn1, &QPushButton::clicked, this, &TForm10::BitBtn1Click);
 }
 

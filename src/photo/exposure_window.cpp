@@ -267,11 +267,9 @@ void TForm8::buildNotes()
     Memo1 = addNote(this, QStringLiteral("Memo1"), exposure::dimObjectsNote(), QRect(x, top, width, 46));
     Memo2 = addNote(this, QStringLiteral("Memo2"), exposure::reciprocityNote(), QRect(x, top + 54, width, 88));
 
-    const int buttonsY = kWindowSize.height() - kMargin - 26;
-    BitBtn1 = addCloseButton(this, QStringLiteral("&Zavřít"), QRect(kWindowSize.width() - kMargin - 90, buttonsY, 90, 26),
-                             false);
-    SpeedButton1 = addCalculatorButton(this, QStringLiteral("SpeedButton1"),
-                                       QPoint(kWindowSize.width() - kMargin - 90 - 33, buttonsY));
+    const CornerButtons corner = addCornerButtons(this, QStringLiteral("&Zavřít"), QStringLiteral("SpeedButton1"), false);
+    BitBtn1 = corner.close;
+    SpeedButton1 = corner.calculator;
     connect(BitBtn1, &QPushButton::clicked, this, &TForm8::BitBtn1Click);
 }
 

@@ -76,11 +76,9 @@ TForm11::TForm11(QWidget* parent)
     GroupBox6->move(16 + kGroupWidth, 8);
     finishGroup(GroupBox6);
 
-    const int buttonsY = kWindowSize.height() - 8 - 26;
-    BitBtn1 = addCloseButton(this, QStringLiteral("&Zavřít"), QRect(kWindowSize.width() - 8 - 90, buttonsY, 90, 26),
-                             false);
-    SpeedButton1 = addCalculatorButton(this, QStringLiteral("SpeedButton1"),
-                                       QPoint(kWindowSize.width() - 8 - 90 - 33, buttonsY));
+    const CornerButtons corner = addCornerButtons(this, QStringLiteral("&Zavřít"), QStringLiteral("SpeedButton1"), false);
+    BitBtn1 = corner.close;
+    SpeedButton1 = corner.calculator;
 
     connect(Edit1, &QLineEdit::textChanged, this, &TForm11::Edit1Change);
     connect(ComboBox1, &QComboBox::activated, this, &TForm11::Edit1Change);
