@@ -101,9 +101,13 @@ TForm8::TForm8(QWidget* parent)
     setHintDisplayTime(7000);
 }
 
-void TForm8::addExposureRows(QGroupBox* group, int number, const QStringList& listNames, const ExposureRows& r)
+QGroupBox* TForm8::addExposureGroup(int number, const QString& name, const QString& title, const QStringList& listNames,
+                                    const ExposureRows& r)
 {
-    // listNames: brightness list, filter list, reciprocity list.
+    // Side by side, the camera group first; listNames: brightness, filter, reciprocity.
+    QGroupBox* group = addGroup(this, name, title,
+                                QRect(kMargin + (number - 1) * (kMargin + kGroupWidth), kMargin, kGroupWidth,
+                                      kGroupHeight));
     const QString suffix = number == 1 ? QString() : QString::number(number);
     RowLayout rows = exposureRows(group);
     r.brightness = addField(rows, kBrightnessY, QStringLiteral("jasedit") + suffix,
@@ -122,6 +126,16 @@ void TForm8::addExposureRows(QGroupBox* group, int number, const QStringList& li
     r.exposure = rows.line(kExposureY, QStringLiteral("exp") + suffix, kExposureCaption, LabelStyle::Result);
     r.recommendation = rows.line(kRecommendationY, QStringLiteral("dopor") + suffix, kRecommendationCaption,
                                  LabelStyle::Result);
+    return group;
+}
+
+void TForm8::addTelescopeRows(RowLayout& rows, int number, const QString& listName, PickList*& list, QLineEdit*& D,
+                              QLineEdit*& F)
+{
+    const QString suffix = QString::number(number);
+    list = rows.pickList(kOpticsY, listName, QString());
+    D = addField(rows, kOpticsY + 28, QStringLiteral("ddaledit") + suffix, QStringLiteral("D (mm):"));
+    F = addField(rows, kOpticsY + 54, QStringLiteral("fdaledit") + suffix, QStringLiteral("F (mm):"));
 }
 
 void TForm8::connectFields(const QList<QLineEdit*>& fields, void (TForm8::*handler)())
@@ -137,19 +151,17 @@ void TForm8::connectList(PickList* list, void (TForm8::*handler)())
 
 void TForm8::buildCameraGroup()
 {
-    groupbox1 = addGroup(this, QStringLiteral("groupbox1"), QStringLiteral(" Objektiv fotoaparátu "),
-                         QRect(kMargin, kMargin, kGroupWidth, kGroupHeight));
-    addExposureRows(groupbox1, 1,
-                    {QStringLiteral("ComboBox1"), QStringLiteral("ComboBox8"), QStringLiteral("ComboBox9")},
-                    {.brightness = jasedit,
-                     .brightnessList = ComboBox1,
-                     .speed = asaedit,
-                     .filter = ff1,
-                     .filterList = ComboBox8,
-                     .reciprocity = r1,
-                     .reciprocityList = ComboBox9,
-                     .exposure = exp,
-                     .recommendation = dopor});
+    groupbox1 = addExposureGroup(1, QStringLiteral("groupbox1"), QStringLiteral(" Objektiv fotoaparátu "),
+                                 {QStringLiteral("ComboBox1"), QStringLiteral("ComboBox8"), QStringLiteral("ComboBox9")},
+                                 {.brightness = jasedit,
+                                  .brightnessList = ComboBox1,
+                                  .speed = asaedit,
+                                  .filter = ff1,
+                                  .filterList = ComboBox8,
+                                  .reciprocity = r1,
+                                  .reciprocityList = ComboBox9,
+                                  .exposure = exp,
+                                  .recommendation = dopor});
     RowLayout optics = exposureRows(groupbox1);
     clonaedit = addField(optics, kOpticsY, QStringLiteral("clonaedit"), QStringLiteral("Clonové číslo:"));
     finishGroup(groupbox1);
@@ -162,23 +174,19 @@ void TForm8::buildCameraGroup()
 
 void TForm8::buildTelescopeGroup()
 {
-    GroupBox2 = addGroup(this, QStringLiteral("GroupBox2"), QStringLiteral(" Objektiv dalekohledu "),
-                         QRect(2 * kMargin + kGroupWidth, kMargin, kGroupWidth, kGroupHeight));
-    addExposureRows(GroupBox2, 2,
-                    {QStringLiteral("ComboBox3"), QStringLiteral("ComboBox12"), QStringLiteral("ComboBox13")},
-                    {.brightness = jasedit2,
-                     .brightnessList = ComboBox3,
-                     .speed = asaedit2,
-                     .filter = ff2,
-                     .filterList = ComboBox12,
-                     .reciprocity = r2,
-                     .reciprocityList = ComboBox13,
-                     .exposure = exp2,
-                     .recommendation = dopor2});
+    GroupBox2 = addExposureGroup(2, QStringLiteral("GroupBox2"), QStringLiteral(" Objektiv dalekohledu "),
+                                 {QStringLiteral("ComboBox3"), QStringLiteral("ComboBox12"), QStringLiteral("ComboBox13")},
+                                 {.brightness = jasedit2,
+                                  .brightnessList = ComboBox3,
+                                  .speed = asaedit2,
+                                  .filter = ff2,
+                                  .filterList = ComboBox12,
+                                  .reciprocity = r2,
+                                  .reciprocityList = ComboBox13,
+                                  .exposure = exp2,
+                                  .recommendation = dopor2});
     RowLayout optics = exposureRows(GroupBox2);
-    ComboBox2 = optics.pickList(kOpticsY, QStringLiteral("ComboBox2"), QString());
-    ddaledit2 = addField(optics, kOpticsY + 28, QStringLiteral("ddaledit2"), QStringLiteral("D (mm):"));
-    fdaledit2 = addField(optics, kOpticsY + 54, QStringLiteral("fdaledit2"), QStringLiteral("F (mm):"));
+    addTelescopeRows(optics, 2, QStringLiteral("ComboBox2"), ComboBox2, ddaledit2, fdaledit2);
     finishGroup(GroupBox2);
 
     connectFields({ddaledit2, fdaledit2, jasedit2, asaedit2, ff2, r2}, &TForm8::ddaledit2Change);
@@ -190,23 +198,19 @@ void TForm8::buildTelescopeGroup()
 
 void TForm8::buildAfocalGroup()
 {
-    GroupBox3 = addGroup(this, QStringLiteral("GroupBox3"), QStringLiteral(" Afokální konfigurace "),
-                         QRect(3 * kMargin + 2 * kGroupWidth, kMargin, kGroupWidth, kGroupHeight));
-    addExposureRows(GroupBox3, 3,
-                    {QStringLiteral("ComboBox6"), QStringLiteral("ComboBox10"), QStringLiteral("ComboBox11")},
-                    {.brightness = jasedit3,
-                     .brightnessList = ComboBox6,
-                     .speed = asaedit3,
-                     .filter = ff3,
-                     .filterList = ComboBox10,
-                     .reciprocity = r3,
-                     .reciprocityList = ComboBox11,
-                     .exposure = exp3,
-                     .recommendation = dopor3});
+    GroupBox3 = addExposureGroup(3, QStringLiteral("GroupBox3"), QStringLiteral(" Afokální konfigurace "),
+                                 {QStringLiteral("ComboBox6"), QStringLiteral("ComboBox10"), QStringLiteral("ComboBox11")},
+                                 {.brightness = jasedit3,
+                                  .brightnessList = ComboBox6,
+                                  .speed = asaedit3,
+                                  .filter = ff3,
+                                  .filterList = ComboBox10,
+                                  .reciprocity = r3,
+                                  .reciprocityList = ComboBox11,
+                                  .exposure = exp3,
+                                  .recommendation = dopor3});
     RowLayout optics = exposureRows(GroupBox3);
-    ComboBox4 = optics.pickList(kOpticsY, QStringLiteral("ComboBox4"), QString());
-    ddaledit3 = addField(optics, kOpticsY + 28, QStringLiteral("ddaledit3"), QStringLiteral("D (mm):"));
-    fdaledit3 = addField(optics, kOpticsY + 54, QStringLiteral("fdaledit3"), QStringLiteral("F (mm):"));
+    addTelescopeRows(optics, 3, QStringLiteral("ComboBox4"), ComboBox4, ddaledit3, fdaledit3);
     ComboBox5 = optics.pickList(kOpticsY + 84, QStringLiteral("ComboBox5"), QString());
     fokedit3 = addField(optics, kOpticsY + 112, QStringLiteral("fokedit3"), QStringLiteral("f - okuláru (mm):"));
     ffotedit3 = addField(optics, kOpticsY + 138, QStringLiteral("ffotedit3"), QStringLiteral("f -  fotoaparátu (mm):"));

@@ -139,7 +139,12 @@ private:
     void buildAfocalGroup();
     void buildPointGroup();
     void buildNotes();
-    void addExposureRows(QGroupBox* group, int number, const QStringList& listNames, const ExposureRows& rows);
+    // One of the three exposure groups, number 1 to 3, with the rows they share.
+    QGroupBox* addExposureGroup(int number, const QString& name, const QString& title, const QStringList& listNames,
+                                const ExposureRows& rows);
+    // The telescope list and its D and F fields of groups 2 and 3.
+    void addTelescopeRows(RowLayout& rows, int number, const QString& listName, PickList*& list, QLineEdit*& D,
+                          QLineEdit*& F);
     void connectFields(const QList<QLineEdit*>& fields, void (TForm8::*handler)());
     void connectList(PickList* list, void (TForm8::*handler)());
 
