@@ -1,5 +1,7 @@
 #include "optics/telescope.h"
 
+#include <numbers>
+
 namespace noktaris::telescope {
 
 Real focalRatio(Real F, Real D) { return roundTo(divide(F, D), 3); }
@@ -23,5 +25,60 @@ Real moonDetail(Real D) { return divide(roundHalfEven(divide(3128.916L, D)), 10)
 Real exitPupil(Real f, Real D, Real F) { return roundHalfEven(divide(100 * f * D, F)) * 0.01L; }
 
 Real trueField(Real f, Real u, Real F) { return divide(roundHalfEven(divide(100000 * f * u, F)), 100000); }
+
+Real focalRatioTenth(Real F, Real D) { return divide(roundHalfEven(divide(F * 10, D)), 10); }
+
+Real exitPupilFine(Real f, Real D, Real F) { return divide(roundHalfEven(divide(f * 10000 * D, F)), 10000); }
+
+Real obstructedLimit(Real D, Real obstruction, Real p, Real m0)
+{
+    constexpr Real pi = std::numbers::pi_v<Real>;
+    const Real r = obstruction * 0.01L * D * 0.5L;
+    const Real area = checked((D / 2) * (D / 2) * pi) - checked(r * r * pi);
+    const Real equivalent = 2 * sqrtChecked(area / pi);
+    return roundTo(5 * log10Checked(equivalent) + (m0 - 5 * log10Checked(p)), 2);
+}
+
+Real lightGrasp(Real D, Real p)
+{
+    const Real ratio = divide(D, p);
+    return roundTo(checked(ratio * ratio), 2);
+}
+
+namespace {
+Real millimetres(Real nanometres) { return nanometres / 1000000; }
+} // namespace
+
+Real airyAngular(Real lambda, Real D) { return divide(roundHalfEven(divide(50328660 * millimetres(lambda), D)), 100); }
+
+Real airyLinear(Real N, Real lambda) { return roundHalfEven(checked(N * 244000 * millimetres(lambda))) / 100000; }
+
+Real depthOfFocusTheoretical(Real N, Real lambda)
+{
+    return roundHalfEven(checked(N * N * 4880 * millimetres(lambda))) / 1000;
+}
+
+Real depthOfFocusPractical(Real N, Real lambda)
+{
+    return roundHalfEven(checked(N * N * 14640 * millimetres(lambda))) / 1000;
+}
+
+Real ratioHundredth(Real F, Real D) { return roundHalfEven(divide(F * 100, D)) / 100; }
+
+// The whole numbers are multiplied as reals, so no product of them can overflow.
+Real afocalRatio(std::int64_t D, Real F, std::int64_t fe, Real fc)
+{
+    return roundHalfEven(divide(fc * (F * 100), Real(D) * Real(fe))) / 100;
+}
+
+Real afocalRatioFromMagnification(Real M, Real D, Real fc) { return roundHalfEven(divide(fc * (M * 100), D)) / 100; }
+
+QString ratioText(Real N)
+{
+    const QString value = formatNumber(N);
+    return value == QStringLiteral("0") ? kRatioCaption : kRatioCaption + QStringLiteral(" ") + value;
+}
+
+Real doubleStarMagnification(Real rho, Real dm) { return roundHalfEven(divide((dm * 2.4L + 8) * 60, rho * 1.5L)); }
 
 } // namespace noktaris::telescope

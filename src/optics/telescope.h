@@ -6,6 +6,10 @@
 
 #include "common/numbers.h"
 
+#include <QString>
+
+#include <cstdint>
+
 namespace noktaris::telescope {
 
 // F / D to 3 decimals.
@@ -30,5 +34,55 @@ Real moonDetail(Real D);
 Real exitPupil(Real f, Real D, Real F);
 // f u / F degrees to 5 decimals: the apparent field over the unrounded magnification.
 Real trueField(Real f, Real u, Real F);
+
+// The telescope parameters window carries some values to other decimals.
+// F / D to 1 decimal.
+Real focalRatioTenth(Real F, Real D);
+// f D / F millimetres to 4 decimals.
+Real exitPupilFine(Real f, Real D, Real F);
+
+// The optics qualities of the useful-magnification list, in list order, with the
+// factor that gives the largest useful magnification from D.
+struct OpticsQuality {
+    const char* name;
+    Real factor;
+};
+inline constexpr OpticsQuality kOpticsQualities[] = {
+    {"Kvalitní optika", 2.5L},
+    {"Průměrná optika", 1.5873L},
+    {"Podprůměrná optika", 1.2L},
+};
+
+// Limiting magnitude, to 2 decimals, of an aperture D whose centre is covered by
+// an obstruction of `obstruction` per cent of D, for an eye of pupil p mm that
+// sees stars to m0 unaided: the aperture counts as the unobstructed one of the
+// same area.
+Real obstructedLimit(Real D, Real obstruction, Real p, Real m0);
+// (D / p)² to 2 decimals: how much more light D gathers than the eye's pupil p.
+Real lightGrasp(Real D, Real p);
+
+// Airy disk and depth of focus for light of `lambda` nanometres.
+// Angular diameter 2,44 λ / D in arcseconds, to 2 decimals.
+Real airyAngular(Real lambda, Real D);
+// Linear diameter 2,44 λ N in millimetres, to 5 decimals.
+Real airyLinear(Real N, Real lambda);
+// Depth of focus 4,88 λ N² (theoretical) and three times that (practical), in
+// millimetres to 3 decimals.
+Real depthOfFocusTheoretical(Real N, Real lambda);
+Real depthOfFocusPractical(Real N, Real lambda);
+
+// Focal ratios of three set-ups, each to 2 decimals: a telescope (or a lens) by
+// itself; a camera lens fc behind an eyepiece fe, from the telescope's D and F
+// (D and fe as whole numbers); and the same from the telescope's magnification M.
+Real ratioHundredth(Real F, Real D);
+Real afocalRatio(std::int64_t D, Real F, std::int64_t fe, Real fc);
+Real afocalRatioFromMagnification(Real M, Real D, Real fc);
+// "Světelnost: N"; the bare caption for a result that shows as 0.
+inline const QString kRatioCaption = QStringLiteral("Světelnost:");
+QString ratioText(Real N);
+
+// The smallest magnification that splits a double star of separation rho
+// arcseconds and magnitude difference dm, rounded.
+Real doubleStarMagnification(Real rho, Real dm);
 
 } // namespace noktaris::telescope

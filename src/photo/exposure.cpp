@@ -11,6 +11,12 @@ Real afocalRatio(Real D, Real F, Real fc, Real fe) { return divide(checked(F * f
 
 Real corrected(Real t0, Real k, Real p) { return powChecked(checked(t0 * k) + 1, divide(1, p)) - 1; }
 
+Real relativeBrightness(Real m)
+{
+    const Real q = powChecked(10, 0.4L);
+    return roundHalfEven(checked(powChecked(q, 9.5L - m) * 1000)) * 0.001L;
+}
+
 Real toHours(Real seconds) { return divide(seconds, 3600); }
 
 Real shownRatio(Real ratio) { return roundHalfEven(checked(ratio * 1000)) * 0.001L; }

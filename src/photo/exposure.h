@@ -26,6 +26,10 @@ inline const QString kRatioCaption = QStringLiteral("Světelnost:");
 // A star at the pole never trails.
 inline const QString kPoleText = QStringLiteral("Expoziční čas: NEKONEČNĚ DLOUHÁ EXPOZICE");
 
+// Relative brightness B of an object of surface brightness m magnitudes per square
+// arcsecond, to 3 decimals: 1 at 9,5, and each magnitude fainter 10^0,4 times less.
+Real relativeBrightness(Real m);
+
 // Seconds to hours, the unit every exposure display starts from.
 Real toHours(Real seconds);
 

@@ -130,6 +130,27 @@ TEST(ExposureFormulas, SecondsToHours)
     EXPECT_EQ(exposure::hoursText(exposure::toHours(5400)).toStdString(), "Expoziční čas: 1 hod 30 min 0 sec");
 }
 
+// The relative brightness of a surface brightness m, to three decimals; "fails"
+// for a value beyond the range of the rounding.
+TEST(ExposureFormulas, RelativeBrightness)
+{
+    const struct {
+        Real m;
+        const char* shown;
+    } rows[] = {{9.5L, "1"},           {0, "6309,573"},        {-5, "630957,344"}, {14.5L, "0,01"},
+                {20, "0"},             {22, "0"},              {-0.5L, "10000"},   {3.7L, "208,93"},
+                {-30, "6,30957344480193E15"}, {-40, "fails"}};
+    for (const auto& row : rows) {
+        QString shown;
+        try {
+            shown = formatNumber(exposure::relativeBrightness(row.m));
+        } catch (const CalcFailure&) {
+            shown = QStringLiteral("fails");
+        }
+        EXPECT_EQ(shown.toStdString(), row.shown) << double(row.m);
+    }
+}
+
 TEST(Declination, TrailAndPointExposure)
 {
     using namespace declination;

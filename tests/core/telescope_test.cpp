@@ -92,5 +92,77 @@ TEST(TelescopeFormulas, FailuresOfTheirOwnKind)
     }
 }
 
+// The extended-mode windows' formulas, one row per worked example or hand-computed
+// case, as the windows print them; "fails" marks a value that cannot be computed.
+TEST(ExtendedWindowFormulas, PrintAsTheWindowsShowThem)
+{
+    const auto text = [](Real v) { return formatNumber(v); };
+    struct Row {
+        const char* name;
+        std::function<QString()> compute;
+        const char* shown;
+    };
+    const Row rows[] = {
+        {"RatioToOneDecimal", [&] { return text(focalRatioTenth(1000, 100)); }, "10"},
+        {"RatioToOneDecimalHalfToEven", [&] { return text(focalRatioTenth(1125, 100)); }, "11,2"},
+        {"PupilToFourDecimals", [&] { return text(exitPupilFine(25, 100, 1000)); }, "2,5"},
+        {"PupilOfAThirdOfAMillimetre", [&] { return text(exitPupilFine(10, 100, 3000)); }, "0,3333"},
+        {"LimitUnobstructed", [&] { return text(obstructedLimit(100, 0, 7.5L, 6.5L)); }, "12,12"},
+        {"LimitThirtyPerCentObstructed", [&] { return text(obstructedLimit(100, 30, 7.5L, 6.5L)); }, "12,02"},
+        {"LimitTwoHundredMillimetresFivePupil", [&] { return text(obstructedLimit(200, 25, 5, 6)); }, "13,94"},
+        {"LimitWhollyObstructed", [&] { return text(obstructedLimit(100, 100, 7.5L, 6.5L)); }, "fails"},
+        {"LimitMoreThanObstructed", [&] { return text(obstructedLimit(100, 150, 7.5L, 6.5L)); }, "fails"},
+        {"LimitOfNoAperture", [&] { return text(obstructedLimit(0, 0, 7.5L, 6.5L)); }, "fails"},
+        {"LimitOfNoPupil", [&] { return text(obstructedLimit(100, 0, 0, 6.5L)); }, "fails"},
+        {"LightGrasp", [&] { return text(lightGrasp(100, 7.5L)); }, "177,78"},
+        {"LightGraspOfNoPupil", [&] { return text(lightGrasp(100, 0)); }, "fails"},
+        {"LightGraspBeyondTheRange", [&] { return text(lightGrasp(1e4000L, 1e-4000L)); }, "fails"},
+        {"AiryAngular", [&] { return text(airyAngular(590, 100)); }, "2,97"},
+        {"AiryAngularBlue", [&] { return text(airyAngular(470, 200)); }, "1,18"},
+        {"AiryLinear", [&] { return text(airyLinear(10, 590)); }, "0,0144"},
+        {"DepthTheoretical", [&] { return text(depthOfFocusTheoretical(10, 590)); }, "0,288"},
+        {"DepthPractical", [&] { return text(depthOfFocusPractical(10, 590)); }, "0,864"},
+        {"DepthPracticalAtFive", [&] { return text(depthOfFocusPractical(5, 410)); }, "0,15"},
+        {"AiryOfNoAperture", [&] { return text(airyAngular(590, 0)); }, "fails"},
+        {"TelescopeRatio", [&] { return ratioText(ratioHundredth(1000, 100)); }, "Světelnost: 10"},
+        // 227300 / 200 is exactly 1136,5.
+        {"TelescopeRatioHalfToEven", [&] { return ratioText(ratioHundredth(2273, 200)); }, "Světelnost: 11,36"},
+        {"TelescopeRatioOfNoFocalLength", [&] { return ratioText(ratioHundredth(0, 100)); }, "Světelnost:"},
+        {"TelescopeRatioBelowAHalfHundredth", [&] { return ratioText(ratioHundredth(0.4L, 100)); }, "Světelnost:"},
+        {"TelescopeRatioOfAHundredth", [&] { return ratioText(ratioHundredth(0.6L, 100)); }, "Světelnost: 0,01"},
+        {"AfocalRatio", [&] { return ratioText(afocalRatio(100, 1000, 25, 50)); }, "Světelnost: 20"},
+        // 2^31 squared does not overflow.
+        {"AfocalRatioOfHugeWholeNumbers",
+         [&] { return ratioText(afocalRatio(2147483648LL, 2147483648.0L * 2147483648.0L, 2147483648LL, 1)); },
+         "Světelnost: 1"},
+        {"AfocalRatioOfNoEyepiece", [&] { return ratioText(afocalRatio(100, 1000, 0, 50)); }, "fails"},
+        {"AfocalFromMagnification", [&] { return ratioText(afocalRatioFromMagnification(40, 100, 50)); },
+         "Světelnost: 20"},
+        {"DoubleStarTwoSeconds", [&] { return text(doubleStarMagnification(2, 0)); }, "160"},
+        {"DoubleStarOneMagnitudeApart", [&] { return text(doubleStarMagnification(1, 1)); }, "416"},
+        {"DoubleStarHalfASecond", [&] { return text(doubleStarMagnification(0.5L, 0)); }, "640"},
+        {"DoubleStarNoSeparation", [&] { return text(doubleStarMagnification(0, 0)); }, "fails"},
+    };
+    for (const Row& row : rows) {
+        QString shown;
+        try {
+            shown = row.compute();
+        } catch (const CalcFailure&) {
+            shown = QStringLiteral("fails");
+        }
+        EXPECT_EQ(shown, QString::fromUtf8(row.shown)) << row.name;
+    }
+}
+
+TEST(ExtendedWindowFormulas, OpticsQualitiesInListOrder)
+{
+    const char* names[] = {"Kvalitní optika", "Průměrná optika", "Podprůměrná optika"};
+    const char* maxima[] = {"250", "159", "120"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_STREQ(kOpticsQualities[i].name, names[i]);
+        EXPECT_EQ(formatNumber(maxUsefulMagnification(100, kOpticsQualities[i].factor)), maxima[i]);
+    }
+}
+
 } // namespace
 } // namespace noktaris
