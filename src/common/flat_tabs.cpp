@@ -9,17 +9,28 @@ namespace noktaris {
 
 namespace {
 
-// Flat-button tabs: every tab gets an equal share of the bar's width and the full
-// bar height, so two-line captions never need scroll arrows or elision.
+// Flat-button tabs: every tab gets its share of the bar's width and the full bar
+// height, so two-line captions never need scroll arrows or elision. The share is
+// equal, or in proportion to the caption's width.
 class WrappedFlatTabStyle : public QProxyStyle {
 public:
+    explicit WrappedFlatTabStyle(TabWidths widths) : widths_(widths) {}
+
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override
     {
         const auto* bar = qobject_cast<const QTabBar*>(widget);
-        if (type != CT_TabBarTab || bar == nullptr || bar->count() == 0)
+        const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
+        if (type != CT_TabBarTab || bar == nullptr || bar->count() == 0 || tab == nullptr)
             return QProxyStyle::sizeFromContents(type, option, size, widget);
-        return QSize(bar->width() / bar->count(), bar->height());
+        if (widths_ == TabWidths::Equal)
+            return QSize(bar->width() / bar->count(), bar->height());
+        const QFontMetrics metrics = bar->fontMetrics();
+        int all = 0;
+        for (int i = 0; i < bar->count(); ++i)
+            all += metrics.horizontalAdvance(bar->tabText(i));
+        const int own = metrics.horizontalAdvance(tab->text);
+        return QSize(all > 0 ? bar->width() * own / all : bar->width() / bar->count(), bar->height());
     }
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
@@ -58,13 +69,16 @@ public:
         }
         painter->restore();
     }
+
+private:
+    TabWidths widths_;
 };
 
 } // namespace
 
-void makeWrappedFlatTabs(QTabBar* bar)
+void makeWrappedFlatTabs(QTabBar* bar, TabWidths widths)
 {
-    auto* style = new WrappedFlatTabStyle;
+    auto* style = new WrappedFlatTabStyle(widths);
     style->setParent(bar);
     bar->setStyle(style);
     bar->setElideMode(Qt::ElideNone);

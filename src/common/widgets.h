@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QList>
+#include <QSpinBox>
 #include <QString>
 #include <QStringList>
 
@@ -48,11 +49,40 @@ public:
     bool isSorted() const { return sorted_; }
     // Replaces the entries and selects the first one (none when empty).
     void setNames(QStringList names);
+    void showPopup() override;
+
+signals:
+    // The list is about to open.
+    void droppedDown();
 
 private:
     bool sorted_;
     QStringListModel* names_;
 };
+
+// A whole-number spin field: its arrows step by 1 within the range; typing takes
+// digits, "+", "-" and the comma (other keys beep); a typed value beyond the range
+// is brought back into it when the field loses the focus.
+class SpinField : public QSpinBox {
+    Q_OBJECT
+public:
+    SpinField(QWidget* parent, int minimum, int maximum);
+    // While typing: the text as a whole number, or 0 when it is none.
+    std::int64_t typedValue() const;
+
+signals:
+    // The text changed, by typing or by the arrows.
+    void changed();
+
+protected:
+    QValidator::State validate(QString& input, int& pos) const override;
+    void fixup(QString& input) const override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QString shown_;
+};
+SpinField* addSpinField(QWidget* parent, const QString& name, const QRect& geometry, int minimum, int maximum);
 
 QGroupBox* addGroup(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry);
 // The same look for a group class of its own (a QGroupBox subclass): name, caption
