@@ -82,10 +82,15 @@ int main(int argc, char** argv)
     keystroke(1, "PointEdit", "1000", "1001");
     pick(1, "CCD");
     pick(1, "Film");
-    for (int window : {7, 10, 11, 13}) {
+    for (int window : {5, 6, 7, 9, 10, 11, 13, 14}) {
         openChildWindow(appWindows().form[window]);
         QCoreApplication::processEvents();
     }
+    keystroke(5, "Edit1", "2", "3");
+    // The main group of TForm6 recomputes every other group of the window.
+    keystroke(6, "ddaledit", "100", "101");
+    keystroke(6, "Edit2", "7,5", "7");
+    keystroke(6, "Edit13", "590", "591");
     keystroke(7, "fok", "500", "501");
     keystroke(10, "ffotedit", "50", "51");
     keystroke(10, "fdaledit", "1000", "1001");
@@ -97,6 +102,10 @@ int main(int argc, char** argv)
     keystroke(13, "Edit2", "30", "31");
     keystroke(13, "CasEdit", "60", "61");
     pick(7, "CCD");
+    keystroke(9, "ddaledit2", "100", "101");
+    keystroke(14, "Edit1", "9,5", "10");
+    pick(6, "Dalekohled");
+    pick(9, "ComboBox1");
     pick(10, "ComboBox1");
     pick(13, "Dalekohled");
     destroyWindows();

@@ -6,7 +6,11 @@
 #include "app/windows.h"
 #include "common/handover.h"
 #include "optics/ccd_window.h"
+#include "optics/double_star_window.h"
 #include "optics/fields_window.h"
+#include "optics/ratios_window.h"
+#include "optics/telescope_window.h"
+#include "photo/brightness_window.h"
 #include "photo/exposure_window.h"
 #include "photo/guiding_window.h"
 #include "photo/image_size_window.h"
@@ -75,11 +79,15 @@ void startUp()
         case 1: w.form[n] = w.form1 = new TForm1; break;
         case 2: w.form[n] = makeAboutBox(); break;
         case 4: w.form[n] = w.form4 = new TForm4; break;
+        case 5: w.form[n] = new TForm5; break;
+        case 6: w.form[n] = new TForm6; break;
         case 7: w.form[n] = new TForm7; break;
         case 8: w.form[n] = new TForm8; break;
+        case 9: w.form[n] = new TForm9; break;
         case 10: w.form[n] = new TForm10; break;
         case 11: w.form[n] = new TForm11; break;
         case 13: w.form[n] = new TForm13; break;
+        case 14: w.form[n] = new TForm14; break;
         default: w.form[n] = makeBareWindow(n); break;
         }
     }

@@ -52,6 +52,23 @@ inline constexpr OpticsQuality kOpticsQualities[] = {
     {"Průměrná optika", 1.5873L},
     {"Podprůměrná optika", 1.2L},
 };
+// The list's entry when the window shows: average optics.
+inline constexpr int kShownQuality = 1;
+
+// The wavelengths of the Airy-disk list, in list order, each with the colour its
+// text is shown in (0xRRGGBB), on grey or on the window's own background.
+struct Wavelength {
+    const char* entry;
+    std::uint32_t textColour;
+    bool onGrey;
+};
+inline constexpr Wavelength kWavelengths[] = {
+    {"410nm - fialové světlo", 0x800080, false}, {"470nm - modré světlo", 0x0000FF, false},
+    {"540nm - zelené světlo", 0x008000, false},  {"590nm - žluté světlo", 0xFFFF00, true},
+    {"610nm - oranžové světlo", 0xFF0000, false}, {"680nm - červené světlo", 0x800000, false},
+};
+// The list's entry when the window shows: yellow light.
+inline constexpr int kShownWavelength = 3;
 
 // Limiting magnitude, to 2 decimals, of an aperture D whose centre is covered by
 // an obstruction of `obstruction` per cent of D, for an eye of pupil p mm that
