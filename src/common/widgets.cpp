@@ -439,4 +439,9 @@ QPushButton* addCloseButton(QWidget* window, const QString& caption, const QRect
     return button;
 }
 
+QPushButton* addCornerCloseButton(QWidget* window, const QString& caption, bool escape)
+{
+    return addCloseButton(window, caption, QRect(window->width() - 8 - 90, window->height() - 8 - 26, 90, 26), escape);
+}
+
 } // namespace noktaris

@@ -179,5 +179,7 @@ QPushButton* addViewerButton(QWidget* parent, const QString& name, const QPoint&
 // A window's close button, named BitBtn1, with its picture. With `escape` it is the
 // window's cancel button: the Esc key presses it.
 QPushButton* addCloseButton(QWidget* window, const QString& caption, const QRect& geometry, bool escape);
+// The same in the window's bottom-right corner.
+QPushButton* addCornerCloseButton(QWidget* window, const QString& caption, bool escape);
 
 } // namespace noktaris

@@ -5,6 +5,7 @@
 #include "config/config_file.h"
 #include "platform/platform.h"
 
+#include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
 
@@ -27,9 +28,8 @@ QToolButton* addCalculatorButton(QWidget* parent, const QString& name, const QPo
 CornerButtons addCornerButtons(QWidget* window, const QString& closeCaption, const QString& calculatorName,
                                bool escape)
 {
-    const QRect close(window->width() - 8 - 90, window->height() - 8 - 26, 90, 26);
-    return {addCloseButton(window, closeCaption, close, escape),
-            addCalculatorButton(window, calculatorName, QPoint(close.x() - 33, close.y()))};
+    QPushButton* close = addCornerCloseButton(window, closeCaption, escape);
+    return {close, addCalculatorButton(window, calculatorName, QPoint(close->x() - 33, close->y()))};
 }
 
 void runCalculator()

@@ -27,8 +27,7 @@ TForm5::TForm5(QWidget* parent)
                        QStringLiteral("Rozdíl jasností složek dvojhvězdy (m):"), KeyFilter::Decimal);
     Label2 = rows.line(72, QStringLiteral("Label2"), kCaption, LabelStyle::ResultBold, 1, rows.right() - rows.left() - 30);
     SpeedButton1 = addCalculatorButton(this, QStringLiteral("SpeedButton1"), QPoint(rows.right() - 25, 67));
-    BitBtn1 = addCloseButton(this, QStringLiteral("Zavřít"),
-                             QRect(kWindowSize.width() - 12 - 90, kWindowSize.height() - 8 - 26, 90, 26), true);
+    BitBtn1 = addCornerCloseButton(this, QStringLiteral("Zavřít"), true);
 
     for (QLineEdit* field : {Edit1, Edit2})
         connect(field, &QLineEdit::textChanged, this, &TForm5::Edit1Change);

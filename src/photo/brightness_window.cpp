@@ -33,8 +33,7 @@ TForm14::TForm14(QWidget* parent)
                                     "Amateur, appendix A."),
                      QRect(12, 66, rows.right() - 12, 70));
     Memo1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    BitBtn1 = addCloseButton(this, QStringLiteral("&Zavřít"),
-                             QRect(kWindowSize.width() - 12 - 90, kWindowSize.height() - 8 - 26, 90, 26), false);
+    BitBtn1 = addCornerCloseButton(this, QStringLiteral("&Zavřít"), false);
 
     connect(Edit1, &QLineEdit::textChanged, this, &TForm14::Edit1Change);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm14::BitBtn1Click);
