@@ -31,12 +31,9 @@ struct GroupRows {
     QLineEdit* field(int row, const char* name, const char* caption)
     {
         return fields.field(20 + 26 * row, QString::fromLatin1(name), QString::fromLatin1(name) + QStringLiteral("Label"),
-                          QString::fromUtf8(caption), KeyFilter::Decimal);
+                            QString::fromUtf8(caption), KeyFilter::Decimal);
     }
-    PickList* list(int row, const char* name)
-    {
-        return lists.pickList(20 + 26 * row, QString::fromLatin1(name), QString());
-    }
+    PickList* list(int row, const char* name) { return lists.pickList(20 + 26 * row, QString::fromLatin1(name), QString()); }
     QLabel* result(int row, const char* name, int width = -1)
     {
         return RowLayout(group, 8, kGroupWidth - 8, 0)
@@ -73,7 +70,7 @@ TForm9::TForm9(QWidget* parent)
     finishGroup(GroupBox1);
 
     GroupRows g2 = addRatioGroup(this, "GroupBox2", " Světelnost afokální konfigurace (z parametrů D a F) ",
-                                       GroupBox1->geometry().bottom() + 9, 5);
+                                 GroupBox1->geometry().bottom() + 9, 5);
     GroupBox2 = g2.group;
     ddaledit2 = g2.field(0, "ddaledit2", "D (mm):");
     ComboBox2 = g2.list(0, "ComboBox2");
@@ -85,7 +82,7 @@ TForm9::TForm9(QWidget* parent)
     finishGroup(GroupBox2);
 
     GroupRows g3 = addRatioGroup(this, "GroupBox3", " Světelnost afokální konfigurace (ze zvětšení) ",
-                                       GroupBox2->geometry().bottom() + 9, 4);
+                                 GroupBox2->geometry().bottom() + 9, 4);
     GroupBox3 = g3.group;
     Edit3 = g3.field(0, "Edit3", "Zvětšení (x):");
     Edit2 = g3.field(1, "Edit2", "D (mm):");

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabBar>
 #include <QToolButton>
 
 namespace noktaris {
@@ -34,9 +33,7 @@ TForm6::TForm6(QWidget* parent)
     GroupBox3->move(GroupBox2->x(), GroupBox2->geometry().bottom() + 9);
     GroupBox5 = new LightGraspGroup(this);
     GroupBox5->move(GroupBox2->x(), GroupBox3->geometry().bottom() + 9);
-    for (QGroupBox* group : {static_cast<QGroupBox*>(GroupBox1), static_cast<QGroupBox*>(GroupBox2),
-                             static_cast<QGroupBox*>(GroupBox3), static_cast<QGroupBox*>(GroupBox4),
-                             static_cast<QGroupBox*>(GroupBox5)})
+    for (QGroupBox* group : QList<QGroupBox*>{GroupBox1, GroupBox2, GroupBox3, GroupBox4, GroupBox5})
         finishGroup(group);
 
     const CornerButtons corner = addCornerButtons(this, QStringLiteral("Zavřít"), QStringLiteral("SpeedButton1"), true);
@@ -60,9 +57,11 @@ void TForm6::ddaleditChange()
     GroupBox2->TabControl1Change();
     // The labels of this group keep their last value while a step fails.
     Real D = 0;
+    QString ratio; // also the Airy group's focal ratio
     guarded([&] {
         D = numberIn(m.ddaledit);
-        m.Label14->setText(QStringLiteral("Světelnost dalekohledu: f/") + formatNumber(focalRatioTenth(numberIn(m.fdaledit), D)));
+        ratio = formatNumber(focalRatioTenth(numberIn(m.fdaledit), D));
+        m.Label14->setText(QStringLiteral("Světelnost dalekohledu: f/") + ratio);
     });
     guarded([&] {
         m.Label16->setText(QStringLiteral("Maximální rozlišovací schopnost - Dawesův limit: ")
@@ -89,7 +88,8 @@ void TForm6::ddaleditChange()
         m.Label24->setText(QStringLiteral("Teoretický mezní detail viděný na Měsíci: ") + formatNumber(moonDetail(D))
                            + QStringLiteral(" km"));
     });
-    guarded([&] { GroupBox4->Edit4->setText(formatNumber(focalRatioTenth(numberIn(m.fdaledit), D))); });
+    if (!ratio.isEmpty())
+        GroupBox4->Edit4->setText(ratio);
     guarded([&] {
         const Real f = numberIn(m.fokedit);
         const Real u = numberIn(m.uheledit);

@@ -33,7 +33,7 @@ QString magnificationText(Real M) { return kMagnificationCaption + u' ' + format
 QLineEdit* addUnitField(QWidget* group, int x, int y, const QString& name, const QString& caption, const QString& unit)
 {
     addLabel(group, name + QStringLiteral("Label"), caption, QRect(x, y + 3, 26, kLabelHeight));
-    QLineEdit* field = RowLayout(group, x, x + 92, 64).entry(x + 28, y, 64, name, KeyFilter::Decimal);
+    QLineEdit* field = addEdit(group, name, QRect(x + 28, y, 64, kEditHeight), QStringLiteral("0"), KeyFilter::Decimal);
     addLabel(group, name + QStringLiteral("Unit"), unit, QRect(x + 96, y + 3, 24, kLabelHeight));
     return field;
 }
@@ -122,11 +122,9 @@ void MagnificationGroup::showTabFields()
 {
     const bool focalLengths = TabControl1->currentIndex() == 0;
     Memo2->move(Memo2->x(), focalLengths ? 65 : 38);
-    for (QWidget* w : {static_cast<QWidget*>(Label11), static_cast<QWidget*>(Edit6), static_cast<QWidget*>(Label30),
-                       static_cast<QWidget*>(Edit7)})
+    for (QWidget* w : QList<QWidget*>{Label11, Edit6, Label30, Edit7})
         w->setVisible(focalLengths);
-    for (QWidget* w : {static_cast<QWidget*>(Label13), static_cast<QWidget*>(Edit1), static_cast<QWidget*>(Label31),
-                       static_cast<QWidget*>(Edit8)})
+    for (QWidget* w : QList<QWidget*>{Label13, Edit1, Label31, Edit8})
         w->setVisible(!focalLengths);
 }
 
@@ -134,9 +132,10 @@ void MagnificationGroup::TabControl1Change()
 {
     showTabFields();
     if (TabControl1->currentIndex() == 0) {
+        // Each copy recomputes through the fields' change event; the last run
+        // covers copies that changed nothing.
         Edit6->setText(main_->fdaledit->text());
         Edit7->setText(main_->fokedit->text());
-        guarded([&] { Label12->setText(magnificationText(telescope::magnification(numberIn(Edit6), numberIn(Edit7)))); });
         Edit6Change();
     } else {
         Edit8->setText(main_->ddaledit->text());
