@@ -12,6 +12,14 @@ QStringList texts(std::initializer_list<const QLabel*> labels)
     return result;
 }
 
+void expectAfterTyping(std::initializer_list<TypingStep> steps)
+{
+    for (const TypingStep& s : steps) {
+        type(s.field, QString::fromUtf8(s.text));
+        EXPECT_EQ(s.label->text(), QString::fromUtf8(s.result)) << s.field->objectName().toStdString() << "=" << s.text;
+    }
+}
+
 void type(QLineEdit* field, const QString& text)
 {
     field->setFocus();

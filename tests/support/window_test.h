@@ -24,6 +24,14 @@ namespace noktaris::test {
 void type(QLineEdit* field, const QString& text);
 // The labels' texts, in order, for comparing a group's results at once.
 QStringList texts(std::initializer_list<const QLabel*> labels);
+// Types each step's text into its field and expects its label to read `result`.
+struct TypingStep {
+    QLineEdit* field;
+    const char* text;
+    const QLabel* label;
+    const char* result;
+};
+void expectAfterTyping(std::initializer_list<TypingStep> steps);
 
 class WindowTest : public ::testing::Test {
 protected:
