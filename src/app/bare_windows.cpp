@@ -41,7 +41,7 @@ SecondaryWindow* makeBareWindow(int number)
         nullptr,
         nullptr,
         "Nastavení ...",
-        "Ukaž zorné pole",
+        nullptr,
     };
     return new SecondaryWindow(QStringLiteral("TForm") + QString::number(number),
                                QString::fromUtf8(captions[number]), QSize(520, 360));

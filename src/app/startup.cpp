@@ -14,6 +14,7 @@
 #include "photo/exposure_window.h"
 #include "photo/guiding_window.h"
 #include "photo/image_size_window.h"
+#include "viewer/viewer_window.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -88,6 +89,7 @@ void startUp()
         case 11: w.form[n] = new TForm11; break;
         case 13: w.form[n] = new TForm13; break;
         case 14: w.form[n] = new TForm14; break;
+        case 16: w.form[n] = new TForm16; break;
         default: w.form[n] = makeBareWindow(n); break;
         }
     }

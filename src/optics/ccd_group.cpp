@@ -1,6 +1,7 @@
 #include "optics/ccd_group.h"
 
 #include "common/guard.h"
+#include "common/viewer_link.h"
 #include "common/widgets.h"
 #include "optics/fields.h"
 
@@ -45,8 +46,8 @@ CcdGroup::CcdGroup(QWidget* parent) : QGroupBox(parent)
                             LabelStyle::ResultBold);
     ZorPole2 = rows.line(142, QStringLiteral("ZorPole2"), fields::kFieldCaption, LabelStyle::ResultBold, 1,
                          rows.right() - rows.left() - 26);
-    makeViewerLink(ZorPole2);
     SpeedButton3 = addViewerButton(this, QStringLiteral("SpeedButton3"), QPoint(rows.right() - 22, 139));
+    linkToViewer(ZorPole2, SpeedButton3, ViewerTab::Ccd, {FobjEdit, CCD1, CCD2});
     BitBtn5 = addResetButton(this, QStringLiteral("BitBtn5"), QPoint(rows.right() - 22, 163),
                              {CCD1, CCD2, CCD3, CCD4, FobjEdit});
 

@@ -1,6 +1,7 @@
 #include "optics/ccd_window.h"
 
 #include "catalogue/pick_lists.h"
+#include "common/viewer_link.h"
 #include "common/widgets.h"
 #include "config/calculator_button.h"
 #include "optics/fields.h"
@@ -43,8 +44,8 @@ TForm7::TForm7(QWidget* parent)
     Label11 = rows.line(158, QStringLiteral("Label11"), ccd::kPixelCaption, LabelStyle::ResultBold, 1, resultWidth);
     Label7 = rows.line(180, QStringLiteral("Label7"), ccd::kScaleCaption, LabelStyle::ResultBold, 1, resultWidth);
     Label8 = rows.line(202, QStringLiteral("Label8"), fields::kFieldCaption, LabelStyle::ResultBold, 1, resultWidth);
-    makeViewerLink(Label8);
     SpeedButton3 = addViewerButton(this, QStringLiteral("SpeedButton3"), QPoint(rows.right() - 22, 199));
+    linkToViewer(Label8, SpeedButton3, ViewerTab::Ccd, {fok, ccd1, ccd2});
     Label10 = rows.line(224, QStringLiteral("Label10"), ccd::kRatioCaption, LabelStyle::ResultBold, 1, resultWidth);
 
     const CornerButtons corner = addCornerButtons(this, QStringLiteral("Zavřít"), QStringLiteral("SpeedButton1"), true);

@@ -1,6 +1,7 @@
 #include "optics/fields_window.h"
 
 #include "catalogue/pick_lists.h"
+#include "common/viewer_link.h"
 #include "common/widgets.h"
 #include "config/calculator_button.h"
 #include "optics/fields.h"
@@ -26,13 +27,15 @@ constexpr int kGroupRight = kGroupWidth - 8;
 
 RowLayout fieldRows(QGroupBox* group) { return RowLayout(group, 8, kFieldsRight, 44); }
 
-// A result line of a group with the viewer button at its end.
-QLabel* addFieldResult(QGroupBox* group, int y, const QString& name, QPushButton*& button, const QString& buttonName)
+// A result line of a group with the viewer button at its end; both open the viewer
+// on `tab` with the group's three fields.
+QLabel* addFieldResult(QGroupBox* group, int y, const QString& name, QPushButton*& button, const QString& buttonName,
+                       ViewerTab tab, const std::array<const QLineEdit*, 3>& fields)
 {
     RowLayout rows(group, 8, kGroupRight, 0);
     QLabel* label = rows.line(y, name, fields::kFieldCaption, LabelStyle::ResultBold, 1, kGroupRight - 8 - 26);
-    makeViewerLink(label);
     button = addViewerButton(group, buttonName, QPoint(kGroupRight - 22, y - 3));
+    linkToViewer(label, button, tab, fields);
     return label;
 }
 
@@ -61,11 +64,11 @@ void TForm10::buildCameraGroup()
                      .button = Speed1},
                     {"GroupBox1", " Zorné pole fotoaparátu ", "ffotedit", "f objektivu (mm):",
                      "Rozměr použ. filmu (mm x mm):", "ff1", "ff2", "Film", "zorpole", "Speed1"},
-                    8, &TForm10::ffoteditChange, &TForm10::FilmChange);
+                    ViewerTab::Film, 8, &TForm10::ffoteditChange, &TForm10::FilmChange);
 }
 
-void TForm10::buildFrameGroup(const FrameRows& rows, const FrameNames& names, int top, void (TForm10::*change)(),
-                              void (TForm10::*pick)())
+void TForm10::buildFrameGroup(const FrameRows& rows, const FrameNames& names, ViewerTab tab, int top,
+                              void (TForm10::*change)(), void (TForm10::*pick)())
 {
     const auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
     QGroupBox* group = rows.group = addGroup(this, text(names.group), text(names.title), QRect(8, top, kGroupWidth, 104));
@@ -77,7 +80,8 @@ void TForm10::buildFrameGroup(const FrameRows& rows, const FrameNames& names, in
     rows.width = frame.first;
     rows.height = frame.second;
     rows.list = RowLayout(group, kListX, kGroupRight, 0).pickList(46, text(names.list), QString());
-    rows.result = addFieldResult(group, 78, text(names.result), rows.button, text(names.button));
+    rows.result = addFieldResult(group, 78, text(names.result), rows.button, text(names.button), tab,
+                                 {rows.focalLength, rows.width, rows.height});
     finishGroup(group);
 
     for (QLineEdit* field : {rows.focalLength, rows.width, rows.height})
@@ -99,7 +103,8 @@ void TForm10::buildTelescopeGroup()
     ComboBox2 = lists.pickList(46, QStringLiteral("ComboBox2"), QString());
     uheledit = rows.field(72, QStringLiteral("uheledit"), QStringLiteral("uheleditLabel"),
                           QStringLiteral("Zorný úhel okuláru (°):"), KeyFilter::Decimal);
-    Label7 = addFieldResult(GroupBox2, 104, QStringLiteral("Label7"), Speed2, QStringLiteral("Speed2"));
+    Label7 = addFieldResult(GroupBox2, 104, QStringLiteral("Label7"), Speed2, QStringLiteral("Speed2"),
+                            ViewerTab::Telescope, {fdaledit, fokedit, uheledit});
     finishGroup(GroupBox2);
 
     for (QLineEdit* field : {fdaledit, fokedit, uheledit})
@@ -119,7 +124,7 @@ void TForm10::buildChipGroup()
                      .button = Speed3},
                     {"GroupBox3", " Zorné pole CCD čipu ", "Edit1", "f použitého objektivu (mm):",
                      "Rozměr CCD čipu (mm x mm):", "ccd1", "ccd2", "CCD", "Label8", "Speed3"},
-                    256, &TForm10::Edit1Change, &TForm10::CCDChange);
+                    ViewerTab::Ccd, 256, &TForm10::Edit1Change, &TForm10::CCDChange);
 }
 
 void TForm10::ffoteditChange() { showFrameField(zorpole, ff1, ff2, ffotedit, true); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/handover.h"
+#include "common/viewer_link.h"
 
 class QGroupBox;
 class QLabel;
@@ -75,8 +76,8 @@ private:
         const char *group, *title, *focalLength, *focalCaption, *frameCaption, *width, *height, *list, *result,
             *button;
     };
-    void buildFrameGroup(const FrameRows& rows, const FrameNames& names, int top, void (TForm10::*change)(),
-                         void (TForm10::*pick)());
+    void buildFrameGroup(const FrameRows& rows, const FrameNames& names, ViewerTab tab, int top,
+                         void (TForm10::*change)(), void (TForm10::*pick)());
     void buildCameraGroup();
     void buildTelescopeGroup();
     void buildChipGroup();

@@ -1,5 +1,6 @@
 #include "optics/lens_field_group.h"
 
+#include "common/viewer_link.h"
 #include "common/widgets.h"
 #include "optics/fields.h"
 
@@ -34,7 +35,7 @@ LensFieldGroup::LensFieldGroup(QWidget* parent) : QGroupBox(parent)
     BitBtn6 = addResetButton(this, QStringLiteral("BitBtn6"), QPoint(rows.right() - 22, 84), {FF1, FF2, FfotEdit4});
 
     ZorPole = rows.line(112, QStringLiteral("ZorPole"), fields::kFieldCaption, LabelStyle::ResultBold);
-    makeViewerLink(ZorPole);
+    linkToViewer(ZorPole, SpeedButton2, ViewerTab::Film, {FfotEdit4, FF1, FF2});
 
     for (QLineEdit* field : {FF1, FF2, FfotEdit4})
         connect(field, &QLineEdit::textChanged, this, &LensFieldGroup::FF1Change);

@@ -1,6 +1,7 @@
 #include "optics/telescope_group.h"
 
 #include "common/numbers.h"
+#include "common/viewer_link.h"
 #include "common/widgets.h"
 #include "optics/telescope.h"
 
@@ -41,7 +42,6 @@ TelescopeGroup::TelescopeGroup(QWidget* parent) : QGroupBox(parent)
     Zvetseni = result(1, QStringLiteral("Zvetseni"), QStringLiteral("Zvětšení:"));
     Max = result(2, QStringLiteral("Max"), QStringLiteral("Maximální rozlišovací schopnost:"));
     ZP = result(3, QStringLiteral("ZP"), QStringLiteral("Velikost zorného pole:"), kBesideButton);
-    makeViewerLink(ZP);
     VP = result(4, QStringLiteral("VP"), QStringLiteral("Velikost výstupní pupily:"));
     Maxroz = result(5, QStringLiteral("Maxroz"), QStringLiteral("Maximální použitelné zvětšení:"));
     Minroz = result(6, QStringLiteral("Minroz"), QStringLiteral("Minimální použitelné zvětšení:"));
@@ -51,6 +51,7 @@ TelescopeGroup::TelescopeGroup(QWidget* parent) : QGroupBox(parent)
 
     const int buttonX = rows.right() - 22;
     SpeedButton1 = addViewerButton(this, QStringLiteral("SpeedButton1"), QPoint(buttonX, 206 + 3 * 19 - 3));
+    linkToViewer(ZP, SpeedButton1, ViewerTab::Telescope, {FdalEdit, FokEdit, UhelEdit});
     BitBtn9 = addResetButton(this, QStringLiteral("BitBtn9"), QPoint(buttonX, 206 + 9 * 19 - 3),
                              {DdalEdit, FdalEdit, FokEdit, UhelEdit});
 }

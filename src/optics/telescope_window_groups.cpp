@@ -1,6 +1,7 @@
 #include "optics/telescope_window_groups.h"
 
 #include "common/flat_tabs.h"
+#include "common/viewer_link.h"
 #include "common/widgets.h"
 #include "optics/telescope.h"
 
@@ -74,8 +75,8 @@ MainParametersGroup::MainParametersGroup(QWidget* parent) : QGroupBox(parent)
     Label16 = result(1, QStringLiteral("Label16"), QStringLiteral("Maximální rozlišovací schopnost - Dawesův limit:"));
     Label15 = result(2, QStringLiteral("Label15"), QStringLiteral("Velikost výstupní pupily:"));
     Label36 = result(3, QStringLiteral("Label36"), QStringLiteral("Velikost zorného pole:"), right - 8 - 26);
-    makeViewerLink(Label36);
     SpeedButton2 = addViewerButton(this, QStringLiteral("SpeedButton2"), QPoint(right - 22, 164 + 3 * 20 - 3));
+    linkToViewer(Label36, SpeedButton2, ViewerTab::Telescope, {fdaledit, fokedit, uheledit});
     Label18 = result(4, QStringLiteral("Label18"), QStringLiteral("Minimální použitelné zvětšení:"));
     Label17 = result(5, QStringLiteral("Label17"), QStringLiteral("Maximální použitelné zvětšení:"), 226);
     ComboBox1 = rows.pickList(164 + 5 * 20 - 3, QStringLiteral("ComboBox1"), QString(), false, 238);

@@ -2,6 +2,7 @@
 
 #include "common/text8bit.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
@@ -166,6 +167,7 @@ public:
     }
 
     QString ownVersion() override { return QStringLiteral(NOKTARIS_VERSION); }
+    QString programFolder() override { return QCoreApplication::applicationDirPath(); }
 };
 
 } // namespace

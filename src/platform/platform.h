@@ -37,6 +37,9 @@ public:
     virtual bool download(const QString& url, const QString& file) = 0;
     // "1.4.0.0"
     virtual QString ownVersion() = 0;
+    // The folder of the program file, where its pictures and the updater lie
+    // (the working directory may be another one).
+    virtual QString programFolder() = 0;
 };
 
 Platform& platform();

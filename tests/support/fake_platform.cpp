@@ -1,5 +1,7 @@
 #include "support/fake_platform.h"
 
+#include <QDir>
+
 namespace noktaris::test {
 
 DisplayChange FakePlatform::changeDisplayTo1024x768()
@@ -20,6 +22,8 @@ StartOutcome FakePlatform::startProgram(const QString& path)
     started << path;
     return startAnswer;
 }
+
+QString FakePlatform::programFolder() { return QDir::currentPath(); }
 
 FakePlatformScope::FakePlatformScope()
 {

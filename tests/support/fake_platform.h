@@ -33,6 +33,8 @@ public:
     bool isOnline() override { return online; }
     bool download(const QString&, const QString&) override { return false; }
     QString ownVersion() override { return QStringLiteral("1.4.0.0"); }
+    // The test's program folder: the working directory it made.
+    QString programFolder() override;
 };
 
 // Installs a FakePlatform for the lifetime of the object.

@@ -1,0 +1,86 @@
+#include "common/viewer_link.h"
+
+#include "common/widgets.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QList>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+
+namespace noktaris {
+
+namespace {
+
+ViewerOpener& installedOpener()
+{
+    static ViewerOpener opener;
+    return opener;
+}
+
+// The labels linked to the viewer; their windows are the viewer's openers.
+QList<QPointer<QLabel>>& linkedLabels()
+{
+    static QList<QPointer<QLabel>> labels;
+    return labels;
+}
+
+// A click on a label: the left button released over it after it was pressed there.
+class LabelClick : public QObject {
+public:
+    LabelClick(QLabel* label, std::function<void()> action) : QObject(label), action_(std::move(action))
+    {
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* label = static_cast<QLabel*>(watched);
+        if (event->type() == QEvent::MouseButtonPress) {
+            pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        } else if (event->type() == QEvent::MouseButtonRelease && pressed_) {
+            pressed_ = false;
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint()))
+                action_();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+    bool pressed_ = false;
+};
+
+} // namespace
+
+void setViewerOpener(ViewerOpener opener) { installedOpener() = std::move(opener); }
+
+void linkToViewer(QLabel* label, QPushButton* button, ViewerTab tab, const std::array<const QLineEdit*, 3>& fields)
+{
+    makeViewerLink(label);
+    const auto open = [label, tab, fields] {
+        const ViewerOpener& opener = installedOpener();
+        if (opener)
+            opener(label->window(), tab, {fields[0]->text(), fields[1]->text(), fields[2]->text()});
+    };
+    new LabelClick(label, open);
+    QObject::connect(button, &QPushButton::clicked, label, open);
+    QList<QPointer<QLabel>>& labels = linkedLabels();
+    labels.removeIf([](const QPointer<QLabel>& linked) { return linked.isNull(); });
+    labels << label;
+}
+
+void enableViewerOpeners()
+{
+    // A label's window is looked up at each close: a group may be made before it is
+    // placed in its window.
+    for (const QPointer<QLabel>& label : linkedLabels())
+        if (label)
+            label->window()->setEnabled(true);
+}
+
+} // namespace noktaris

@@ -1,0 +1,197 @@
+#include "viewer/picture_file.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QSysInfo>
+
+#include <csetjmp>
+#include <cstdio>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace noktaris::pictures {
+
+PictureKind pictureKind(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"jpg" || suffix == u"jpeg" || suffix == u"jpe")
+        return PictureKind::Jpeg;
+    if (suffix == u"bmp")
+        return PictureKind::Bitmap;
+    return PictureKind::Unknown;
+}
+
+namespace {
+
+// libjpeg reports errors through its error manager, whose default ends the
+// process. Ours jumps back to the decoding step that was running; warnings (a
+// file that ends too early, corrupt data) count as errors too.
+struct Decoding {
+    jpeg_decompress_struct info{};
+    jpeg_error_mgr errors{};
+    std::jmp_buf jump{};
+    bool cmyk = false;
+};
+
+[[noreturn]] void stopDecoding(j_common_ptr info)
+{
+    Decoding* decoding = static_cast<Decoding*>(info->client_data);
+    std::longjmp(decoding->jump, 1);
+}
+
+void onMessage(j_common_ptr info, int level)
+{
+    if (level < 0)
+        stopDecoding(info);
+}
+
+// The functions below call libjpeg only between their setjmp and their return,
+// and keep nothing with a destructor of its own on the stack, so a jump back
+// skips no clean-up.
+
+bool readHeader(Decoding& d, const QByteArray& bytes, QSize cover)
+{
+    if (setjmp(d.jump))
+        return false;
+    jpeg_create_decompress(&d.info);
+    d.info.client_data = &d;
+    d.info.mem->max_memory_to_use = kDecoderMemory;
+    jpeg_mem_src(&d.info, reinterpret_cast<const unsigned char*>(bytes.constData()),
+                 static_cast<unsigned long>(bytes.size()));
+    if (jpeg_read_header(&d.info, TRUE) != JPEG_HEADER_OK)
+        return false;
+    if (std::int64_t(d.info.image_width) * d.info.image_height > kLargestPicture)
+        return false;
+    d.cmyk = d.info.jpeg_color_space == JCS_CMYK || d.info.jpeg_color_space == JCS_YCCK;
+    if (d.cmyk)
+        d.info.out_color_space = JCS_CMYK;
+    else
+        d.info.out_color_space = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+    d.info.scale_denom = 8;
+    d.info.scale_num = 8;
+    if (!cover.isEmpty()) {
+        for (unsigned eighths = 1; eighths <= 8; ++eighths) {
+            d.info.scale_num = eighths;
+            jpeg_calc_output_dimensions(&d.info);
+            if (int(d.info.output_width) >= cover.width() && int(d.info.output_height) >= cover.height())
+                break;
+        }
+    }
+    jpeg_calc_output_dimensions(&d.info);
+    return true;
+}
+
+bool readPixels(Decoding& d, uchar* bits, qsizetype bytesPerLine, JSAMPLE* cmykRow)
+{
+    if (setjmp(d.jump))
+        return false;
+    jpeg_start_decompress(&d.info);
+    while (d.info.output_scanline < d.info.output_height) {
+        uchar* line = bits + bytesPerLine * d.info.output_scanline;
+        JSAMPROW row = d.cmyk ? cmykRow : line;
+        if (jpeg_read_scanlines(&d.info, &row, 1) != 1)
+            return false;
+        if (d.cmyk) {
+            // Adobe's CMYK pictures store the inks inverted.
+            const bool inverted = d.info.saw_Adobe_marker;
+            auto* pixel = reinterpret_cast<QRgb*>(line);
+            for (JDIMENSION x = 0; x < d.info.output_width; ++x) {
+                const JSAMPLE* ink = cmykRow + 4 * x;
+                const auto channel = [&](int i) {
+                    const int c = inverted ? ink[i] : 255 - ink[i];
+                    const int k = inverted ? ink[3] : 255 - ink[3];
+                    return c * k / 255;
+                };
+                pixel[x] = qRgb(channel(0), channel(1), channel(2));
+            }
+        }
+    }
+    jpeg_finish_decompress(&d.info);
+    return true;
+}
+
+} // namespace
+
+std::optional<QImage> decodeJpeg(const QByteArray& bytes, QSize cover)
+{
+    Decoding d;
+    d.info.err = jpeg_std_error(&d.errors);
+    d.errors.error_exit = stopDecoding;
+    d.errors.emit_message = onMessage;
+    d.info.client_data = &d;
+
+    QImage image;
+    std::vector<JSAMPLE> cmykRow;
+    bool read = readHeader(d, bytes, cover);
+    if (read) {
+        image = QImage(int(d.info.output_width), int(d.info.output_height), QImage::Format_RGB32);
+        read = !image.isNull();
+    }
+    if (read && d.cmyk)
+        cmykRow.resize(std::size_t(d.info.output_width) * 4);
+    if (read)
+        read = readPixels(d, image.bits(), image.bytesPerLine(), cmykRow.data());
+    jpeg_destroy_decompress(&d.info);
+    if (!read)
+        return std::nullopt;
+    return image;
+}
+
+namespace {
+
+std::optional<QImage> readBitmap(const QString& path)
+{
+    QImageReader reader(path, "BMP");
+    reader.setDecideFormatFromContent(false);
+    const QSize size = reader.size();
+    if (!size.isValid() || std::int64_t(size.width()) * size.height() > kLargestPicture)
+        return std::nullopt;
+    QImage image;
+    if (!reader.read(&image))
+        return std::nullopt;
+    return image;
+}
+
+std::optional<QImage> readFromFile(const QString& path, PictureKind kind, QSize cover)
+{
+    if (kind == PictureKind::Bitmap)
+        return readBitmap(path);
+    QFile file(path);
+    if (file.size() > kLargestFile || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return decodeJpeg(file.readAll(), cover);
+}
+
+struct CachedPicture {
+    QString path;
+    qint64 size = -1;
+    QDateTime modified;
+    QSize cover;
+    QImage image;
+};
+
+} // namespace
+
+std::optional<QImage> loadPicture(const QString& path, QSize cover)
+{
+    const PictureKind kind = pictureKind(path);
+    if (kind == PictureKind::Unknown)
+        return QImage();
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return std::nullopt;
+    static CachedPicture cached;
+    const qint64 size = info.size();
+    const QDateTime modified = info.lastModified();
+    if (cached.path == path && cached.size == size && cached.modified == modified && cached.cover == cover)
+        return cached.image;
+    std::optional<QImage> image = readFromFile(path, kind, cover);
+    if (image)
+        cached = {path, size, modified, cover, *image};
+    return image;
+}
+
+} // namespace noktaris::pictures
