@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRect>
 #include <QString>
 
 #include <ostream>
@@ -10,6 +11,10 @@
 
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 inline void PrintTo(const QByteArray& bytes, std::ostream* out) { *out << '"' << bytes.toStdString() << '"'; }
+inline void PrintTo(const QRect& r, std::ostream* out)
+{
+    *out << '(' << r.x() << ", " << r.y() << ") " << r.width() << " x " << r.height();
+}
 
 namespace noktaris::test {
 
