@@ -1,8 +1,15 @@
-// Timing helpers of the benchmarks: the median of repeated runs in milliseconds.
+// Timing helpers of the benchmarks: the median of repeated runs in milliseconds,
+// the program's start-up measured alike everywhere, and the headless set-up.
 #pragma once
+
+#include "app/startup.h"
+
+#include <QCoreApplication>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <functional>
 #include <vector>
 
@@ -22,6 +29,25 @@ inline double medianMs(int runs, const std::function<void()>& prepare, const std
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+// Before the application is made: headless unless a platform is named.
+inline void chooseHeadlessPlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+}
+
+// Creating the sixteen windows and the first show of the basic-mode window.
+inline double startUpMs(int runs)
+{
+    return medianMs(
+        runs, [] {}, [] { startUp(); },
+        [] {
+            destroyWindows();
+            QCoreApplication::processEvents();
+        });
 }
 
 } // namespace noktaris::bench

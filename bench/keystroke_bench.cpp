@@ -65,10 +65,8 @@ void pick(int window, const char* list)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::chooseHeadlessPlatform();
     QApplication app(argc, argv);
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     test::FakePlatformScope fake;
     test::ProgramFolder folder;
     startUp();

@@ -34,35 +34,23 @@ void fillCatalogues(int records)
     }
 }
 
-double measureStartUp(int runs)
-{
-    return bench::medianMs(
-        runs, [] {}, [] { startUp(); },
-        [] {
-            destroyWindows();
-            QCoreApplication::processEvents();
-        });
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::chooseHeadlessPlatform();
     QApplication app(argc, argv);
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     test::FakePlatformScope fake;
     const int runs = 21;
     {
         test::ProgramFolder folder;
-        measureStartUp(3); // warm-up: fonts, styles, translations
-        std::printf("start-up, delivered catalogues: median %.2f ms over %d runs\n", measureStartUp(runs), runs);
+        bench::startUpMs(3); // warm-up: fonts, styles, translations
+        std::printf("start-up, delivered catalogues: median %.2f ms over %d runs\n", bench::startUpMs(runs), runs);
     }
     for (int records : {1000, 10000}) {
         test::ProgramFolder folder;
         fillCatalogues(records);
-        std::printf("start-up, %d-record catalogues: median %.2f ms over %d runs\n", records, measureStartUp(runs),
+        std::printf("start-up, %d-record catalogues: median %.2f ms over %d runs\n", records, bench::startUpMs(runs),
                     runs);
     }
     {
@@ -70,7 +58,7 @@ int main(int argc, char** argv)
         test::ProgramFolder folder;
         fillCatalogues(100000);
         std::printf("start-up, 100000-record catalogues: median %.2f ms over %d runs (target: at most 300 ms)\n",
-                    measureStartUp(bigRuns), bigRuns);
+                    bench::startUpMs(bigRuns), bigRuns);
     }
     {
         // A broken catalogue: a "#" with no "$" after it, 1 MB of them in every file.
@@ -79,7 +67,7 @@ int main(int argc, char** argv)
         for (int k = 0; k < kCatalogueCount; ++k)
             replaceFile(cataloguePath(CatalogueKind(k)), QByteArray(1 << 20, '#'), false);
         std::printf("start-up, 1 MB of \"#\" in every catalogue: median %.2f ms over %d runs\n",
-                    measureStartUp(bigRuns), bigRuns);
+                    bench::startUpMs(bigRuns), bigRuns);
     }
     return 0;
 }

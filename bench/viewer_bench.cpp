@@ -125,24 +125,12 @@ void report(const char* what, double ms, const char* target)
     std::printf("%-58s median %8.3f ms   %s\n", what, ms, target);
 }
 
-double measureStartUp(int runs)
-{
-    return bench::medianMs(
-        runs, [] {}, [] { startUp(); },
-        [] {
-            destroyWindows();
-            QCoreApplication::processEvents();
-        });
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::chooseHeadlessPlatform();
     QApplication app(argc, argv);
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     test::FakePlatformScope fake;
     test::ProgramFolder folder;
     const int runs = 21;
@@ -207,10 +195,10 @@ int main(int argc, char** argv)
     // so that both see the machine alike.
     const QByteArray list = folder.read(QStringLiteral("data/pics.dat"));
     std::vector<double> with, without;
-    measureStartUp(3);
+    bench::startUpMs(3);
     for (int i = 0; i < 2 * runs; ++i) {
         folder.write(QStringLiteral("data/pics.dat"), i % 2 ? QByteArray(";\r\n") : list);
-        (i % 2 ? without : with).push_back(measureStartUp(1));
+        (i % 2 ? without : with).push_back(bench::startUpMs(1));
     }
     const auto median = [](std::vector<double> times) {
         std::sort(times.begin(), times.end());
