@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace noktaris::viewer {
 
@@ -41,10 +42,8 @@ QRect frameGeometry(Span instrument, Span displayed, bool rotated)
 {
     int width = pixels(instrument.width, kDisplayArea.width(), displayed.width);
     int height = pixels(instrument.height, kDisplayArea.height(), displayed.height);
-    if (rotated) {
-        width = pixels(instrument.height, kDisplayArea.height(), displayed.height);
-        height = pixels(instrument.width, kDisplayArea.width(), displayed.width);
-    }
+    if (rotated)
+        std::swap(width, height);
     const int left = kCentreX - int(roundHalfEven(Real(width) / 2));
     const int top = kCentreY - int(roundHalfEven(Real(height) / 2));
     return QRect(left, top, width, height);

@@ -56,8 +56,8 @@ bool readHeader(Decoding& d, const QByteArray& bytes, QSize cover)
 {
     if (setjmp(d.jump))
         return false;
+    // Creating keeps the error manager and client_data set before it.
     jpeg_create_decompress(&d.info);
-    d.info.client_data = &d;
     d.info.mem->max_memory_to_use = kDecoderMemory;
     jpeg_mem_src(&d.info, reinterpret_cast<const unsigned char*>(bytes.constData()),
                  static_cast<unsigned long>(bytes.size()));
