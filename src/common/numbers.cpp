@@ -1,5 +1,6 @@
 #include "common/numbers.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cfenv>
 #include <cmath>
@@ -104,6 +105,13 @@ Real toNumber(const QString& text)
 bool isNumber(const QString& text)
 {
     return guarded([&] { toNumber(text); });
+}
+
+bool isTypedDecimal(const QString& text)
+{
+    const bool typed = std::all_of(text.cbegin(), text.cend(),
+                                   [](QChar c) { return (c >= u'0' && c <= u'9') || c == u','; });
+    return typed && isNumber(text);
 }
 
 std::int64_t toWholeNumber(const QString& text)

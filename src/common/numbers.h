@@ -32,6 +32,9 @@ Real toNumber(const QString& text);
 std::int64_t toWholeNumber(const QString& text);
 // Non-throwing checks, for code that only needs to know.
 bool isNumber(const QString& text);
+// A number as the decimal key filter admits it, digits and commas only (a lone
+// comma reads as 0): what a pasted text must be to be stored as a value.
+bool isTypedDecimal(const QString& text);
 
 // General number form: 15 significant digits, decimal comma, no trailing zeros,
 // scientific form (1,5E-6) below 0,0001 or beyond 15 integer digits.

@@ -28,6 +28,15 @@ QByteArray toCp1250(const QString& text)
     return encoder.encode(text);
 }
 
+std::optional<QChar> unstorableCharacter(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 32 || c.unicode() == 127 || fromCp1250(toCp1250(QString(c))) != QString(c))
+            return c;
+    }
+    return std::nullopt;
+}
+
 QString resolvePath(const QString& programPath)
 {
     const QStringList parts = QString(programPath).replace(u'\\', u'/').split(u'/');

@@ -12,6 +12,9 @@ namespace noktaris {
 
 QString fromCp1250(const QByteArray& bytes);
 QByteArray toCp1250(const QString& text);
+// The first character that a one-line Windows-1250 file cannot hold as typed: a
+// control character (a line break, a tab) or one the code page has no byte for.
+std::optional<QChar> unstorableCharacter(const QString& text);
 
 // "data\Dalekohledy.dat" -> "data/Dalekohledy.dat", each part matched against the
 // entries of its folder without regard to letter case (exact spelling first).

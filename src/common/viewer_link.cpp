@@ -2,11 +2,9 @@
 
 #include "common/widgets.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 
@@ -27,34 +25,6 @@ QList<QPointer<QLabel>>& linkedLabels()
     return labels;
 }
 
-// A click on a label: the left button released over it after it was pressed there.
-class LabelClick : public QObject {
-public:
-    LabelClick(QLabel* label, std::function<void()> action) : QObject(label), action_(std::move(action))
-    {
-        label->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto* label = static_cast<QLabel*>(watched);
-        if (event->type() == QEvent::MouseButtonPress) {
-            pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-        } else if (event->type() == QEvent::MouseButtonRelease && pressed_) {
-            pressed_ = false;
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint()))
-                action_();
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> action_;
-    bool pressed_ = false;
-};
-
 } // namespace
 
 void setViewerOpener(ViewerOpener opener) { installedOpener() = std::move(opener); }
@@ -67,7 +37,7 @@ void linkToViewer(QLabel* label, QPushButton* button, ViewerTab tab, const std::
         if (opener)
             opener(label->window(), tab, {fields[0]->text(), fields[1]->text(), fields[2]->text()});
     };
-    new LabelClick(label, open);
+    onLabelClick(label, open);
     QObject::connect(button, &QPushButton::clicked, label, open);
     QList<QPointer<QLabel>>& labels = linkedLabels();
     labels.removeIf([](const QPointer<QLabel>& linked) { return linked.isNull(); });

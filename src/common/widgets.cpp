@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTabBar>
 #include <QToolTip>
 
@@ -67,6 +68,34 @@ QIcon styleIcon(const QWidget* widget, QStyle::StandardPixmap which)
         found = cache->icons.insert(int(which), widget->style()->standardIcon(which));
     return *found;
 }
+
+// A click on a label: the left button released over it after it was pressed there.
+class LabelClick : public QObject {
+public:
+    LabelClick(QLabel* label, std::function<void()> action) : QObject(label), action_(std::move(action))
+    {
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* label = static_cast<QLabel*>(watched);
+        if (event->type() == QEvent::MouseButtonPress) {
+            pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        } else if (event->type() == QEvent::MouseButtonRelease && pressed_) {
+            pressed_ = false;
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint()))
+                action_();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+    bool pressed_ = false;
+};
 
 } // namespace
 
@@ -413,6 +442,8 @@ void setHintDisplayTime(int milliseconds)
 
 int hintDisplayTime() { return hintTime() ? hintTime()->milliseconds : -1; }
 
+void onLabelClick(QLabel* label, std::function<void()> action) { new LabelClick(label, std::move(action)); }
+
 void makeViewerLink(QWidget* widget)
 {
     widget->setCursor(Qt::PointingHandCursor);
@@ -428,10 +459,18 @@ QPushButton* addViewerButton(QWidget* parent, const QString& name, const QPoint&
     return button;
 }
 
-QPushButton* addCloseButton(QWidget* window, const QString& caption, const QRect& geometry, bool escape)
+QPushButton* addPictureButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
+                              QStyle::StandardPixmap picture)
 {
-    QPushButton* button = addButton(window, QStringLiteral("BitBtn1"), caption, geometry);
-    button->setIcon(styleIcon(button, QStyle::SP_DialogCloseButton));
+    QPushButton* button = addButton(parent, name, caption, geometry);
+    button->setIcon(styleIcon(button, picture));
+    return button;
+}
+
+QPushButton* addCloseButton(QWidget* window, const QString& caption, const QRect& geometry, bool escape,
+                            const QString& name)
+{
+    QPushButton* button = addPictureButton(window, name, caption, geometry, QStyle::SP_DialogCloseButton);
     if (escape) {
         auto* shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), window);
         QObject::connect(shortcut, &QShortcut::activated, button, &QPushButton::click);

@@ -10,9 +10,11 @@
 #include <QComboBox>
 #include <QList>
 #include <QSpinBox>
+#include <QStyle>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QGroupBox;
@@ -171,14 +173,22 @@ void setHintDisplayTime(int milliseconds);
 // -1 until a window sets it: Qt's own time, which grows with the hint's length.
 int hintDisplayTime();
 
+// Runs the action when the label is clicked: the left button pressed and released
+// over it.
+void onLabelClick(QLabel* label, std::function<void()> action);
+
 // A result label that opens the field-of-view viewer: hand cursor and its hint.
 void makeViewerLink(QWidget* widget);
 // The small flat button beside such a label, 22 × 22 at `position`.
 QPushButton* addViewerButton(QWidget* parent, const QString& name, const QPoint& position);
 
-// A window's close button, named BitBtn1, with its picture. With `escape` it is the
-// window's cancel button: the Esc key presses it.
-QPushButton* addCloseButton(QWidget* window, const QString& caption, const QRect& geometry, bool escape);
+// A button with one of the style's pictures beside its caption.
+QPushButton* addPictureButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
+                              QStyle::StandardPixmap picture);
+// A window's close button, named BitBtn1 unless said otherwise, with its picture.
+// With `escape` it is the window's cancel button: the Esc key presses it.
+QPushButton* addCloseButton(QWidget* window, const QString& caption, const QRect& geometry, bool escape,
+                            const QString& name = QStringLiteral("BitBtn1"));
 // The same in the window's bottom-right corner.
 QPushButton* addCornerCloseButton(QWidget* window, const QString& caption, bool escape);
 
