@@ -104,6 +104,19 @@ std::optional<QByteArray> lineWithout(const QByteArray& line, const QString& nam
     return rest;
 }
 
+std::optional<QString> nameProblem(const QString& name)
+{
+    if (name.contains(u'#') || name.contains(u'$'))
+        return QStringLiteral("Název nesmí obsahovat znaky # a $.");
+    const auto c = unstorableCharacter(name);
+    if (!c)
+        return std::nullopt;
+    if (c->unicode() < 32 || c->unicode() == 127)
+        return QStringLiteral("Název nesmí obsahovat konec řádku, tabulátor ani jiné řídicí znaky.");
+    return QStringLiteral("Název obsahuje znak „") + *c
+        + QStringLiteral("“, který nelze do databáze uložit (soubory databáze jsou v kódování Windows-1250).");
+}
+
 QString cataloguePath(CatalogueKind kind) { return resolvePath(catalogueInfo(kind).file); }
 
 std::optional<QStringList> listNames(CatalogueKind kind, FileError* error)

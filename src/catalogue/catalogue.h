@@ -37,6 +37,11 @@ QByteArray recordText(const CatalogueRecord& record, CatalogueKind kind);
 // The line without the first record named `name`; nullopt when there is none.
 std::optional<QByteArray> lineWithout(const QByteArray& line, const QString& name, CatalogueKind kind);
 
+// --- what the editor lets into a file ---
+// Why a name cannot be stored as typed (pasted "#" or "$", a line break, a
+// character outside Windows-1250), in Czech; nothing when it can.
+std::optional<QString> nameProblem(const QString& name);
+
 // --- work on the files (paths resolved without regard to letter case) ---
 QString cataloguePath(CatalogueKind kind);
 std::optional<QStringList> listNames(CatalogueKind kind, FileError* error = nullptr);
