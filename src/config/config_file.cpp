@@ -3,6 +3,8 @@
 #include "common/numbers.h"
 #include "common/text8bit.h"
 
+#include <QFileInfo>
+
 namespace noktaris {
 
 QList<QByteArray> splitLines(const QByteArray& bytes)
@@ -132,7 +134,7 @@ QByteArray configText(const AppConfig& config)
 {
     const QStringList lines{
         QStringLiteral("[CONFIG]"),
-        config.extendedMode ? QStringLiteral("Rezim:2") : QStringLiteral("Rezim:1"),
+        config.modeLine,
         config.rememberMode ? QStringLiteral("Prepinac:1") : QStringLiteral("Prepinac:0"),
         QStringLiteral("Kalkulacka:") + config.calculator,
         QString(),
@@ -146,6 +148,23 @@ QByteArray configText(const AppConfig& config)
         QStringLiteral(";"),
     };
     return toCp1250(lines.join(QStringLiteral("\r\n")));
+}
+
+QString withLeadingZero(const QString& text)
+{
+    return text.startsWith(u',') ? QStringLiteral("0") + text : text;
+}
+
+std::optional<QString> findCalculator(const QStringList& folders)
+{
+    for (const QString& folder : folders) {
+        for (const QString& name : kCalculatorNames) {
+            const QString path = folder + u'/' + name;
+            if (QFileInfo(path).isFile())
+                return path;
+        }
+    }
+    return std::nullopt;
 }
 
 bool writeConfig(const AppConfig& config, const QString& path, FileError* error)

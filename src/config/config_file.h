@@ -54,7 +54,7 @@ std::optional<QByteArray> withModeLine(const QByteArray& contents, const QString
 bool rewriteModeLine(const QString& modeLine, const QString& path = kConfigFile, FileError* error = nullptr);
 
 struct AppConfig {
-    bool extendedMode = false;
+    QString modeLine = QStringLiteral("Rezim:1");
     bool rememberMode = true;
     QString calculator;
     QString k1 = QStringLiteral("1,5873");
@@ -66,5 +66,29 @@ struct AppConfig {
 // The thirteen lines the settings window writes.
 QByteArray configText(const AppConfig& config);
 bool writeConfig(const AppConfig& config, const QString& path = kConfigFile, FileError* error = nullptr);
+
+// The settings window's preset lists: an entry and the exact text it stands for.
+// A text that none of them has is "Vlastní hodnota", the last entry.
+struct Preset {
+    const char* entry;
+    const char* text;
+};
+inline constexpr Preset kMagnificationPresets[] = {
+    {"Kvalitní optika", "2,5"}, {"Průměrná optika", "1,5873"}, {"Podprůměrná optika", "1,2"}};
+inline constexpr Preset kPointExposurePresets[] = {
+    {"Expert", "200"}, {"Vysoká přesnost", "600"}, {"Střední přesnost", "1000"}, {"Nízká přesnost", "1397"}};
+inline constexpr const char* kOwnValueEntry = "Vlastní hodnota";
+
+// A constant as the settings window stores it: one that begins with a comma gets
+// a 0 in front (",5" -> "0,5").
+QString withLeadingZero(const QString& text);
+
+// The calculator programs the settings window's finder knows, in the order it
+// prefers them, and the finder itself: the first of them in the first folder that
+// holds one, as the folder's path + "/" + the name.
+inline const QStringList kCalculatorNames = {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
+                                             QStringLiteral("galculator"), QStringLiteral("qalculate-gtk"),
+                                             QStringLiteral("xcalc")};
+std::optional<QString> findCalculator(const QStringList& folders);
 
 } // namespace noktaris

@@ -168,6 +168,9 @@ public:
 
     QString ownVersion() override { return QStringLiteral(NOKTARIS_VERSION); }
     QString programFolder() override { return QCoreApplication::applicationDirPath(); }
+    // The distribution's packages install into /usr/bin, a program built and
+    // installed by hand into /usr/local/bin.
+    QStringList calculatorFolders() override { return {QStringLiteral("/usr/bin"), QStringLiteral("/usr/local/bin")}; }
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
@@ -40,6 +41,8 @@ public:
     // The folder of the program file, where its pictures and the updater lie
     // (the working directory may be another one).
     virtual QString programFolder() = 0;
+    // Where the desktop installs calculator programs, searched in this order.
+    virtual QStringList calculatorFolders() = 0;
 };
 
 Platform& platform();

@@ -35,6 +35,9 @@ public:
     QString ownVersion() override { return QStringLiteral("1.4.0.0"); }
     // The test's program folder: the working directory it made.
     QString programFolder() override;
+    // None unless a test gives some.
+    QStringList calculatorFolders() override { return calculators; }
+    QStringList calculators;
 };
 
 // Installs a FakePlatform for the lifetime of the object.
