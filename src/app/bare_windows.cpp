@@ -24,25 +24,10 @@ QWidget* makeAboutBox()
 
 SecondaryWindow* makeBareWindow(int number)
 {
-    static const char* const captions[17] = {
-        nullptr,
-        nullptr,
-        nullptr,
-        "Úprava dat v databázi",
-        nullptr,
-        nullptr,
-        nullptr,
-        nullptr,
-        nullptr,
-        nullptr,
-        nullptr,
-        nullptr,
-        "Grafy",
-        nullptr,
-        nullptr,
-        "Nastavení ...",
-        nullptr,
-    };
+    // Only the graphs are still to come.
+    static const char* const captions[17] = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                             nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                             "Grafy",  nullptr, nullptr, nullptr, nullptr};
     return new SecondaryWindow(QStringLiteral("TForm") + QString::number(number),
                                QString::fromUtf8(captions[number]), QSize(520, 360));
 }

@@ -22,6 +22,7 @@
 #include "platform/links.h"
 #include "platform/platform.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -218,6 +219,36 @@ void TForm1::applyPickLists()
     ObjektChange();
     FilmChange();
     CCDChange();
+}
+
+void TForm1::refreshAfterEditor()
+{
+    // The widths are those of the opened lists, which show a long name whole.
+    const std::pair<PickList*, int> widths[] = {
+        {GroupBox1->Dalekohled, 238}, {GroupBox1->Okular, 238}, {GroupBox2->Jasnosti, 210},
+        {GroupBox4->Objekt, 217},     {GroupBox5->Film, 121},   {GroupBox7->CCD, 98},
+    };
+    for (const auto& [list, width] : widths)
+        list->view()->setMinimumWidth(width);
+    if (!fillPickLists())
+        return;
+    DalekohledChange();
+    OkularChange();
+    FilmChange();
+    JasnostiChange();
+    ObjektChange();
+    CCDChange();
+}
+
+void TForm1::constantsChanged()
+{
+    DdalEditChange();
+    GroupBox8->D4Change();
+    QWidget* focused = focusWidget();
+    if (focused && GroupBox8->isAncestorOf(focused))
+        GroupBox8Enter();
+    else if (focused && GroupBox1->isAncestorOf(focused))
+        GroupBox1Enter();
 }
 
 void TForm1::DalekohledChange()

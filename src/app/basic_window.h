@@ -70,6 +70,13 @@ public:
     bool fillPickLists();
     // Runs the pick lists' handlers so their first entries fill the fields.
     void applyPickLists();
+    // After the catalogue editor's "Zavřít": the six lists refilled and their first
+    // entries applied, telescope, eyepiece, film, brightness, size, chip.
+    void refreshAfterEditor();
+    // After the settings are saved: the telescope and point-exposure groups
+    // computed with the new constants, and the constants in the status line when
+    // the focus is in one of the two groups that use them.
+    void constantsChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;

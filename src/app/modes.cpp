@@ -3,9 +3,12 @@
 #include "app/basic_window.h"
 #include "app/hub_window.h"
 #include "app/windows.h"
+#include "catalogue/editor_window.h"
 #include "common/handover.h"
 #include "common/messages.h"
 #include "config/config_file.h"
+
+#include <QTabBar>
 
 namespace noktaris {
 
@@ -46,8 +49,8 @@ void switchToBasicMode()
 void openCatalogueEditor(int tab)
 {
     // The editor is shown first and the main windows disabled after it.
-    QWidget* editor = appWindows().form[3];
-    editor->setProperty("tabIndex", tab);
+    auto* editor = static_cast<TForm3*>(appWindows().form[3]);
+    editor->TabControl1->setCurrentIndex(tab);
     bringToFront(editor);
     setMainWindowsEnabled(false);
 }

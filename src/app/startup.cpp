@@ -3,8 +3,11 @@
 #include "app/bare_windows.h"
 #include "app/basic_window.h"
 #include "app/hub_window.h"
+#include "app/modes.h"
 #include "app/windows.h"
+#include "catalogue/editor_window.h"
 #include "common/handover.h"
+#include "config/settings_window.h"
 #include "optics/ccd_window.h"
 #include "optics/double_star_window.h"
 #include "optics/fields_window.h"
@@ -79,6 +82,7 @@ void startUp()
         switch (n) {
         case 1: w.form[n] = w.form1 = new TForm1; break;
         case 2: w.form[n] = makeAboutBox(); break;
+        case 3: w.form[n] = new TForm3([] { appWindows().form1->refreshAfterEditor(); }); break;
         case 4: w.form[n] = w.form4 = new TForm4; break;
         case 5: w.form[n] = new TForm5; break;
         case 6: w.form[n] = new TForm6; break;
@@ -89,6 +93,13 @@ void startUp()
         case 11: w.form[n] = new TForm11; break;
         case 13: w.form[n] = new TForm13; break;
         case 14: w.form[n] = new TForm14; break;
+        case 15:
+            w.form[n] = new TForm15({
+                [] { return appWindows().form1->isVisible() ? QStringLiteral("Rezim:1") : QStringLiteral("Rezim:2"); },
+                [](bool extended) { extended ? switchToExtendedMode() : switchToBasicMode(); },
+                [] { appWindows().form1->constantsChanged(); },
+            });
+            break;
         case 16: w.form[n] = new TForm16; break;
         default: w.form[n] = makeBareWindow(n); break;
         }
