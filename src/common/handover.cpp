@@ -64,10 +64,22 @@ void registerMainWindows(QWidget* basicWindow, QWidget* hubWindow)
 
 void setMainWindowsEnabled(bool enabled)
 {
-    if (basic())
-        basic()->setEnabled(enabled);
-    if (hub())
-        hub()->setEnabled(enabled);
+    // Qt takes the focus from the controls of a window it disables; the control
+    // that had it gets it back when the window is enabled again.
+    static QPointer<QWidget> focused[2];
+    QPointer<QWidget>* windows[2] = {&basic(), &hub()};
+    for (int i = 0; i < 2; ++i) {
+        QWidget* window = *windows[i];
+        if (!window)
+            continue;
+        if (!enabled && window->isEnabled())
+            focused[i] = window->focusWidget();
+        window->setEnabled(enabled);
+        if (enabled && focused[i] && focused[i]->window() == window && focused[i]->isEnabled())
+            focused[i]->setFocus(Qt::OtherFocusReason);
+        if (enabled)
+            focused[i] = nullptr;
+    }
 }
 
 void bringToFront(QWidget* window)
