@@ -605,3 +605,51 @@ TEST(CatalogueFiles, FolderAndFileNamesResolveWithoutRegardToCase)
 
 } // namespace
 } // namespace noktaris
+
+namespace noktaris {
+namespace {
+
+// What the editor lets into a file: a name that keeps the one-line format and a
+// value as the decimal key filter types it.
+TEST(StorableText, NamesAndValuesThatKeepTheOneLineFormat)
+{
+    struct Row {
+        const char* text;
+        const char* nameProblem; // nullptr: the name can be stored
+        bool value;
+    };
+    const Row rows[] = {
+        {"Reflektor 150/750", nullptr, false},
+        {"Širokoúhlý 32 mm – „Plössl“", nullptr, false},
+        {"12,5", nullptr, true},
+        {",", nullptr, true}, // reads as 0, refused later as zero
+        {"0", nullptr, true},
+        {"1,2,3", nullptr, false},
+        {"-5", nullptr, false},
+        {" 5", nullptr, false},
+        {"1E3", nullptr, false},
+        {"", nullptr, false},
+        {"M#31", "Název nesmí obsahovat znaky # a $.", false},
+        {"M$31", "Název nesmí obsahovat znaky # a $.", false},
+        {"M 31\r\nM 32", "Název nesmí obsahovat konec řádku, tabulátor ani jiné řídicí znaky.", false},
+        {"M\t31", "Název nesmí obsahovat konec řádku, tabulátor ani jiné řídicí znaky.", false},
+        {"Orion ★", "Název obsahuje znak „★“, který nelze do databáze uložit (soubory databáze jsou v kódování "
+                    "Windows-1250).", false},
+        {"Çà", "Název obsahuje znak „à“, který nelze do databáze uložit (soubory databáze jsou v kódování "
+               "Windows-1250).", false},
+    };
+    for (const Row& row : rows) {
+        const QString text = QString::fromUtf8(row.text);
+        const auto problem = nameProblem(text);
+        EXPECT_EQ(problem.value_or(QString()), QString::fromUtf8(row.nameProblem)) << row.text;
+        EXPECT_EQ(isTypedDecimal(text), row.value) << row.text;
+        if (!problem) {
+            // A name without a problem comes back from the file as it went in.
+            const QByteArray line = recordText({text, {QStringLiteral("1")}}, CatalogueKind::Sizes);
+            EXPECT_EQ(namesInLine(line), QStringList{text}) << row.text;
+        }
+    }
+}
+
+} // namespace
+} // namespace noktaris

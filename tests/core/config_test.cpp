@@ -6,7 +6,10 @@
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -258,7 +261,7 @@ TEST(ConfigText, WritesThirteenLinesWithCrLfAndNoBreakAfterTheEndMarker)
               "[KONSTANTY]\r\nk1=1,5873\r\nk2=2,7\r\nk3=1000\r\n\r\n[AKTUALIZACE]\r\nAktualizace:0\r\n;");
 
     AppConfig other;
-    other.extendedMode = true;
+    other.modeLine = QStringLiteral("Rezim:2");
     other.rememberMode = false;
     other.calculator = QStringLiteral("C:\\Kalkulačka\\kalk.exe");
     other.k1 = QStringLiteral("2,5");
@@ -345,6 +348,55 @@ TEST(Constants, StatusLineSpacing)
     EXPECT_EQ(constantDisplay(QStringLiteral("k1=1,5873")).toStdString(), "k1 = 1,5873");
     EXPECT_EQ(constantDisplay(QStringLiteral("k3=1000"), true).toStdString(), "k = 1000");
     EXPECT_EQ(constantDisplay(QStringLiteral("k2")).toStdString(), "k2  ");
+}
+
+} // namespace
+} // namespace noktaris
+
+namespace noktaris {
+namespace {
+
+TEST(SettingsText, ConstantBeginningWithACommaGetsAZero)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {",5", "0,5"}, {",", "0,"}, {"0,5", "0,5"}, {"2,5", "2,5"}, {"", ""}, {",,1", "0,,1"}};
+    for (const auto& [typed, stored] : rows)
+        EXPECT_EQ(withLeadingZero(QString::fromLatin1(typed)), QString::fromLatin1(stored)) << typed;
+}
+
+TEST(SettingsText, FinderTakesTheFirstKnownCalculatorOfTheFirstFolderHoldingOne)
+{
+    struct Row {
+        const char* name;
+        std::vector<const char*> first, second;
+        const char* found; // "<folder>/<name>", or nullptr
+    };
+    const Row rows[] = {
+        {"NoneAnywhere", {"bc", "calc"}, {}, nullptr},
+        {"GnomeBeforeKde", {"kcalc", "gnome-calculator"}, {}, "0/gnome-calculator"},
+        {"KdeBeforeGalculator", {"galculator", "kcalc"}, {}, "0/kcalc"},
+        {"QalculateBeforeXcalc", {"xcalc", "qalculate-gtk"}, {}, "0/qalculate-gtk"},
+        {"FirstFolderWinsOverABetterName", {"xcalc"}, {"gnome-calculator"}, "0/xcalc"},
+        {"SecondFolderWhenTheFirstHasNone", {}, {"galculator"}, "1/galculator"},
+        {"AFolderOfThatNameIsNoProgram", {"gnome-calculator/"}, {"xcalc"}, "1/xcalc"},
+    };
+    for (const Row& row : rows) {
+        QTemporaryDir folders[2];
+        for (int i = 0; i < 2; ++i)
+            for (const char* file : i == 0 ? row.first : row.second) {
+                const QString name = QString::fromLatin1(file);
+                if (name.endsWith(u'/'))
+                    QDir().mkpath(folders[i].filePath(name));
+                else
+                    QFile(folders[i].filePath(name)).open(QIODevice::WriteOnly);
+            }
+        const QStringList paths{folders[0].path(), folders[1].path()};
+        const auto found = findCalculator(paths);
+        QString expected;
+        if (row.found)
+            expected = paths[QString::fromLatin1(row.found).left(1).toInt()] + u'/' + QString::fromLatin1(row.found).mid(2);
+        EXPECT_EQ(found.value_or(QString()), expected) << row.name;
+    }
 }
 
 } // namespace

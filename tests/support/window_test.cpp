@@ -2,6 +2,8 @@
 
 #include "app/startup.h"
 
+#include <QApplication>
+
 namespace noktaris::test {
 
 QStringList texts(std::initializer_list<const QLabel*> labels)
@@ -20,12 +22,28 @@ void expectAfterTyping(std::initializer_list<TypingStep> steps)
     }
 }
 
+void paintBeforeFork()
+{
+    QCoreApplication::processEvents();
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows)
+        if (window->isVisible())
+            window->repaint();
+}
+
 void type(QLineEdit* field, const QString& text)
 {
     field->setFocus();
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, text);
+    // QTest knows the keys of ASCII characters only; a Czech letter comes as the
+    // text of a key the keyboard has no code for, as from a national layout.
+    for (const QChar c : text) {
+        if (c.unicode() < 128)
+            QTest::keyClick(field, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
 
 WindowTest::~WindowTest() { destroyWindows(); }

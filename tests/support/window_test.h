@@ -32,6 +32,10 @@ struct TypingStep {
     const char* result;
 };
 void expectAfterTyping(std::initializer_list<TypingStep> steps);
+// Paints every window now. A forked child has none of the parent's threads, and
+// Qt spreads large paintings over threads: a child that had to paint a whole
+// window would wait for them for ever. Call it before running windows in a child.
+void paintBeforeFork();
 
 class WindowTest : public ::testing::Test {
 protected:
