@@ -139,21 +139,20 @@ TForm15::TForm15(SettingsHooks hooks, QWidget* parent)
     }
     Label4->setCursor(Qt::PointingHandCursor);
 
-    Label3 = addLabel(GroupBox1, QStringLiteral("Label3"), QStringLiteral("Maximální použ. zvětšení dalekohledu:"),
-                      QRect(10, 57, 216, 16));
-    Edit2 = addEdit(GroupBox1, QStringLiteral("Edit2"), QRect(228, 54, 64, kEditHeight), QStringLiteral("0"),
-                    KeyFilter::Decimal);
-    ComboBox2 = addPickList(GroupBox1, QStringLiteral("ComboBox2"), QRect(298, 54, 128, 22), QString(), false);
+    // The constants: caption, field, and the preset list beside k1 and k3.
+    RowLayout constants(GroupBox1, 10, 292, 64);
+    RowLayout presets(GroupBox1, 10, 426, 64);
+    Edit2 = constants.field(54, QStringLiteral("Edit2"), QStringLiteral("Label3"),
+                            QStringLiteral("Maximální použ. zvětšení dalekohledu:"), KeyFilter::Decimal, QString(), 1,
+                            &Label3);
+    ComboBox2 = presets.pickList(54, QStringLiteral("ComboBox2"), QString(), false, 298);
     ComboBox2->setNames(presetEntries(kMagnificationPresets));
-    Label6 = addLabel(GroupBox1, QStringLiteral("Label6"), QStringLiteral("Teoretická mezní magnituda:"),
-                      QRect(10, 91, 216, 16));
-    Edit3 = addEdit(GroupBox1, QStringLiteral("Edit3"), QRect(228, 88, 64, kEditHeight), QStringLiteral("0"),
-                    KeyFilter::Decimal);
-    Label5 = addLabel(GroupBox1, QStringLiteral("Label5"), QStringLiteral("Maximální expozice pro bodové zobrazení:"),
-                      QRect(10, 125, 216, 16));
-    Edit4 = addEdit(GroupBox1, QStringLiteral("Edit4"), QRect(228, 122, 64, kEditHeight), QStringLiteral("0"),
-                    KeyFilter::Decimal);
-    ComboBox3 = addPickList(GroupBox1, QStringLiteral("ComboBox3"), QRect(298, 122, 128, 22), QString(), false);
+    Edit3 = constants.field(88, QStringLiteral("Edit3"), QStringLiteral("Label6"),
+                            QStringLiteral("Teoretická mezní magnituda:"), KeyFilter::Decimal, QString(), 1, &Label6);
+    Edit4 = constants.field(122, QStringLiteral("Edit4"), QStringLiteral("Label5"),
+                            QStringLiteral("Maximální expozice pro bodové zobrazení:"), KeyFilter::Decimal, QString(), 1,
+                            &Label5);
+    ComboBox3 = presets.pickList(122, QStringLiteral("ComboBox3"), QString(), false, 298);
     ComboBox3->setNames(presetEntries(kPointExposurePresets));
     Button2 = addButton(GroupBox1, QStringLiteral("Button2"), QStringLiteral("Původní nastavení"),
                         QRect(10, 162, 130, 25));
