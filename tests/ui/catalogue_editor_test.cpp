@@ -193,25 +193,6 @@ TEST_F(CatalogueEditor, SavesDeletesAndRefusesByteForByte)
              e->BitBtn1->click();
          },
          {}, refused("Název nesmí obsahovat znaky # a $."), {}, {}},
-        {"PastedLineBreakIsRefused", 0, kTelescopes,
-         [](TForm3* e) {
-             e->BitBtn2->click();
-             typeRecord(e, {"", "80", "400"});
-             e->e1->setText(QStringLiteral("A\nB"));
-             e->BitBtn1->click();
-         },
-         {}, refused("Název nesmí obsahovat konec řádku, tabulátor ani jiné řídicí znaky."), {}, {}},
-        {"PastedCharacterOutsideTheCodePageIsRefused", 0, kTelescopes,
-         [](TForm3* e) {
-             e->BitBtn2->click();
-             typeRecord(e, {"", "80", "400"});
-             e->e1->setText(QStringLiteral("Refraktor ★"));
-             e->BitBtn1->click();
-         },
-         {},
-         refused("Název obsahuje znak „★“, který nelze do databáze uložit (soubory databáze jsou v kódování "
-                 "Windows-1250)."),
-         {}, {}},
         {"PastedNegativeValueIsRefused", 0, kTelescopes,
          [](TForm3* e) {
              select(e, "Refraktor 80");

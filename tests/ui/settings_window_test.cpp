@@ -72,12 +72,10 @@ TEST_F(SettingsWindow, LoadsEveryLine)
         const char* state;
         QStringList boxes;
     };
-    const QByteArray base = configWith(QStringLiteral("/usr/bin/kcalc"));
+    const QString kcalc = QStringLiteral("/usr/bin/kcalc");
+    const QByteArray base = configWith(kcalc);
     const auto with = [&](std::initializer_list<std::pair<const char*, const char*>> lines) {
-        QByteArray bytes = base;
-        for (const auto& [from, to] : lines)
-            bytes.replace(from, to);
-        return bytes;
+        return configWith(kcalc, lines);
     };
     const Row rows[] = {
         {"AsWritten", base,
