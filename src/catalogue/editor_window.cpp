@@ -203,6 +203,8 @@ void TForm3::setNewRecordMode(bool on, bool reportPicture)
     QPalette palette = Menu->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         palette.setColor(group, QPalette::Base, on ? kListNewRecord : kListBrowsing);
+    // The names stay readable on the grey, as the system's grey text.
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
     Menu->setPalette(palette);
     BitBtn2->setText(on ? QStringLiteral("Zrušit") : QStringLiteral("Nový záznam"));
     BitBtn2->setIcon(buttonPicture(on ? QStringLiteral("zpet.bmp") : QStringLiteral("novy.bmp"), reportPicture));
