@@ -20,6 +20,7 @@
 #include <QTabBar>
 
 #include <functional>
+#include <vector>
 
 namespace noktaris::test {
 
@@ -50,7 +51,7 @@ void select(TForm3* editor, const char* name)
 }
 
 // Types a record into the fields: the name, then the values in order.
-void typeRecord(TForm3* editor, std::initializer_list<const char*> texts)
+void typeRecord(TForm3* editor, const std::vector<const char*>& texts)
 {
     QLineEdit* fields[] = {editor->e1, editor->e2, editor->e3, editor->e4, editor->e5};
     int i = 0;
@@ -139,14 +140,14 @@ TEST_F(CatalogueEditor, SavesDeletesAndRefusesByteForByte)
     const QString remove = QStringLiteral("Smazat záznam?");
     const QStringList first{QStringLiteral("Reflektor 150/750"), QStringLiteral("150"), QStringLiteral("750"), {}, {}};
     const QStringList empty{{}, {}, {}, {}, {}};
-    const auto change = [](const char* name, std::initializer_list<const char*> record) {
+    const auto change = [](const char* name, std::vector<const char*> record) {
         return [name, record](TForm3* e) {
             select(e, name);
             typeRecord(e, record);
             e->BitBtn1->click();
         };
     };
-    const auto add = [](std::initializer_list<const char*> record) {
+    const auto add = [](std::vector<const char*> record) {
         return [record](TForm3* e) {
             e->BitBtn2->click();
             typeRecord(e, record);
