@@ -22,14 +22,4 @@ QWidget* makeAboutBox()
     return box;
 }
 
-SecondaryWindow* makeBareWindow(int number)
-{
-    // Only the graphs are still to come.
-    static const char* const captions[17] = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                             nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                             "Grafy",  nullptr, nullptr, nullptr, nullptr};
-    return new SecondaryWindow(QStringLiteral("TForm") + QString::number(number),
-                               QString::fromUtf8(captions[number]), QSize(520, 360));
-}
-
 } // namespace noktaris

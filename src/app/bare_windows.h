@@ -1,12 +1,11 @@
-// Windows whose contents arrive with their own calculations: each exists from the
-// start with its caption and follows the hand-over and minimise rules.
+// The about box as it stands until its picture and links arrive: it exists from
+// the start with its version line and OK button.
 #pragma once
 
-#include "common/handover.h"
+#include <QWidget>
 
 namespace noktaris {
 
 QWidget* makeAboutBox();
-SecondaryWindow* makeBareWindow(int number);
 
 } // namespace noktaris

@@ -8,6 +8,7 @@
 #include "catalogue/editor_window.h"
 #include "common/handover.h"
 #include "config/settings_window.h"
+#include "graphs/graph_window.h"
 #include "optics/ccd_window.h"
 #include "optics/double_star_window.h"
 #include "optics/fields_window.h"
@@ -91,6 +92,7 @@ void startUp()
         case 9: w.form[n] = new TForm9; break;
         case 10: w.form[n] = new TForm10; break;
         case 11: w.form[n] = new TForm11; break;
+        case 12: w.form[n] = new TForm12; break;
         case 13: w.form[n] = new TForm13; break;
         case 14: w.form[n] = new TForm14; break;
         case 15:
@@ -101,7 +103,6 @@ void startUp()
             });
             break;
         case 16: w.form[n] = new TForm16; break;
-        default: w.form[n] = makeBareWindow(n); break;
         }
     }
     registerMainWindows(w.form1, w.form4);
