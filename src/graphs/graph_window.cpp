@@ -330,7 +330,9 @@ QImage TForm12::panelPicture()
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(0, 0, kPanelSize.width() - 1, kPanelSize.height() - 1);
     // The credit line in navy on the window's colour, its text cell at kCreditAt.
-    painter.setFont(font());
+    QFont plain = font();
+    plain.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(plain);
     const QFontMetrics metrics = painter.fontMetrics();
     const QRect cell(kCreditAt, QSize(metrics.horizontalAdvance(kCredit), metrics.height()));
     painter.fillRect(cell, palette().color(QPalette::Window));
