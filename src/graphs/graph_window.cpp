@@ -97,7 +97,7 @@ TForm12::TForm12(QWidget* parent)
     Label25 = addLabel(this, QStringLiteral("Label25"), QStringLiteral("Rozsah:"), QRect(8, 378, 60, 16));
     Checkbox1 = addRadioButton(this, QStringLiteral("Checkbox1"), QRect(70, 376, 214, 18));
     Checkbox2 = addRadioButton(this, QStringLiteral("Checkbox2"), QRect(70, 398, 214, 18));
-    const auto redraw = [this] { Button1Click(); };
+    const auto redraw = [this] { Edit1KeyPress(); };
     Edit1 = addEdit(this, QStringLiteral("Edit1"), QRect(292, 376, 74, kEditHeight), QStringLiteral("0"), std::nullopt);
     Label26 = addLabel(this, QStringLiteral("Label26"), QStringLiteral("-"), QRect(366, 378, 12, 16));
     Label26->setAlignment(Qt::AlignCenter);
@@ -291,6 +291,8 @@ void TForm12::Button1Click()
     showLabels(texts);
     drawCurve(curve, true);
 }
+
+void TForm12::Edit1KeyPress() { Button1Click(); }
 
 void TForm12::Image1MouseMove(QPoint position)
 {

@@ -31,6 +31,8 @@ public:
     void FormShow() override;
     void ComboBox1Change();
     void Button1Click();
+    // A key the five fields do not type: redraws as "Překresli" does.
+    void Edit1KeyPress();
     void Image1MouseMove(QPoint position);
     void BitBtn2Click();
     void BitBtn1Click();
