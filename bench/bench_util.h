@@ -3,7 +3,10 @@
 #pragma once
 
 #include "app/startup.h"
+#include "support/fake_platform.h"
+#include "support/program_folder.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QtGlobal>
 
@@ -38,6 +41,15 @@ inline void chooseHeadlessPlatform()
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
 }
+
+// A benchmark's surroundings: the headless application, the tests' fake platform
+// and a temporary copy of the program's folder as the working directory.
+struct Session {
+    Session(int& argc, char** argv) : app((chooseHeadlessPlatform(), argc), argv) {}
+    QApplication app;
+    test::FakePlatformScope fake;
+    test::ProgramFolder folder;
+};
 
 // Creating the sixteen windows and the first show of the basic-mode window.
 inline double startUpMs(int runs)

@@ -8,8 +8,6 @@
 #include "common/widgets.h"
 #include "graphs/graph_picture.h"
 #include "graphs/graph_window.h"
-#include "support/fake_platform.h"
-#include "support/program_folder.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -33,10 +31,7 @@ void report(const char* what, double median)
 
 int main(int argc, char** argv)
 {
-    bench::chooseHeadlessPlatform();
-    QApplication app(argc, argv);
-    test::FakePlatformScope fake;
-    test::ProgramFolder folder;
+    bench::Session session(argc, argv);
     startUp();
     auto* graphs = static_cast<TForm12*>(appWindows().form[12]);
     openChildWindow(graphs);

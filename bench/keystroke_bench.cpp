@@ -7,8 +7,6 @@
 #include "bench_util.h"
 #include "common/handover.h"
 #include "common/widgets.h"
-#include "support/fake_platform.h"
-#include "support/program_folder.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -65,10 +63,7 @@ void pick(int window, const char* list)
 
 int main(int argc, char** argv)
 {
-    bench::chooseHeadlessPlatform();
-    QApplication app(argc, argv);
-    test::FakePlatformScope fake;
-    test::ProgramFolder folder;
+    bench::Session session(argc, argv);
     startUp();
     QCoreApplication::processEvents();
 

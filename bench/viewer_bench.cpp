@@ -6,8 +6,6 @@
 #include "app/windows.h"
 #include "bench_util.h"
 #include "common/widgets.h"
-#include "support/fake_platform.h"
-#include "support/program_folder.h"
 #include "viewer/display_widgets.h"
 #include "viewer/frame_layout.h"
 #include "viewer/picture_file.h"
@@ -129,10 +127,8 @@ void report(const char* what, double ms, const char* target)
 
 int main(int argc, char** argv)
 {
-    bench::chooseHeadlessPlatform();
-    QApplication app(argc, argv);
-    test::FakePlatformScope fake;
-    test::ProgramFolder folder;
+    bench::Session session(argc, argv);
+    const test::ProgramFolder& folder = session.folder;
     const int runs = 21;
 
     {

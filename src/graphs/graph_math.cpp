@@ -74,6 +74,22 @@ std::optional<Definition> definition(const QByteArray& file, int graph)
     return std::nullopt;
 }
 
+namespace {
+
+// The labels of one axis: the end at index 0 (10 when reversed) is a, the other
+// end b, both written as given, then the nine between from a's side,
+// R_d(a + (b - a) x k / 10).
+void spread(std::array<QString, 11>& labels, bool reversed, Real a, Real b, int decimals)
+{
+    const auto at = [reversed](int k) { return reversed ? 10 - k : k; };
+    labels[at(0)] = formatNumber(a);
+    labels[at(10)] = formatNumber(b);
+    for (int k = 1; k <= 9; ++k)
+        labels[at(k)] = rounded(a + (b - a) * k / 10, decimals);
+}
+
+} // namespace
+
 bool computeLabels(const Range& range, AxisTexts& texts)
 {
     const int dx = range.xDecimals;
@@ -82,31 +98,17 @@ bool computeLabels(const Range& range, AxisTexts& texts)
         if (range.onX) {
             const Real x0 = roundTo(toNumber(range.start), dx);
             const Real x1 = roundTo(toNumber(range.end), dx);
-            texts.x[0] = formatNumber(x0);
-            texts.x[10] = formatNumber(x1);
-            for (int k = 1; k <= 9; ++k)
-                texts.x[k] = rounded(x0 + (x1 - x0) * k / 10, dx);
+            spread(texts.x, false, x0, x1, dx);
             const Real p = toNumber(range.parameter);
-            const Real y0 = roundTo(value(range.graph, x0, p), dy);
-            const Real y1 = roundTo(value(range.graph, x1, p), dy);
-            texts.y[0] = formatNumber(y0);
-            texts.y[10] = formatNumber(y1);
-            for (int k = 1; k <= 9; ++k)
-                texts.y[k] = rounded(y0 + (y1 - y0) * k / 10, dy);
+            spread(texts.y, false, roundTo(value(range.graph, x0, p), dy), roundTo(value(range.graph, x1, p), dy), dy);
         } else {
+            // The bottom is the start; f decreases, so the start's x is the right end.
             const Real y0 = toNumber(range.start);
             const Real y1 = toNumber(range.end);
-            texts.y[10] = formatNumber(y0);
-            texts.y[0] = formatNumber(y1);
-            for (int k = 1; k <= 9; ++k)
-                texts.y[10 - k] = rounded(y0 + (y1 - y0) * k / 10, dy);
+            spread(texts.y, true, y0, y1, dy);
             const Real p = toNumber(range.parameter);
-            const Real xr = roundTo(inverse(range.graph, y0, p), dx);
-            const Real xl = roundTo(inverse(range.graph, y1, p), dx);
-            texts.x[10] = formatNumber(xr);
-            texts.x[0] = formatNumber(xl);
-            for (int k = 1; k <= 9; ++k)
-                texts.x[10 - k] = rounded(xr + (xl - xr) * k / 10, dx);
+            spread(texts.x, true, roundTo(inverse(range.graph, y0, p), dx), roundTo(inverse(range.graph, y1, p), dx),
+                   dx);
         }
     });
 }
