@@ -3,10 +3,8 @@
 #include "common/handover.h"
 #include "common/widgets.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace noktaris {
 

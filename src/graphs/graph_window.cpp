@@ -187,13 +187,11 @@ void TForm12::fillControls(const graphs::Definition& d)
 // "0", the plot area without a curve.
 void TForm12::clearControls()
 {
-    fillControls(graphs::Definition{});
-    Checkbox1->setText(QStringLiteral("X: "));
-    Checkbox2->setText(QStringLiteral("Y: "));
-    for (QLabel* label : {Label27, Label28, Label29, Label30})
-        label->clear();
-    Edit1->setText(QStringLiteral("0"));
-    Edit2->setText(QStringLiteral("0"));
+    graphs::Definition blank;
+    blank.start = blank.end = QStringLiteral("0");
+    fillControls(blank);
+    Label29->clear();
+    Label30->clear();
     showLabels({});
     placeReadout();
 }

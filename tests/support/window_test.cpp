@@ -46,6 +46,12 @@ void type(QLineEdit* field, const QString& text)
     }
 }
 
+void pick(QComboBox* list, int index)
+{
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
 WindowTest::~WindowTest() { destroyWindows(); }
 
 void WindowTest::start()

@@ -11,6 +11,7 @@
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -22,6 +23,8 @@ namespace noktaris::test {
 // Replaces the field's text as a user does: focus, select all, Backspace, then the
 // text key by key through the field's filter.
 void type(QLineEdit* field, const QString& text);
+// Picks the list's item as a user does: selected, then the list's activated signal.
+void pick(QComboBox* list, int index);
 // The labels' texts, in order, for comparing a group's results at once.
 QStringList texts(std::initializer_list<const QLabel*> labels);
 // Types each step's text into its field and expects its label to read `result`.

@@ -34,12 +34,6 @@ protected:
     void open() { openChildWindow(win); }
 
 
-    // What the list does when the user picks an item.
-    static void choose(QComboBox* list, int index)
-    {
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
 
     TForm8* win = nullptr;
 };
@@ -199,14 +193,14 @@ TEST_F(ExposureWindow, FilterAndReciprocityListsCopyTheirValues)
     };
     for (const auto& [list, index, field, value] : cases) {
         SCOPED_TRACE(list->objectName().toStdString() + " " + std::to_string(index));
-        choose(list, index);
+        pick(list, index);
         EXPECT_EQ(field->text(), QString::fromUtf8(value));
     }
     // The copied value takes part at once: N = 4, S = 100, B = 1 with k = 2 and p = 0,9.
     type(win->clonaedit, "4");
     type(win->asaedit, "100");
-    choose(win->ComboBox8, 4);
-    choose(win->ComboBox9, 2);
+    pick(win->ComboBox8, 4);
+    pick(win->ComboBox9, 2);
     EXPECT_EQ(win->exp->text(), QStringLiteral("Expoziční čas: 0,3613539 sec"));
 }
 
@@ -216,7 +210,7 @@ TEST_F(ExposureWindow, ConstantListWritesItsConstant)
     ASSERT_EQ(win->ComboBox7->count(), 4);
     const char* constants[] = {"200", "600", "1000", "1397"};
     for (int index : {0, 1, 3, 2}) {
-        choose(win->ComboBox7, index);
+        pick(win->ComboBox7, index);
         EXPECT_EQ(win->konst->text(), QString::fromLatin1(constants[index]));
     }
     EXPECT_EQ(win->ComboBox7->itemText(0), QStringLiteral("Pro přesně bodové zobrazení hvězdy (k = 200)"));
@@ -240,10 +234,10 @@ TEST_F(ExposureWindow, ShowingReloadsTheCataloguesAndKeepsTheOtherFields)
     EXPECT_EQ(catalogueFields(), filled);
     EXPECT_EQ(win->konst->text(), QStringLiteral("1000"));
 
-    choose(win->ComboBox8, 4);
-    choose(win->ComboBox13, 3);
-    choose(win->ComboBox7, 0);
-    choose(win->ComboBox1, 1);
+    pick(win->ComboBox8, 4);
+    pick(win->ComboBox13, 3);
+    pick(win->ComboBox7, 0);
+    pick(win->ComboBox1, 1);
     type(win->asaedit, "400");
     type(win->ddaledit3, "80");
     win->BitBtn1->click();
@@ -278,7 +272,7 @@ TEST_F(ExposureWindow, UnreadableCatalogues)
 
     folder.remove(QStringLiteral("data/Jasnosti.dat"));
     ModalAnswerer answerer;
-    choose(win->ComboBox1, 0);
+    pick(win->ComboBox1, 0);
     EXPECT_EQ(answerer.texts(), QStringList{QStringLiteral("Chyba při zpracování databázového souboru data\\jasnosti.dat")});
     EXPECT_EQ(win->jasedit->text(), QString());
 }

@@ -30,11 +30,6 @@ protected:
         openChildWindow(form(n));
         return static_cast<W*>(form(n));
     }
-    static void pick(QComboBox* list, int index)
-    {
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
     static void typeSpin(QSpinBox* spin, const char* keys)
     {
         spin->setFocus();

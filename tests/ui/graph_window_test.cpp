@@ -41,11 +41,6 @@ protected:
         openChildWindow(win);
     }
 
-    void choose(int graph)
-    {
-        win->ComboBox1->setCurrentIndex(graph);
-        emit win->ComboBox1->activated(graph);
-    }
     // A pointer move over the picture, no button down.
     void movePointer(QPoint at)
     {
@@ -104,7 +99,7 @@ TEST_F(GraphWindow, DeliveredGraphsFillTheControls)
     for (int i = 2; i >= 0; --i) {
         const Row& r = rows[i];
         SCOPED_TRACE(r.title);
-        choose(i);
+        pick(win->ComboBox1, i);
         EXPECT_EQ(win->Label2->text(), QString::fromUtf8(r.title));
         EXPECT_EQ(win->Checkbox1->text(), QString::fromUtf8(r.x));
         EXPECT_EQ(win->Checkbox2->text(), QString::fromUtf8(r.y));
@@ -167,7 +162,7 @@ TEST_F(GraphWindow, RedrawOfTheWorkedExamplesAndRefusals)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
-        choose(r.graph);
+        pick(win->ComboBox1, r.graph);
         (r.onX ? win->Checkbox1 : win->Checkbox2)->setChecked(true);
         // Typed where the keys allow it; the absurd range can only be pasted.
         const bool typeable = QString::fromUtf8(r.start).indexOf(u'E') < 0;
@@ -195,7 +190,7 @@ TEST_F(GraphWindow, RedrawOfTheWorkedExamplesAndRefusals)
         }
     }
     // Typed backwards: the fields were exchanged.
-    choose(0);
+    pick(win->ComboBox1, 0);
     type(win->Edit1, QStringLiteral("200"));
     type(win->Edit2, QStringLiteral("50"));
     win->Button1->click();
@@ -255,7 +250,7 @@ TEST_F(GraphWindow, CrossHairAndReadOutFollowThePointer)
     EXPECT_EQ(picture(), image);
 
     // An enabled parameter of "0" reads nothing out.
-    choose(1);
+    pick(win->ComboBox1, 1);
     type(win->Edit3, QStringLiteral("0"));
     movePointer(QPoint(100, 100));
     QTest::qWait(50);
@@ -278,7 +273,7 @@ TEST_F(GraphWindow, KeysOfTheFiveFields)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string(r.field) + " " + std::to_string(r.key));
-        choose(1);
+        pick(win->ComboBox1, 1);
         // The end typed without a redraw: a redraw shows it in the right x label.
         win->Edit2->setText(QStringLiteral("1000"));
         QWidget* field = win->findChild<QWidget*>(QString::fromLatin1(r.field));
@@ -403,7 +398,7 @@ TEST_F(GraphWindow, BrokenDefinitionsLeaveAnEmptyWindow)
         SCOPED_TRACE(r.what);
         r.file ? folder.write(kDefinitions, *r.file) : folder.remove(kDefinitions);
         ModalAnswerer answerer;
-        choose(0);
+        pick(win->ComboBox1, 0);
         EXPECT_EQ(answerer.texts(), QStringList{graphs::kDefinitionsError});
         EXPECT_EQ(win->Edit1->text() + win->Edit2->text(), QStringLiteral("00"));
         EXPECT_EQ(labelTexts(win->xLabels).join(QString()), QString());

@@ -33,11 +33,6 @@ protected:
         else
             QTest::mouseClick(control, Qt::LeftButton);
     }
-    void pick(QComboBox* list, int index)
-    {
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
     QStringList fields() const { return {v->aa->text(), v->bb->text(), v->cc->text()}; }
     QString panel(int i) const { return v->StatusBar1->panelText(i); }
 
