@@ -93,7 +93,7 @@ MainMenu buildMainMenu(QMenuBar* bar, MenuOwner owner)
     onTrigger(m.Vzorce, [] { openHelpPage(QStringLiteral("html/vypocty.html")); });
     onTrigger(m.Oaplikaci2, [] { openHelpPage(QStringLiteral("html/aplikace.html")); });
     QMenu* web = help->addMenu(QStringLiteral("WWW stránky (online)"));
-    m.WebPage1 = addItem(web, QStringLiteral("WebPage1"), kWebAddress);
+    m.WebPage1 = addItem(web, QStringLiteral("WebPage1"), webLocation());
     onTrigger(m.WebPage1, [] { openWebPage(); });
     m.Aktualizaceonline1 = addItem(help, QStringLiteral("Aktualizaceonline1"), QStringLiteral("Aktualizace (online)"));
     m.Email1 = addItem(help, QStringLiteral("Email1"), QStringLiteral("E-mail"));

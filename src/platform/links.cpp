@@ -6,6 +6,9 @@
 
 namespace noktaris {
 
+QString webLocation() { return QStringLiteral(NOKTARIS_WEB_LOCATION); }
+QString authorMail() { return QStringLiteral(NOKTARIS_AUTHOR_MAIL); }
+
 void openHelpPage(const QString& page, bool maximised) { platform().openDocument(resolvePath(page), maximised); }
 
 void openWebPage()
@@ -14,9 +17,11 @@ void openWebPage()
         showMessage(QStringLiteral("Nejste online. Připojte se a zkuste to znovu."));
         return;
     }
-    platform().openDocument(kWebAddress + QStringLiteral("/index.html"), true);
+    openWebPageAnyway();
 }
 
-void openMail() { platform().openDocument(QStringLiteral("mailto:") + kAuthorMail, true); }
+void openWebPageAnyway() { platform().openDocument(webLocation() + QStringLiteral("/index.html"), true); }
+
+void openMail() { platform().openDocument(QStringLiteral("mailto:") + authorMail(), true); }
 
 } // namespace noktaris

@@ -5,13 +5,17 @@
 
 namespace noktaris {
 
-inline const QString kWebAddress = QStringLiteral("http://www.noktaris.cz");
-inline const QString kAuthorMail = QStringLiteral("autor@noktaris.cz");
+// Where the product's pages and its published version file lie, without a
+// trailing "/", and the author's address; both are set when the program is built.
+QString webLocation();
+QString authorMail();
 
 // A local help page ("html/index.html"), opened maximised unless said otherwise.
 void openHelpPage(const QString& page, bool maximised = true);
-// The product web page, only when online.
+// The product web page, only when online; otherwise the user is told so.
 void openWebPage();
+// The product web page without asking whether the computer is online.
+void openWebPageAnyway();
 void openMail();
 
 } // namespace noktaris

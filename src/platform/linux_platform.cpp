@@ -9,8 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHostAddress>
 #include <QNetworkAccessManager>
+#include <QNetworkInformation>
 #include <QNetworkInterface>
+#include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QProcess>
 #include <QScreen>
@@ -18,6 +21,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <QtGui/qguiapplication_platform.h>
+
+#include <optional>
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
@@ -55,6 +60,49 @@ DisplayChange changeX11Size(Display* display)
     XRRFreeScreenConfigInfo(config);
     XSync(display, False);
     return result;
+}
+
+bool hasRunningInterface()
+{
+    const auto interfaces = QNetworkInterface::allInterfaces();
+    for (const QNetworkInterface& i : interfaces) {
+        const auto flags = i.flags();
+        if ((flags & QNetworkInterface::IsUp) && (flags & QNetworkInterface::IsRunning)
+            && !(flags & QNetworkInterface::IsLoopBack) && !i.addressEntries().isEmpty())
+            return true;
+    }
+    return false;
+}
+
+// A small file from the web: the whole body, or nullopt on an error, a body past
+// kMaxDownload or no answer within timeoutMs. The wait keeps the events going.
+constexpr qint64 kMaxDownload = 1 << 20;
+
+std::optional<QByteArray> fetch(const QUrl& url, int timeoutMs)
+{
+    QNetworkAccessManager manager;
+    // A proxy of the environment has no business with this computer's own addresses.
+    if (QHostAddress(url.host()).isLoopback() || url.host() == QStringLiteral("localhost"))
+        manager.setProxy(QNetworkProxy::NoProxy);
+    QNetworkRequest request(url);
+    request.setTransferTimeout(timeoutMs);
+    QNetworkReply* reply = manager.get(request);
+    QEventLoop loop;
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
+        if (received > kMaxDownload)
+            reply->abort();
+    });
+    if (!reply->isFinished())
+        loop.exec();
+    const bool ok = reply->isFinished() && reply->error() == QNetworkReply::NoError;
+    std::optional<QByteArray> body;
+    if (ok)
+        body = reply->readAll();
+    reply->abort();
+    delete reply;
+    return body;
 }
 
 std::uint64_t meminfoField(const QByteArray& meminfo, const QByteArray& field)
@@ -139,31 +187,23 @@ public:
 
     bool isOnline() override
     {
-        const auto interfaces = QNetworkInterface::allInterfaces();
-        for (const QNetworkInterface& i : interfaces) {
-            const auto flags = i.flags();
-            if ((flags & QNetworkInterface::IsUp) && (flags & QNetworkInterface::IsRunning)
-                && !(flags & QNetworkInterface::IsLoopBack) && !i.addressEntries().isEmpty())
-                return true;
+        // The desktop's own view of the connection, where a backend (NetworkManager)
+        // answers; without one, any interface besides the loopback that is up.
+        // Nothing outside is ever asked.
+        if (QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability)) {
+            switch (QNetworkInformation::instance()->reachability()) {
+            case QNetworkInformation::Reachability::Online: return true;
+            case QNetworkInformation::Reachability::Unknown: break;
+            default: return false;
+            }
         }
-        return false;
+        return hasRunningInterface();
     }
 
-    bool download(const QString& url, const QString& file) override
+    bool download(const QString& url, const QString& file, int timeoutMs) override
     {
-        QNetworkAccessManager manager;
-        QNetworkReply* reply = manager.get(QNetworkRequest(QUrl(url)));
-        QEventLoop loop;
-        QTimer::singleShot(15000, &loop, &QEventLoop::quit);
-        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        loop.exec();
-        const bool ok = reply->isFinished() && reply->error() == QNetworkReply::NoError;
-        const QByteArray body = ok ? reply->readAll() : QByteArray();
-        reply->abort();
-        reply->deleteLater();
-        if (!ok)
-            return false;
-        return replaceFile(file, body, false);
+        const std::optional<QByteArray> body = fetch(QUrl(url), timeoutMs);
+        return body && replaceFile(file, *body, false);
     }
 
     QString ownVersion() override { return QStringLiteral(NOKTARIS_VERSION); }
@@ -185,5 +225,7 @@ std::unique_ptr<Platform> setPlatform(std::unique_ptr<Platform> replacement)
 }
 
 std::unique_ptr<Platform> makeLinuxPlatform() { return std::make_unique<LinuxPlatform>(); }
+
+QString updaterPath() { return platform().programFolder() + QStringLiteral("/update"); }
 
 } // namespace noktaris

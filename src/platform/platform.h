@@ -35,7 +35,8 @@ public:
     // Starts a program without waiting for it.
     virtual StartOutcome startProgram(const QString& path) = 0;
     virtual bool isOnline() = 0;
-    virtual bool download(const QString& url, const QString& file) = 0;
+    // Fetches url into file; false when it failed or did not finish within timeoutMs.
+    virtual bool download(const QString& url, const QString& file, int timeoutMs) = 0;
     // "1.4.0.0"
     virtual QString ownVersion() = 0;
     // The folder of the program file, where its pictures and the updater lie
@@ -50,5 +51,9 @@ Platform& platform();
 std::unique_ptr<Platform> setPlatform(std::unique_ptr<Platform> replacement);
 
 std::unique_ptr<Platform> makeLinuxPlatform();
+
+// The updater beside the program file. Linux programs carry no ".exe": the
+// program's messages still call it update.exe, the file is "update".
+QString updaterPath();
 
 } // namespace noktaris

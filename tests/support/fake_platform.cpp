@@ -23,6 +23,12 @@ StartOutcome FakePlatform::startProgram(const QString& path)
     return startAnswer;
 }
 
+bool FakePlatform::download(const QString& url, const QString& file, int timeoutMs)
+{
+    downloads << url;
+    return onDownload && onDownload(url, file, timeoutMs);
+}
+
 QString FakePlatform::programFolder() { return QDir::currentPath(); }
 
 FakePlatformScope::FakePlatformScope()

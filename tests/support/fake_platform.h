@@ -18,11 +18,13 @@ public:
     bool online = true;
     // Runs when the display settings are opened (a test may change the screen there).
     std::function<void()> onDisplaySettings;
+    std::function<bool(const QString& url, const QString& file, int timeoutMs)> onDownload;
 
     int displayChanges = 0;
     int displaySettingsOpened = 0;
     QStringList opened;
     QStringList started;
+    QStringList downloads;
 
     QSize screenSize() override { return screen; }
     DisplayChange changeDisplayTo1024x768() override;
@@ -31,7 +33,8 @@ public:
     void openDocument(const QString& target, bool) override { opened << target; }
     StartOutcome startProgram(const QString& path) override;
     bool isOnline() override { return online; }
-    bool download(const QString&, const QString&) override { return false; }
+    // Records the address; answers through onDownload, or fails without one.
+    bool download(const QString& url, const QString& file, int timeoutMs) override;
     QString ownVersion() override { return QStringLiteral("1.4.0.0"); }
     // The test's program folder: the working directory it made.
     QString programFolder() override;
