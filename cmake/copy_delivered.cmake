@@ -1,15 +1,16 @@
 # Lays the delivered files beside the program: config.ini, data/, pics/, html/.
 # Existing files are kept, so settings and catalogues edited in the program's
-# folder are not overwritten by the next build.
+# folder are not overwritten by the next build; the help pages are the program's
+# own and follow the sources.
 foreach(item data pics html)
   file(MAKE_DIRECTORY ${TARGET}/${item})
   if(IS_DIRECTORY ${SOURCE}/${item})
     file(GLOB_RECURSE files RELATIVE ${SOURCE}/${item} ${SOURCE}/${item}/*)
     foreach(f IN LISTS files)
-      if(NOT EXISTS ${TARGET}/${item}/${f})
+      if(item STREQUAL "html" OR NOT EXISTS ${TARGET}/${item}/${f})
         get_filename_component(dir ${TARGET}/${item}/${f} DIRECTORY)
         file(MAKE_DIRECTORY ${dir})
-        file(COPY_FILE ${SOURCE}/${item}/${f} ${TARGET}/${item}/${f})
+        file(COPY_FILE ${SOURCE}/${item}/${f} ${TARGET}/${item}/${f} ONLY_IF_DIFFERENT)
       endif()
     endforeach()
   endif()
