@@ -3,6 +3,7 @@
 
 #include "app/memory_text.h"
 #include "app/modes.h"
+#include "app/update.h"
 #include "app/windows.h"
 #include "catalogue/pick_lists.h"
 #include "common/handover.h"
@@ -53,6 +54,10 @@ TForm1::TForm1(QWidget*)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    // The last step of the creation: a newer version taken ends the program
+    // before anything is shown.
+    if (checkForUpdateAtStart())
+        endProgram();
 }
 
 // Closing the window while it is destroyed moves the focus; by then the groups

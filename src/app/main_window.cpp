@@ -1,10 +1,14 @@
 #include "app/main_window.h"
 
+#include "app/basic_window.h"
 #include "app/memory_text.h"
+#include "app/update.h"
+#include "app/windows.h"
 #include "common/handover.h"
 #include "common/status_line.h"
 #include "platform/platform.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -35,6 +39,7 @@ MainWindowBase::MainWindowBase(const QString& name, const QString& caption, cons
     setCentralWidget(scroll_);
 
     menu = buildMainMenu(menuBar(), owner);
+    connect(menu.Aktualizaceonline1, &QAction::triggered, this, &MainWindowBase::Aktualizaceonline1Click);
 
     Pamet = new QTimer(this);
     Pamet->setObjectName(QStringLiteral("Pamet"));
@@ -54,6 +59,13 @@ void MainWindowBase::PametTimer()
 {
     const MemoryStatus memory = platform().memoryStatus();
     StatusBar1->setPanelText(0, memoryText(memory.freeBytes, memory.totalBytes));
+}
+
+void MainWindowBase::Aktualizaceonline1Click()
+{
+    // The basic-mode window is the program's main window: closing it ends the program.
+    if (updateOnRequest())
+        appWindows().form1->close();
 }
 
 void MainWindowBase::scrollContents()

@@ -23,6 +23,8 @@ public:
     MainMenu menu;
 
     void PametTimer();
+    // "Aktualizace (online)": after the warning, the updater and the program's end.
+    void Aktualizaceonline1Click();
 
 protected:
     MainWindowBase(const QString& name, const QString& caption, const QSize& clientSize,

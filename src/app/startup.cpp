@@ -1,6 +1,6 @@
 #include "app/startup.h"
 
-#include "app/bare_windows.h"
+#include "app/about_box.h"
 #include "app/basic_window.h"
 #include "app/hub_window.h"
 #include "app/modes.h"
@@ -82,7 +82,7 @@ void startUp()
     for (int n = 1; n <= 16; ++n) {
         switch (n) {
         case 1: w.form[n] = w.form1 = new TForm1; break;
-        case 2: w.form[n] = makeAboutBox(); break;
+        case 2: w.form[n] = new TForm2; break;
         case 3: w.form[n] = new TForm3([] { appWindows().form1->refreshAfterEditor(); }); break;
         case 4: w.form[n] = w.form4 = new TForm4; break;
         case 5: w.form[n] = new TForm5; break;
@@ -106,7 +106,8 @@ void startUp()
         }
     }
     registerMainWindows(w.form1, w.form4);
-    w.form1->show();
+    if (!programEnded())
+        w.form1->show();
 }
 
 int runMessageLoop() { return programEnded() ? 0 : QApplication::exec(); }

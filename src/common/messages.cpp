@@ -10,11 +10,12 @@ namespace {
 
 QWidget* owner() { return QApplication::activeWindow(); }
 
-void box(QMessageBox::Icon icon, const QString& caption, const QString& text)
+int box(QMessageBox::Icon icon, const QString& caption, const QString& text,
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok)
 {
-    QMessageBox message(icon, caption, text, QMessageBox::Ok, owner());
+    QMessageBox message(icon, caption, text, buttons, owner());
     message.setObjectName(QStringLiteral("MessageBox"));
-    message.exec();
+    return message.exec();
 }
 
 } // namespace
@@ -27,10 +28,14 @@ void showErrorReport(const QString& systemText) { box(QMessageBox::Critical, kAp
 
 bool confirm(const QString& text)
 {
-    QMessageBox message(QMessageBox::Question, QStringLiteral("Potvrzení"), text,
-                        QMessageBox::Ok | QMessageBox::Cancel, owner());
-    message.setObjectName(QStringLiteral("MessageBox"));
-    return message.exec() == QMessageBox::Ok;
+    return box(QMessageBox::Question, QStringLiteral("Potvrzení"), text, QMessageBox::Ok | QMessageBox::Cancel)
+        == QMessageBox::Ok;
+}
+
+bool confirmInformation(const QString& text)
+{
+    return box(QMessageBox::Information, QStringLiteral("Informace"), text, QMessageBox::Ok | QMessageBox::Cancel)
+        == QMessageBox::Ok;
 }
 
 ResolutionAnswer askResolution(const QString& caption, const QString& text)

@@ -19,6 +19,8 @@ void showWarning(const QString& text);
 void showInformation(const QString& text);
 // A confirmation with OK and Cancel; true for OK.
 bool confirm(const QString& text);
+// The same two buttons in an information box.
+bool confirmInformation(const QString& text);
 // The application's general report of a failure nobody handled (the system's text).
 void showErrorReport(const QString& systemText);
 
