@@ -10,7 +10,7 @@ NOKTARIS_PACKAGES=(
   qt6-base-dev qt6-translations-l10n
   libjpeg62-turbo-dev libx11-dev libxrandr-dev libicu-dev
   libgtest-dev googletest
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick tidy
   fonts-liberation fonts-liberation2
 )
 
