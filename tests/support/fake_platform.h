@@ -23,6 +23,7 @@ public:
     int displayChanges = 0;
     int displaySettingsOpened = 0;
     QStringList opened;
+    QList<bool> openedMaximised;
     QStringList started;
     QStringList downloads;
 
@@ -30,7 +31,11 @@ public:
     DisplayChange changeDisplayTo1024x768() override;
     void openDisplaySettings() override;
     MemoryStatus memoryStatus() override { return memory; }
-    void openDocument(const QString& target, bool) override { opened << target; }
+    void openDocument(const QString& target, bool maximised) override
+    {
+        opened << target;
+        openedMaximised << maximised;
+    }
     StartOutcome startProgram(const QString& path) override;
     bool isOnline() override { return online; }
     // Records the address; answers through onDownload, or fails without one.

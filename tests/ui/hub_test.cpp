@@ -32,9 +32,12 @@ TEST_F(Hub, StartsInTheExtendedModeWithItsStatusLine)
     fake->memory.freeBytes = std::uint64_t(3) << 40;
     fake->memory.totalBytes = std::uint64_t(4) << 40;
     hub->Pamet->setInterval(1);
+    form1()->Pamet->setInterval(1); // hidden, and refreshed all the same
     const QString expected = QStringLiteral(" Noktaris 1.4 - Volná paměť: 3221225472kB (75%)");
     EXPECT_TRUE(QTest::qWaitFor([&] { return hub->StatusBar1->panelText(0) == expected; }, 5000))
         << hub->StatusBar1->panelText(0).toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form1()->StatusBar1->panelText(0) == expected; }, 5000))
+        << form1()->StatusBar1->panelText(0).toStdString();
 }
 
 TEST_F(Hub, EachCalculationButtonDisablesBothMainWindowsUntilItsWindowCloses)
