@@ -1,6 +1,5 @@
 #include "app/main_window.h"
 
-#include "app/basic_window.h"
 #include "app/memory_text.h"
 #include "app/update.h"
 #include "app/windows.h"
@@ -65,7 +64,7 @@ void MainWindowBase::Aktualizaceonline1Click()
 {
     // The basic-mode window is the program's main window: closing it ends the program.
     if (updateOnRequest())
-        appWindows().form1->close();
+        appWindows().form[1]->close();
 }
 
 void MainWindowBase::scrollContents()
