@@ -1,4 +1,6 @@
 #include "app/startup.h"
+#include "app/working_folder.h"
+#include "common/messages.h"
 
 #include <QApplication>
 #include <QDir>
@@ -6,8 +8,12 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    // Settings, catalogues and help pages lie beside the program.
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    // Settings and catalogues lie beside the program, or in the user's data folder
+    // when the program is installed read-only.
+    const noktaris::WorkingFolder folder = noktaris::prepareWorkingFolder(QCoreApplication::applicationDirPath());
+    QDir::setCurrent(folder.path);
+    if (!folder.problem.isEmpty())
+        noktaris::showMessage(folder.problem);
     noktaris::startUp();
     return noktaris::runMessageLoop();
 }

@@ -37,10 +37,10 @@ std::optional<QChar> unstorableCharacter(const QString& text)
     return std::nullopt;
 }
 
-QString resolvePath(const QString& programPath)
+QString resolvePath(const QString& programPath, const QString& base)
 {
     const QStringList parts = QString(programPath).replace(u'\\', u'/').split(u'/');
-    QString resolved;
+    QString resolved = base;
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const QString& part = parts[i];
         QString chosen = part;
@@ -54,7 +54,7 @@ QString resolvePath(const QString& programPath)
                 }
             }
         }
-        if (i > 0 || part.isEmpty())
+        if (i > 0 || part.isEmpty() || !base.isEmpty())
             resolved += u'/';
         resolved += chosen;
     }

@@ -18,8 +18,9 @@ std::optional<QChar> unstorableCharacter(const QString& text);
 
 // "data\Dalekohledy.dat" -> "data/Dalekohledy.dat", each part matched against the
 // entries of its folder without regard to letter case (exact spelling first).
-// A part that does not exist is kept as written.
-QString resolvePath(const QString& programPath);
+// A part that does not exist is kept as written. With a base folder the path is
+// resolved inside it and returned with the base in front.
+QString resolvePath(const QString& programPath, const QString& base = {});
 
 // Outcome of a failed file operation: the system's text for it ("File not found",
 // "Path not found", "Access denied", ...) and, only when writing failed, its errno.

@@ -6,6 +6,7 @@
 #include "common/widgets.h"
 #include "config/calculator_button.h"
 #include "graphs/graph_picture.h"
+#include "platform/platform.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -146,7 +147,7 @@ void TForm12::FormShow()
 void TForm12::ComboBox1Change()
 {
     Label2->setText(ComboBox1->currentText());
-    const auto file = readFile(resolvePath(graphs::kDefinitionsFile));
+    const auto file = readFile(programFile(graphs::kDefinitionsFile));
     const auto loaded = file ? graphs::definition(*file, ComboBox1->currentIndex()) : std::nullopt;
     Image1->paintBackground();
     Image1->paintPlotArea();

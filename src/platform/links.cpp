@@ -1,7 +1,6 @@
 #include "platform/links.h"
 
 #include "common/messages.h"
-#include "common/text8bit.h"
 #include "platform/platform.h"
 
 namespace noktaris {
@@ -9,7 +8,7 @@ namespace noktaris {
 QString webLocation() { return QStringLiteral(NOKTARIS_WEB_LOCATION); }
 QString authorMail() { return QStringLiteral(NOKTARIS_AUTHOR_MAIL); }
 
-void openHelpPage(const QString& page, bool maximised) { platform().openDocument(resolvePath(page), maximised); }
+void openHelpPage(const QString& page, bool maximised) { platform().openDocument(programFile(page), maximised); }
 
 void openWebPage()
 {

@@ -226,6 +226,8 @@ std::unique_ptr<Platform> setPlatform(std::unique_ptr<Platform> replacement)
 
 std::unique_ptr<Platform> makeLinuxPlatform() { return std::make_unique<LinuxPlatform>(); }
 
+QString programFile(const QString& programPath) { return resolvePath(programPath, platform().programFolder()); }
+
 QString updaterPath() { return platform().programFolder() + QStringLiteral("/update"); }
 
 } // namespace noktaris

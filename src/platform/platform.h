@@ -52,6 +52,11 @@ std::unique_ptr<Platform> setPlatform(std::unique_ptr<Platform> replacement);
 
 std::unique_ptr<Platform> makeLinuxPlatform();
 
+// A file the program delivers and never changes (help pages, graph definitions,
+// the viewer's list), by its program path ("data\\grafy.dat"), found in the
+// program's folder whatever the working directory is.
+QString programFile(const QString& programPath);
+
 // The updater beside the program file. Linux programs carry no ".exe": the
 // program's messages still call it update.exe, the file is "update".
 QString updaterPath();

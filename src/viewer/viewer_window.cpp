@@ -126,7 +126,7 @@ ViewerTab TForm16::tab() const { return ViewerTab(TabControl1->currentIndex()); 
 void TForm16::FormCreate()
 {
     z_ = 1;
-    const std::optional<QByteArray> list = readFile(resolvePath(pictures::kListFile));
+    const std::optional<QByteArray> list = readFile(programFile(pictures::kListFile));
     if (!list)
         showMessage(pictures::kListError);
     ComboBox1->setNames(list ? pictures::names(*list) : QStringList());
@@ -210,7 +210,7 @@ void TForm16::aaChange()
 
 void TForm16::ComboBox1Change()
 {
-    const std::optional<QByteArray> list = readFile(resolvePath(pictures::kListFile));
+    const std::optional<QByteArray> list = readFile(programFile(pictures::kListFile));
     if (!list)
         return;
     const std::optional<pictures::Picture> picture = pictures::pictureAt(*list, ComboBox1->currentIndex());

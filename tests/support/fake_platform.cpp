@@ -29,7 +29,7 @@ bool FakePlatform::download(const QString& url, const QString& file, int timeout
     return onDownload && onDownload(url, file, timeoutMs);
 }
 
-QString FakePlatform::programFolder() { return QDir::currentPath(); }
+QString FakePlatform::programFolder() { return programAt.isEmpty() ? QDir::currentPath() : programAt; }
 
 FakePlatformScope::FakePlatformScope()
 {

@@ -41,8 +41,10 @@ public:
     // Records the address; answers through onDownload, or fails without one.
     bool download(const QString& url, const QString& file, int timeoutMs) override;
     QString ownVersion() override { return QStringLiteral("1.4.0.0"); }
-    // The test's program folder: the working directory it made.
+    // The test's program folder: the working directory it made, unless a test
+    // installs the program elsewhere (programAt).
     QString programFolder() override;
+    QString programAt;
     // None unless a test gives some.
     QStringList calculatorFolders() override { return calculators; }
     QStringList calculators;

@@ -1,0 +1,66 @@
+#include "app/working_folder.h"
+
+#include "catalogue/catalogue.h"
+#include "common/text8bit.h"
+#include "config/config_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+namespace noktaris {
+
+QString userDataFolder()
+{
+    const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!dataHome.isEmpty() && QDir::isAbsolutePath(dataHome))
+        return QDir::cleanPath(dataHome) + QStringLiteral("/noktaris");
+    return QDir::homePath() + QStringLiteral("/.local/share/noktaris");
+}
+
+namespace {
+
+// access() rather than the permission bits: a read-only mount and an ordinary
+// user in a folder of root's both count as read-only.
+bool writable(const QString& folder) { return ::access(QFile::encodeName(folder).constData(), W_OK) == 0; }
+
+QStringList userFiles()
+{
+    QStringList files{kConfigFile};
+    for (int k = 0; k < kCatalogueCount; ++k)
+        files << catalogueInfo(CatalogueKind(k)).file;
+    return files;
+}
+
+} // namespace
+
+WorkingFolder prepareWorkingFolder(const QString& programFolder)
+{
+    if (writable(programFolder))
+        return {programFolder, false, {}, {}};
+    const QString user = userDataFolder();
+    if (!QDir().mkpath(user + QStringLiteral("/data")) || !writable(user))
+        return {programFolder, false, {},
+                QStringLiteral("Nelze vytvořit složku %1 pro nastavení a katalogy. Změny nebude možné uložit.")
+                    .arg(user)};
+    WorkingFolder folder{user, true, {}, {}};
+    for (const QString& file : userFiles()) {
+        const QString target = resolvePath(file, user);
+        if (QFileInfo(target).exists() || QFileInfo(target).isSymLink())
+            continue;
+        // Through the safe rewrite: a start broken off while copying leaves no half
+        // file that the next start would keep.
+        const std::optional<QByteArray> delivered = readFile(resolvePath(file, programFolder));
+        if (!delivered)
+            continue; // the program reports a missing file where it reads it
+        if (replaceFile(target, *delivered, false))
+            folder.copied << file;
+        else if (folder.problem.isEmpty())
+            folder.problem = QStringLiteral("Soubor %1 nelze zkopírovat do složky %2.")
+                                 .arg(QString(file).replace(u'\\', u'/'), user);
+    }
+    return folder;
+}
+
+} // namespace noktaris
