@@ -1,5 +1,6 @@
 #include "common/text8bit.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -219,6 +220,22 @@ mode_t newFileMode()
     return 0666 & ~mask;
 }
 
+// New versions left behind by a save that never finished (the program was killed or
+// the power went off between writing and renaming): removed by a later save of the
+// same file once they are an hour old, so a save running in another instance of
+// the program at the same moment keeps its own.
+void removeAbandonedVersions(const QFileInfo& target)
+{
+    const QDir folder = target.absoluteDir();
+    const QString prefix = u'.' + target.fileName() + u'.';
+    const QDateTime anHourAgo = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    const QFileInfoList found = folder.entryInfoList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& version : found) {
+        if (!version.isSymLink() && version.lastModified().toUTC() < anHourAgo)
+            QFile::remove(version.absoluteFilePath());
+    }
+}
+
 } // namespace
 
 QString saveFailedMessage(const QString& fileName, const FileError& error)
@@ -278,6 +295,7 @@ bool replaceFile(const QString& path, const QByteArray& bytes, bool mustExist, F
         ::fsync(folderFd);
         ::close(folderFd);
     }
+    removeAbandonedVersions(target);
     return true;
 }
 

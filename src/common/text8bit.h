@@ -41,7 +41,8 @@ std::optional<QByteArray> readFirstLine(const QString& path, FileError* error = 
 // The one way the program rewrites a file: the bytes go to a new file beside the
 // target, which is flushed to the disk and checked, then renamed over the target.
 // A failure at any step leaves the old file whole and no temporary file behind.
-// A link is followed, the permissions of the old file kept. mustExist: refuse to
+// A link is followed, the permissions of the old file kept. New versions that a
+// killed save left beside the file are cleared away once they are an hour old. mustExist: refuse to
 // create a file that is not there.
 bool replaceFile(const QString& path, const QByteArray& bytes, bool mustExist, FileError* error = nullptr);
 
