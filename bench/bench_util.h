@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -34,6 +35,27 @@ inline double medianMs(int runs, const std::function<void()>& prepare, const std
     return times[times.size() / 2];
 }
 
+// With --summary a benchmark also prints each figure as a tab-separated line for
+// bench/run.sh: "figure", the kind, the name, the median in milliseconds.
+inline bool& summaryWanted()
+{
+    static bool wanted = false;
+    return wanted;
+}
+
+inline void readSummaryFlag(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--summary") == 0)
+            summaryWanted() = true;
+}
+
+inline void figure(const char* kind, const QString& name, double ms)
+{
+    if (summaryWanted())
+        std::printf("figure\t%s\t%s\t%.4f\n", kind, name.toUtf8().constData(), ms);
+}
+
 // Before the application is made: headless unless a platform is named.
 inline void chooseHeadlessPlatform()
 {
@@ -45,7 +67,7 @@ inline void chooseHeadlessPlatform()
 // A benchmark's surroundings: the headless application, the tests' fake platform
 // and a temporary copy of the program's folder as the working directory.
 struct Session {
-    Session(int& argc, char** argv) : app((chooseHeadlessPlatform(), argc), argv) {}
+    Session(int& argc, char** argv) : app((chooseHeadlessPlatform(), readSummaryFlag(argc, argv), argc), argv) {}
     QApplication app;
     test::FakePlatformScope fake;
     test::ProgramFolder folder;

@@ -51,6 +51,7 @@ int main(int argc, char** argv)
                 QCoreApplication::processEvents();
             },
             [] {});
+        bench::figure("graph", QStringLiteral("full redraw, graph %1").arg(graph), redraw);
         std::printf("graph %d, ", graph);
         report("full redraw", redraw);
 
@@ -65,6 +66,7 @@ int main(int argc, char** argv)
                 QCoreApplication::processEvents();
             },
             [] {});
+        bench::figure("graph", QStringLiteral("pointer redraw, graph %1").arg(graph), pointer);
         std::printf("graph %d, ", graph);
         report("redraw under the moving pointer", pointer);
     }

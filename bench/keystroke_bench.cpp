@@ -39,6 +39,7 @@ void keystroke(int window, const char* field, const char* first, const char* sec
     const QString a = QString::fromLatin1(first);
     const QString b = QString::fromLatin1(second);
     const double median = bench::medianMs(kRuns, [] {}, [&] { edit->setText(++n % 2 ? a : b); }, [] {});
+    bench::figure("keystroke", QStringLiteral("TForm%1.%2").arg(window).arg(QLatin1String(field)), median);
     std::printf("keystroke in TForm%d.%s: median %.4f ms over %d runs (target: at most %.1f ms)\n", window, field,
                 median, kRuns, kTargetMs);
 }
@@ -56,6 +57,7 @@ void pick(int window, const char* list)
             emit names->activated(names->currentIndex());
         },
         [] {});
+    bench::figure("pick", QStringLiteral("TForm%1.%2").arg(window).arg(QLatin1String(list)), median);
     std::printf("pick in TForm%d.%s: median %.4f ms over %d runs\n", window, list, median, kRuns / 10);
 }
 
