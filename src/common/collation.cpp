@@ -1,12 +1,9 @@
 #include "common/collation.h"
 
-#include "common/text8bit.h"
-
 #include <unicode/ucol.h>
-#include <unicode/ucoleitr.h>
 
 #include <algorithm>
-#include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -77,15 +74,23 @@ std::string icuKeys(const QStringList& names, std::vector<std::size_t>& offsets)
 // A much cheaper key for names made only of Windows-1250 characters that the
 // collator maps to one collation element each (and the Czech "ch"), which is what
 // catalogue names are made of. Each character's weights are replaced by its rank
-// among those characters, found once with the collator itself: the primary ranks
-// of the name, a zero, then the secondary ranks. Compared as bytes, such keys give
-// the collator's order, as the collator's own keys would.
+// among those characters, found with the collator itself when the program was
+// built (czech_ranks_tool.cpp): the primary ranks of the name, a zero, then the
+// secondary ranks. Compared as bytes, such keys give the collator's order, as the
+// collator's own keys would, and the collator is not even opened.
+struct CzechRank {
+    char16_t unit;
+    std::uint8_t primary; // 0: ignorable
+    std::uint8_t secondary;
+};
+#include "common/czech_ranks.inc"
+
 class RankKeys {
 public:
-    static const RankKeys* instance()
+    static const RankKeys& instance()
     {
-        static const std::unique_ptr<RankKeys> table = build();
-        return table.get();
+        static const RankKeys table;
+        return table;
     }
 
     // false when the name holds a character the table does not cover.
@@ -122,167 +127,51 @@ public:
 private:
     static constexpr int kNone = 0xFFFF;
 
-    static std::unique_ptr<RankKeys> build();
-
-    // Code unit -> index of its unit, kNone when not covered.
-    std::vector<std::uint16_t> unitOf_ = std::vector<std::uint16_t>(0x10000, kNone);
-    std::vector<std::uint8_t> primary_;   // 0: ignorable
-    std::vector<std::uint8_t> secondary_;
-    int chUnit_ = kNone;
-};
-
-// The collation elements of some weight that the collator makes of the text: how
-// many in all, and how many of them carry a primary weight (a letter) rather than
-// only an accent's. nullopt on failure.
-struct Elements {
-    int all = 0;
-    int primary = 0;
-};
-
-std::optional<Elements> elementsOf(UCollationElements* elements, const std::u16string& text)
-{
-    UErrorCode status = U_ZERO_ERROR;
-    ucol_setText(elements, reinterpret_cast<const UChar*>(text.data()), int32_t(text.size()), &status);
-    Elements count;
-    for (int32_t e = ucol_next(elements, &status); U_SUCCESS(status) && e != UCOL_NULLORDER;
-         e = ucol_next(elements, &status)) {
-        count.all += e != 0;
-        count.primary += ucol_primaryOrder(e) != 0;
-    }
-    return U_SUCCESS(status) ? std::optional<Elements>(count) : std::nullopt;
-}
-
-// Rank of each unit among all units by the collator of the given strength, equal
-// units sharing their rank; ranks begin at `first`. Empty when they do not fit a byte.
-std::vector<std::uint8_t> ranks(const std::vector<std::u16string>& units, UCollator* collator, int first)
-{
-    std::vector<std::size_t> order(units.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    const auto compare = [&](std::size_t a, std::size_t b) {
-        return ucol_strcoll(collator, reinterpret_cast<const UChar*>(units[a].data()), int32_t(units[a].size()),
-                            reinterpret_cast<const UChar*>(units[b].data()), int32_t(units[b].size()));
-    };
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return compare(a, b) < 0; });
-    std::vector<std::uint8_t> result(units.size());
-    int rank = first;
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        if (i > 0 && compare(order[i - 1], order[i]) != 0)
-            ++rank;
-        if (rank > 255)
-            return {};
-        result[order[i]] = std::uint8_t(rank);
-    }
-    return result;
-}
-
-std::unique_ptr<RankKeys> RankKeys::build()
-{
-    const Collator primaryOnly = openCzech(UCOL_PRIMARY);
-    if (!czech() || !primaryOnly)
-        return nullptr;
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<UCollationElements, void (*)(UCollationElements*)> elements(
-        ucol_openElements(czech(), nullptr, 0, &status), ucol_closeElements);
-    if (U_FAILURE(status))
-        return nullptr;
-
-    // The characters of the code page the table can stand for.
-    struct Candidate {
-        std::u16string unit;
-        bool weightless;
-        int elements;
-        bool joins = false;
-    };
-    std::vector<Candidate> candidates;
-    std::vector<bool> seen(0x10000, false);
-    for (int byte = 0; byte < 256; ++byte) {
-        const QString decoded = fromCp1250(QByteArray(1, char(byte)));
-        if (decoded.size() != 1 || seen[decoded[0].unicode()])
-            continue;
-        seen[decoded[0].unicode()] = true;
-        const std::u16string unit(1, decoded[0].unicode());
-        const auto uText = reinterpret_cast<const UChar*>(unit.data());
-        const UChar none = 0;
-        const bool weightless = ucol_strcoll(czech(), uText, 1, &none, 0) == UCOL_EQUAL;
-        const bool primaryWeightless = ucol_strcoll(primaryOnly.get(), uText, 1, &none, 0) == UCOL_EQUAL;
-        const auto count = elementsOf(elements.get(), unit);
-        // A character of several letters (ß, …), or one that weighs only as an
-        // accent does, is left to the collator's own keys. A letter with accents
-        // (á, ů) is one letter whose accents count only where all else is equal.
-        if (!count || (!weightless && (primaryWeightless || count->primary != 1)))
-            continue;
-        candidates.push_back({unit, weightless, count->all});
-    }
-    // Two characters that the collator joins into something else than the two of
-    // them: Czech "ch" becomes a letter of its own; any other pair (such as "l·")
-    // leaves its second character to the collator's own keys.
-    const auto isC = [](const std::u16string& u) { return u == u"c" || u == u"C"; };
-    const auto isH = [](const std::u16string& u) { return u == u"h" || u == u"H"; };
-    for (const Candidate& a : candidates) {
-        for (Candidate& b : candidates) {
-            if (a.weightless || b.weightless || (isC(a.unit) && isH(b.unit)))
-                continue;
-            const auto count = elementsOf(elements.get(), a.unit + b.unit);
-            if (!count)
-                return nullptr;
-            if (count->all != a.elements + b.elements)
-                b.joins = true;
+    RankKeys()
+    {
+        for (const CzechRank& rank : kCzechRanks) {
+            unitOf_[rank.unit] = std::uint16_t(primary_.size());
+            primary_.push_back(rank.primary);
+            secondary_.push_back(rank.secondary);
+        }
+        if (kCzechCh.primary != 0) {
+            chUnit_ = int(primary_.size());
+            primary_.push_back(kCzechCh.primary);
+            secondary_.push_back(kCzechCh.secondary);
         }
     }
 
-    auto table = std::make_unique<RankKeys>();
-    std::vector<std::u16string> units;
-    std::vector<bool> ignorable;
-    for (const Candidate& c : candidates) {
-        if (c.joins)
-            continue;
-        table->unitOf_[c.unit[0]] = std::uint16_t(units.size());
-        units.push_back(c.unit);
-        ignorable.push_back(c.weightless);
-    }
-    if (const auto ch = elementsOf(elements.get(), u"ch"); ch && ch->all == 1) {
-        table->chUnit_ = int(units.size());
-        units.push_back(u"ch");
-        ignorable.push_back(false);
-    }
-
-    table->primary_ = ranks(units, primaryOnly.get(), 1);
-    table->secondary_ = ranks(units, czech(), 1);
-    if (table->primary_.empty() || table->secondary_.empty())
-        return nullptr;
-    for (std::size_t i = 0; i < units.size(); ++i)
-        if (ignorable[i])
-            table->primary_[i] = 0;
-    return table;
-}
-
-// Names whose sorting is worth building the rank table for.
-constexpr qsizetype kManyNames = 200;
+    // Code unit -> index of its unit, kNone when not covered.
+    std::vector<std::uint16_t> unitOf_ = std::vector<std::uint16_t>(0x10000, kNone);
+    std::vector<std::uint8_t> primary_;
+    std::vector<std::uint8_t> secondary_;
+    int chUnit_ = kNone;
+};
 
 } // namespace
 
 void sortNames(QStringList& names)
 {
-    if (!czech() || names.size() < 2)
+    if (names.size() < 2)
         return;
     std::vector<std::size_t> offsets;
     offsets.reserve(std::size_t(names.size()) + 1);
     std::string keys;
-    const RankKeys* rankKeys = names.size() >= kManyNames ? RankKeys::instance() : nullptr;
-    if (rankKeys) {
-        keys.reserve(std::size_t(names.size()) * 40);
-        std::string secondary;
-        for (const QString& name : std::as_const(names)) {
-            offsets.push_back(keys.size());
-            if (!rankKeys->append(name, keys, secondary)) {
-                rankKeys = nullptr;
-                break;
-            }
-        }
+    keys.reserve(std::size_t(names.size()) * 40);
+    std::string secondary;
+    bool covered = true;
+    for (const QString& name : std::as_const(names)) {
         offsets.push_back(keys.size());
+        if (!RankKeys::instance().append(name, keys, secondary)) {
+            covered = false;
+            break;
+        }
     }
-    if (!rankKeys) {
+    offsets.push_back(keys.size());
+    if (!covered) {
+        // A character the table does not stand for: the collator's own keys.
+        if (!czech())
+            return;
         offsets.clear();
         keys = icuKeys(names, offsets);
     }
