@@ -74,9 +74,9 @@ std::string cForm(const QString& text)
     if (out == "." || out == "+." || out == "-.")
         out += '0';
     else if (out.size() >= 2 && out.find(".e") != std::string::npos)
-        out.insert(out.find(".e") + 1, "0");
+        out.insert(out.find(".e") + 1, 1, '0');
     if (!out.empty() && (out[0] == '.' || ((out[0] == '-' || out[0] == '+') && out[1] == '.')))
-        out.insert(out[0] == '.' ? 0 : 1, "0");
+        out.insert(out[0] == '.' ? 0 : 1, 1, '0');
     return out;
 }
 
