@@ -7,7 +7,7 @@
 #   3. installs it with apt-get, starts the program the way the desktop does (the
 #      entry's Exec= line) as an ordinary user under Xvfb, saves a screenshot and
 #      checks that the user's settings and catalogues were laid out in
-#      ~/.local/share/noktaris;
+#      ~/.local/share/noktaris and that a mode switch is saved there;
 #   4. removes it with --purge and checks that none of its files is left.
 #
 #   scripts/check_package.sh [build folder]
@@ -154,6 +154,14 @@ env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$home" USER=nobody LOGNAME=nobody
       exit 3
     fi
     import -window root "$HOME/shot.png"
+    # A save as the user makes it: "Přepnout do rozšířeného režimu" (its centre at
+    # 139,441 in the basic-mode window) rewrites the mode line of config.ini.
+    window=$(xdotool search --onlyvisible --name "^Noktaris 1.4" | head -n 1)
+    if [ -n "$window" ]; then
+      eval "$(xdotool getwindowgeometry --shell "$window")"
+      xdotool mousemove $((X + 139)) $((Y + 441)) click 1
+      sleep 1
+    fi
     kill "$pid"
     wait "$pid" 2>/dev/null || true
   ' || status=$?
@@ -174,12 +182,15 @@ user_folder="$home/.local/share/noktaris"
 for file in "${user_files[@]}"; do
   [ -f "$user_folder/$file" ] || fail "$user_folder/$file was not made at the first start"
   [ "$(stat -c %U "$user_folder/$file")" = nobody ] || fail "$user_folder/$file is not the user's"
-  cmp -s "$user_folder/$file" "/usr/lib/noktaris/$file" || fail "$user_folder/$file differs from the delivered one"
+  [ "$file" = config.ini ] || cmp -s "$user_folder/$file" "/usr/lib/noktaris/$file" ||
+    fail "$user_folder/$file differs from the delivered one"
 done
 for file in "${program_only_files[@]}"; do
   [ ! -e "$user_folder/$file" ] || fail "$file was copied into the user's folder; it is read from the program's"
 done
 ok "config.ini and the six catalogues copied to ~/.local/share/noktaris"
+grep -q "^Rezim:2" "$user_folder/config.ini" || fail "the switch to the extended mode was not saved in $user_folder/config.ini"
+ok "the switch to the extended mode was saved in the user's config.ini"
 dpkg --verify noktaris || fail "installed files of the package were changed"
 ok "the installed files are unchanged (dpkg --verify)"
 

@@ -12,7 +12,7 @@ NOKTARIS_PACKAGES=(
   libgtest-dev googletest
   xvfb xauth imagemagick tidy
   fonts-liberation fonts-liberation2
-  librsvg2-bin desktop-file-utils appstream dpkg-dev file
+  librsvg2-bin desktop-file-utils appstream dpkg-dev file xdotool
 )
 
 ensure_packages() {
