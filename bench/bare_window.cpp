@@ -1,44 +1,25 @@
 // The yardstick of the program's start: a bare Qt window of the basic-mode window's
 // size holding as many plain labels, line edits and push buttons as the program
-// has widgets after its start, shown once. It links only Qt Widgets.
+// has widgets after its start, shown once. It links only Qt Widgets (the quit rule
+// is the program's own header).
 //
 //   bare_window WIDTH HEIGHT LABELS EDITS BUTTONS [--count]
 //
 // With NOKTARIS_QUIT_AFTER_SHOW=1 it quits as the program does: as soon as its
 // first top-level window has received its first paint event. --count prints the
 // number of widgets of the application when it quits.
+#include "app/quit_after_paint.h"
+
 #include <QApplication>
-#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-
-namespace {
-
-// The quit after the first show, the same rule as the program's.
-class QuitAfterFirstPaint : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
-            qApp->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return false;
-    }
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -90,8 +71,7 @@ int main(int argc, char** argv)
         child->setGeometry((i % columns) * 100, (i / columns % rows) * 21, 96, 19);
     }
     window.show();
-    if (qEnvironmentVariableIntValue("NOKTARIS_QUIT_AFTER_SHOW") == 1)
-        app.installEventFilter(new QuitAfterFirstPaint(&app));
+    noktaris::QuitAfterFirstPaint::installWhenAsked();
     const int status = QApplication::exec();
     if (count)
         std::printf("widgets\t%lld\tlabels\t%lld\tedits\t%lld\tbuttons\t%lld\n",

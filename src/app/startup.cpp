@@ -4,6 +4,7 @@
 #include "app/basic_window.h"
 #include "app/hub_window.h"
 #include "app/modes.h"
+#include "app/quit_after_paint.h"
 #include "app/windows.h"
 #include "catalogue/editor_window.h"
 #include "common/handover.h"
@@ -23,7 +24,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QTimer>
 #include <QTranslator>
 
 namespace noktaris {
@@ -111,33 +111,11 @@ void startUp()
         w.form1->show();
 }
 
-namespace {
-
-// NOKTARIS_QUIT_AFTER_SHOW=1 (the start-up benchmark): the program ends as soon as
-// its first window has been painted, so that a whole start can be timed from outside.
-class QuitAfterFirstPaint : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
-            qApp->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return false;
-    }
-};
-
-} // namespace
-
 int runMessageLoop()
 {
     if (programEnded())
         return 0;
-    if (qEnvironmentVariableIntValue("NOKTARIS_QUIT_AFTER_SHOW") == 1)
-        qApp->installEventFilter(new QuitAfterFirstPaint(qApp));
+    QuitAfterFirstPaint::installWhenAsked();
     return QApplication::exec();
 }
 

@@ -1,6 +1,6 @@
 #include "common/collation.h"
 
-#include <unicode/ucol.h>
+#include "common/czech_collator.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -13,27 +13,6 @@
 namespace noktaris {
 
 namespace {
-
-struct CollatorDeleter {
-    void operator()(UCollator* c) const { ucol_close(c); }
-};
-using Collator = std::unique_ptr<UCollator, CollatorDeleter>;
-
-// Czech rules: at the secondary strength accents count and letter case does not.
-// The names come from Windows-1250 text, whose letters are all precomposed, so the
-// collator need not normalise them first.
-Collator openCzech(UColAttributeValue strength)
-{
-    UErrorCode status = U_ZERO_ERROR;
-    Collator collator(ucol_open("cs_CZ", &status));
-    if (U_FAILURE(status))
-        return nullptr;
-    ucol_setAttribute(collator.get(), UCOL_NORMALIZATION_MODE, UCOL_OFF, &status);
-    ucol_setAttribute(collator.get(), UCOL_STRENGTH, strength, &status);
-    ucol_setAttribute(collator.get(), UCOL_NUMERIC_COLLATION, UCOL_OFF, &status);
-    ucol_setAttribute(collator.get(), UCOL_ALTERNATE_HANDLING, UCOL_NON_IGNORABLE, &status);
-    return U_FAILURE(status) ? nullptr : std::move(collator);
-}
 
 // An empty name comes before every other, even one of characters that weigh
 // nothing: the first byte of every other key.

@@ -5,11 +5,12 @@
 // saves the program the collation data at every start.
 //
 //   noktaris_czech_ranks <output file>
+#include "common/czech_collator.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QStringDecoder>
 
-#include <unicode/ucol.h>
 #include <unicode/ucoleitr.h>
 
 #include <algorithm>
@@ -22,24 +23,8 @@
 
 namespace {
 
-struct CollatorDeleter {
-    void operator()(UCollator* c) const { ucol_close(c); }
-};
-using Collator = std::unique_ptr<UCollator, CollatorDeleter>;
-
-// The program's settings of the collator (collation.cpp opens it the same way).
-Collator openCzech(UColAttributeValue strength)
-{
-    UErrorCode status = U_ZERO_ERROR;
-    Collator collator(ucol_open("cs_CZ", &status));
-    if (U_FAILURE(status))
-        return nullptr;
-    ucol_setAttribute(collator.get(), UCOL_NORMALIZATION_MODE, UCOL_OFF, &status);
-    ucol_setAttribute(collator.get(), UCOL_STRENGTH, strength, &status);
-    ucol_setAttribute(collator.get(), UCOL_NUMERIC_COLLATION, UCOL_OFF, &status);
-    ucol_setAttribute(collator.get(), UCOL_ALTERNATE_HANDLING, UCOL_NON_IGNORABLE, &status);
-    return U_FAILURE(status) ? nullptr : std::move(collator);
-}
+using noktaris::Collator;
+using noktaris::openCzech;
 
 // The collation elements of some weight that the collator makes of the text: how
 // many in all, and how many of them carry a primary weight (a letter) rather than
