@@ -63,7 +63,13 @@ bool readHeader(Decoding& d, const QByteArray& bytes, QSize cover)
                  static_cast<unsigned long>(bytes.size()));
     if (jpeg_read_header(&d.info, TRUE) != JPEG_HEADER_OK)
         return false;
-    if (std::int64_t(d.info.image_width) * d.info.image_height > kLargestPicture)
+    const std::int64_t pixels = std::int64_t(d.info.image_width) * d.info.image_height;
+    if (pixels > kLargestPicture)
+        return false;
+    // Each 8 x 8 block of a Huffman-coded picture costs at least one bit of the file,
+    // so a header that declares more pixels than the file could hold is broken or
+    // forged: refused before its picture is allocated.
+    if (!d.info.arith_code && pixels > std::int64_t(bytes.size()) * 8 * 64)
         return false;
     d.cmyk = d.info.jpeg_color_space == JCS_CMYK || d.info.jpeg_color_space == JCS_YCCK;
     if (d.cmyk)

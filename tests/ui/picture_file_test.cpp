@@ -20,7 +20,7 @@ namespace noktaris {
 namespace {
 
 // A plain JPEG of one colour, made with libjpeg itself (grey, RGB or CMYK samples).
-QByteArray encodeJpeg(int width, int height, J_COLOR_SPACE space, std::vector<JSAMPLE> pixel)
+QByteArray encodeJpeg(int width, int height, J_COLOR_SPACE space, std::vector<JSAMPLE> pixel, bool smallest = false)
 {
     jpeg_compress_struct info{};
     jpeg_error_mgr errors{};
@@ -34,6 +34,7 @@ QByteArray encodeJpeg(int width, int height, J_COLOR_SPACE space, std::vector<JS
     info.input_components = int(pixel.size());
     info.in_color_space = space;
     jpeg_set_defaults(&info);
+    info.optimize_coding = smallest; // Huffman codes of one bit for a picture of one colour
     jpeg_start_compress(&info, TRUE);
     std::vector<JSAMPLE> row;
     for (int x = 0; x < width; ++x)
@@ -86,6 +87,12 @@ TEST(PictureFile, EachKindOfFile)
     write("half.jpg", m42.left(m42.size() / 2));
     write("huge.jpg", hugeHeader());
     write("grey.jpg", encodeJpeg(16, 8, JCS_GRAYSCALE, {200}));
+    // As small as a real JPEG of its size gets; and a small one claiming 10000 × 10000.
+    write("flat.jpg", encodeJpeg(2000, 2000, JCS_GRAYSCALE, {90}, true));
+    QByteArray forged = encodeJpeg(16, 8, JCS_GRAYSCALE, {200});
+    const qsizetype frame = forged.indexOf("\xff\xc0");
+    forged.replace(frame + 5, 4, QByteArray::fromHex("27102710"));
+    write("forged.jpg", forged);
     // Adobe's CMYK stores the inks inverted: no cyan, full magenta and yellow, no black.
     write("red.jpeg", encodeJpeg(16, 8, JCS_CMYK, {255, 0, 0, 255}));
     write("text.bmp", "BM this is not a bitmap");
@@ -106,6 +113,8 @@ TEST(PictureFile, EachKindOfFile)
         {"m42.jpg", QSize(300, 200), Shown, QSize(318, 250), 0},
         {"upper.JPG", QSize(64, 50), Shown, QSize(80, 63), 0},
         {"grey.jpg", QSize(), Shown, QSize(16, 8), qRgb(200, 200, 200)},
+        {"flat.jpg", QSize(), Shown, QSize(2000, 2000), qRgb(90, 90, 90)},
+        {"forged.jpg", QSize(635, 500), None, {}, 0},
         {"red.jpeg", QSize(), Shown, QSize(16, 8), qRgb(255, 0, 0)},
         {"blue.bmp", QSize(635, 500), Shown, QSize(20, 10), qRgb(0, 0, 255)},
         {"half.jpg", QSize(), None, {}, 0},
