@@ -12,8 +12,9 @@ int main(int argc, char* argv[])
     // when the program is installed read-only.
     const noktaris::WorkingFolder folder = noktaris::prepareWorkingFolder(QCoreApplication::applicationDirPath());
     QDir::setCurrent(folder.path);
+    noktaris::startUp();
+    // Told once the windows (and the Czech buttons of the boxes) are there.
     if (!folder.problem.isEmpty())
         noktaris::showMessage(folder.problem);
-    noktaris::startUp();
     return noktaris::runMessageLoop();
 }
