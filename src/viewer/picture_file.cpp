@@ -68,8 +68,10 @@ bool readHeader(Decoding& d, const QByteArray& bytes, QSize cover)
         return false;
     // Each 8 x 8 block of a Huffman-coded picture costs at least one bit of the file,
     // so a header that declares more pixels than the file could hold is broken or
-    // forged: refused before its picture is allocated.
-    if (!d.info.arith_code && pixels > std::int64_t(bytes.size()) * 8 * 64)
+    // forged: refused before its picture is allocated. Arithmetic coding could pack
+    // a picture of one flat colour tighter still; no photograph comes near it, so
+    // the same bound holds for it.
+    if (pixels > std::int64_t(bytes.size()) * 8 * 64)
         return false;
     d.cmyk = d.info.jpeg_color_space == JCS_CMYK || d.info.jpeg_color_space == JCS_YCCK;
     if (d.cmyk)
