@@ -8,7 +8,7 @@ NOKTARIS_BUILD_DIR="${NOKTARIS_BUILD_DIR:-$NOKTARIS_ROOT/build}"
 NOKTARIS_PACKAGES=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-translations-l10n
-  libjpeg62-turbo-dev libx11-dev libxrandr-dev libicu-dev
+  libjpeg62-turbo-dev libgmp-dev libx11-dev libxrandr-dev libicu-dev
   libgtest-dev googletest
   xvfb xauth imagemagick tidy
   fonts-liberation fonts-liberation2

@@ -2,25 +2,14 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cfenv>
+#include <cfloat>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <locale.h>
+#include <numbers>
 #include <string>
 
 namespace noktaris {
-
-const char* CalcFailure::what() const noexcept
-{
-    switch (kind_) {
-    case Kind::UnreadableField: return "unreadable field";
-    case Kind::DivisionByZero: return "division by zero";
-    case Kind::InvalidOperation: return "invalid operation";
-    case Kind::Overflow: return "overflow";
-    }
-    return "calculation failure";
-}
 
 namespace {
 
@@ -28,56 +17,69 @@ namespace {
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-// Checks the shape of a decimal-comma number and returns it in the C form
-// ("-12.5e3"), or an empty string when the text is not a number.
-std::string cForm(const QString& text)
+// A decimal-comma number taken apart: the digits without the comma, where the
+// comma stood and the exponent.
+struct DecimalText {
+    bool negative = false;
+    std::string digits;  // integer then fraction digits
+    long fractionDigits = 0;
+    long exponent = 0;   // held at +-10^9 when longer
+    std::string cForm;   // the same in the C form ("-12.5e3")
+};
+
+// Checks the shape of a decimal-comma number; false when the text is not one.
+bool parse(const QString& text, DecimalText& out)
 {
     const qsizetype n = text.size();
     qsizetype i = 0;
     while (i < n && text[i] == u' ')
         ++i;
-    std::string out;
-    if (i < n && (text[i] == u'+' || text[i] == u'-'))
-        out += char(text[i++].unicode());
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        out.negative = text[i] == u'-';
+        out.cForm += char(text[i++].unicode());
+    }
     bool mantissa = false; // a digit or the comma seen
+    out.cForm += '0';
     while (i < n && isDigit(text[i])) {
-        out += char(text[i++].unicode());
+        out.digits += char(text[i].unicode());
+        out.cForm += char(text[i++].unicode());
         mantissa = true;
     }
+    out.cForm += '.';
     if (i < n && text[i] == u',') {
-        out += '.';
         ++i;
         mantissa = true;
-        while (i < n && isDigit(text[i]))
-            out += char(text[i++].unicode());
+        while (i < n && isDigit(text[i])) {
+            out.digits += char(text[i].unicode());
+            out.cForm += char(text[i++].unicode());
+            ++out.fractionDigits;
+        }
     }
+    out.cForm += '0';
     if (!mantissa)
-        return {};
+        return false;
     if (i < n && (text[i] == u'E' || text[i] == u'e')) {
-        out += 'e';
+        out.cForm += 'e';
         ++i;
-        if (i < n && (text[i] == u'+' || text[i] == u'-'))
-            out += char(text[i++].unicode());
+        bool negativeExponent = false;
+        if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+            negativeExponent = text[i] == u'-';
+            out.cForm += char(text[i++].unicode());
+        }
         bool expDigits = false;
         while (i < n && isDigit(text[i])) {
-            out += char(text[i++].unicode());
+            out.exponent = std::min<long>(out.exponent * 10 + (text[i].unicode() - u'0'), 1000000000);
+            out.cForm += char(text[i++].unicode());
             expDigits = true;
         }
         if (!expDigits)
-            return {};
+            return false;
+        if (negativeExponent)
+            out.exponent = -out.exponent;
     }
     while (i < n && text[i] == u' ')
         ++i;
-    if (i != n)
-        return {};
-    // "," and "-," are numbers (0): give strtold a digit to read.
-    if (out == "." || out == "+." || out == "-.")
-        out += '0';
-    else if (out.size() >= 2 && out.find(".e") != std::string::npos)
-        out.insert(out.find(".e") + 1, 1, '0');
-    if (!out.empty() && (out[0] == '.' || ((out[0] == '-' || out[0] == '+') && out[1] == '.')))
-        out.insert(out[0] == '.' ? 0 : 1, 1, '0');
-    return out;
+    return i == n;
 }
 
 locale_t cLocale()
@@ -86,20 +88,123 @@ locale_t cLocale()
     return loc;
 }
 
-constexpr Real kWholeLimit = 9223372036854775808.0L; // 2^63
+// The range of 64-bit whole numbers that rounding and truncation may give.
+const Real& wholeLimit()
+{
+    static const Real limit = Real(1UL << 63);
+    return limit;
+}
+
+void checkWholeRange(const Real& x)
+{
+    if (x >= wholeLimit() || x < -wholeLimit())
+        fail(CalcFailure::Kind::InvalidOperation);
+}
+
+// A whole number held by GMP for the span of one step.
+class Whole {
+public:
+    Whole() { mpz_init(z_); }
+    Whole(const Whole&) = delete;
+    Whole& operator=(const Whole&) = delete;
+    ~Whole() { mpz_clear(z_); }
+    operator mpz_ptr() { return z_; }
+
+private:
+    mpz_t z_;
+};
+
+// |x| rounded to a whole number, halves to even.
+void roundMagnitude(mpz_ptr out, mpz_srcptr num, mpz_srcptr den)
+{
+    Whole rest, twice;
+    mpz_fdiv_qr(out, rest, num, den);
+    mpz_mul_2exp(twice, rest, 1);
+    const int half = mpz_cmp(twice, den);
+    if (half > 0 || (half == 0 && mpz_odd_p(out)))
+        mpz_add_ui(out, out, 1);
+}
+
+// Whether |v| >= 10^e.
+bool atLeastPowerOfTen(mpq_srcptr v, long e)
+{
+    Whole num, den, power;
+    mpz_abs(num, mpq_numref(v));
+    mpz_set(den, mpq_denref(v));
+    mpz_ui_pow_ui(power, 10, static_cast<unsigned long>(e < 0 ? -e : e));
+    mpz_mul(e < 0 ? num : den, e < 0 ? num : den, power);
+    return mpz_cmp(num, den) >= 0;
+}
+
+// The exponent of the leading decimal digit of a value that is not zero.
+long decimalExponent(mpq_srcptr v)
+{
+    const long bits = long(mpz_sizeinbase(mpq_numref(v), 2)) - long(mpz_sizeinbase(mpq_denref(v), 2));
+    long e = long(std::floor(double(bits) * 0.30102999566398120));
+    while (atLeastPowerOfTen(v, e + 1))
+        ++e;
+    while (!atLeastPowerOfTen(v, e))
+        --e;
+    return e;
+}
+
+// The whole square root of a whole number that is a square, or false.
+bool exactRoot(mpz_ptr root, mpz_srcptr z)
+{
+    if (!mpz_perfect_square_p(z))
+        return false;
+    mpz_sqrt(root, z);
+    return true;
+}
+
+// k when the whole number z is 10^k.
+bool isPowerOfTen(mpz_srcptr z, unsigned long& k)
+{
+    const std::size_t digits = mpz_sizeinbase(z, 10); // exact or one more
+    for (const std::size_t d : {digits, digits - 1}) {
+        if (d == 0)
+            continue;
+        Whole power;
+        mpz_ui_pow_ui(power, 10, d - 1);
+        if (mpz_cmp(power, z) == 0) {
+            k = d - 1;
+            return true;
+        }
+    }
+    return false;
+}
+
+// A whole power computed exactly while its digits stay few.
+constexpr unsigned long kExactPowerBits = 1UL << 16;
 
 } // namespace
 
 Real toNumber(const QString& text)
 {
-    const std::string c = cForm(text);
-    if (c.empty())
+    DecimalText d;
+    if (!parse(text, d))
         fail(CalcFailure::Kind::UnreadableField);
-    errno = 0;
-    const Real v = strtold_l(c.c_str(), nullptr, cLocale());
-    if (errno == ERANGE && std::isinf(v))
+    const std::size_t first = d.digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return Real();
+    const std::string digits = d.digits.substr(first);
+    const long scale = d.exponent - d.fractionDigits;
+    const long leading = scale + long(digits.size()) - 1;
+    // The extended binary range reaches about 1,19E4932; its smallest subnormal
+    // number is about 3,6E-4951, and below some 1E-4940 the value is that of the
+    // binary number nearest it, as the number range has nothing finer.
+    if (leading > LDBL_MAX_10_EXP + 1)
         fail(CalcFailure::Kind::UnreadableField);
-    return v;
+    if (leading < LDBL_MIN_10_EXP - 2 * LDBL_DIG) {
+        errno = 0;
+        return Real::fromBinary(strtold_l(d.cForm.c_str(), nullptr, cLocale()));
+    }
+    try {
+        const Real magnitude = Real::scaled(Real::fromDigits(digits.c_str()), scale);
+        return d.negative ? -magnitude : magnitude;
+    } catch (const CalcFailure&) {
+        fail(CalcFailure::Kind::UnreadableField);
+    }
 }
 
 bool isNumber(const QString& text)
@@ -137,29 +242,27 @@ std::int64_t toWholeNumber(const QString& text)
     return negative ? std::int64_t(0 - magnitude) : std::int64_t(magnitude);
 }
 
-QString formatNumber(Real value)
+QString formatNumber(const Real& value)
 {
-    if (!std::isfinite(value))
-        fail(std::isnan(value) ? CalcFailure::Kind::InvalidOperation : CalcFailure::Kind::Overflow);
-    if (value == 0)
+    if (value.sign() == 0)
         return QStringLiteral("0");
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14Le", value);
-    // buf: [-]d.dddddddddddddde[+-]xx; the decimal point may be locale-dependent,
-    // so read the digits and the exponent by position only.
-    std::string digits;
-    const char* p = buf;
-    const bool negative = *p == '-';
-    if (negative)
-        ++p;
-    for (; *p && *p != 'e'; ++p)
-        if (*p >= '0' && *p <= '9')
-            digits += *p;
-    const int exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+    long exponent = decimalExponent(Real::Fraction(value).get());
+    // The 15 significant digits: |v| × 10^(14 - exponent), rounded.
+    const Real scaled = Real::scaled(abs(value), 14 - exponent);
+    const Real::Fraction f(scaled);
+    Whole significand;
+    roundMagnitude(significand, f.num(), f.den());
+    std::string digits(mpz_sizeinbase(significand, 10) + 1, '\0');
+    mpz_get_str(digits.data(), 10, significand);
+    digits.resize(digits.find('\0'));
+    if (digits.size() > 15) { // 9,99...95 rounded up to 10
+        ++exponent;
+        digits.resize(15);
+    }
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 
-    std::string out = negative ? "-" : "";
+    std::string out = value.sign() < 0 ? "-" : "";
     if (exponent < -4 || exponent >= 15) {
         out += digits[0];
         if (digits.size() > 1)
@@ -178,86 +281,121 @@ QString formatNumber(Real value)
     return QString::fromLatin1(out.c_str());
 }
 
-Real checked(Real value)
+Real checked(const Real& value)
 {
-    if (std::isnan(value))
-        fail(CalcFailure::Kind::InvalidOperation);
-    if (std::isinf(value))
-        fail(CalcFailure::Kind::Overflow);
+    value.checkRange();
     return value;
 }
 
-Real divide(Real a, Real b)
+Real divide(const Real& a, const Real& b) { return a / b; }
+
+Real log10Checked(const Real& x)
 {
-    if (b == 0)
+    if (x.sign() == 0)
         fail(CalcFailure::Kind::DivisionByZero);
-    return checked(a / b);
+    if (x.sign() < 0)
+        fail(CalcFailure::Kind::InvalidOperation);
+    const Real::Fraction f(x);
+    unsigned long k = 0;
+    if (mpz_cmp_ui(f.den(), 1) == 0 && isPowerOfTen(f.num(), k))
+        return Real(k);
+    if (mpz_cmp_ui(f.num(), 1) == 0 && isPowerOfTen(f.den(), k))
+        return -Real(k);
+    return Real::fromBinary(std::log10(x.toBinary()));
 }
 
-Real log10Checked(Real x)
+Real lnChecked(const Real& x)
 {
-    if (x == 0)
+    if (x.sign() == 0)
         fail(CalcFailure::Kind::DivisionByZero);
-    if (x < 0 || std::isnan(x))
+    if (x.sign() < 0)
         fail(CalcFailure::Kind::InvalidOperation);
-    return checked(std::log10(x));
+    if (x == 1)
+        return Real();
+    return Real::fromBinary(std::log(x.toBinary()));
 }
 
-Real lnChecked(Real x)
+Real sqrtChecked(const Real& x)
 {
-    if (x == 0)
-        fail(CalcFailure::Kind::DivisionByZero);
-    if (x < 0 || std::isnan(x))
+    if (x.sign() < 0)
         fail(CalcFailure::Kind::InvalidOperation);
-    return checked(std::log(x));
+    const Real::Fraction f(x);
+    mpq_t root;
+    mpq_init(root);
+    if (exactRoot(mpq_numref(root), f.num()) && exactRoot(mpq_denref(root), f.den())) {
+        const Real r = Real::fromFraction(root);
+        mpq_clear(root);
+        return r;
+    }
+    mpq_clear(root);
+    return Real::fromBinary(std::sqrt(x.toBinary()));
 }
 
-Real sqrtChecked(Real x)
+Real powChecked(const Real& base, const Real& exponent)
 {
-    if (x < 0 || std::isnan(x))
-        fail(CalcFailure::Kind::InvalidOperation);
-    return checked(std::sqrt(x));
+    if (base.sign() == 0) {
+        if (exponent.sign() < 0)
+            fail(CalcFailure::Kind::DivisionByZero);
+        return exponent.sign() == 0 ? Real(1) : Real();
+    }
+    const Real::Fraction e(exponent);
+    if (exponent.isWhole() && mpz_fits_slong_p(e.num())) {
+        const long k = mpz_get_si(e.num());
+        const unsigned long n = static_cast<unsigned long>(k < 0 ? -k : k);
+        const Real::Fraction b(base);
+        const unsigned long numBits = mpz_sizeinbase(b.num(), 2);
+        const unsigned long denBits = mpz_sizeinbase(b.den(), 2);
+        if (n <= kExactPowerBits && n * std::max(numBits, denBits) <= kExactPowerBits) {
+            mpq_t power;
+            mpq_init(power);
+            mpz_pow_ui(mpq_numref(power), b.num(), n);
+            mpz_pow_ui(mpq_denref(power), b.den(), n);
+            if (k < 0)
+                mpq_inv(power, power);
+            try {
+                const Real r = Real::fromFraction(power);
+                mpq_clear(power);
+                return r;
+            } catch (const CalcFailure&) {
+                mpq_clear(power);
+                throw;
+            }
+        }
+    }
+    return Real::fromBinary(std::pow(base.toBinary(), exponent.toBinary()));
 }
 
-Real powChecked(Real base, Real exponent)
+Real atanChecked(const Real& x) { return Real::fromBinary(std::atan(x.toBinary())); }
+
+Real cosDegrees(const Real& degrees)
 {
-    if (base == 0 && exponent < 0)
-        fail(CalcFailure::Kind::DivisionByZero);
-    return checked(std::pow(checked(base), checked(exponent)));
+    return Real::fromBinary(std::cos(degrees.toBinary() * std::numbers::pi_v<long double> / 180));
 }
 
-Real roundHalfEven(Real x)
+const Real& pi()
 {
-    checked(x);
-    if (x >= kWholeLimit || x < -kWholeLimit)
-        fail(CalcFailure::Kind::InvalidOperation);
-    // The default rounding mode of the floating-point unit is to nearest, ties to even.
-    const int mode = std::fegetround();
-    if (mode != FE_TONEAREST)
-        std::fesetround(FE_TONEAREST);
-    const Real r = std::nearbyint(x);
-    if (mode != FE_TONEAREST)
-        std::fesetround(mode);
-    return r + 0.0L; // no negative zero
+    static const Real value = Real::fromBinary(std::numbers::pi_v<long double>);
+    return value;
 }
 
-Real truncate(Real x)
+Real roundHalfEven(const Real& x)
 {
-    checked(x);
-    if (x >= kWholeLimit || x < -kWholeLimit)
-        fail(CalcFailure::Kind::InvalidOperation);
-    return std::trunc(x) + 0.0L;
+    checkWholeRange(x);
+    return x.nearestWhole();
 }
 
-Real roundTo(Real x, int decimals)
+Real truncate(const Real& x)
 {
-    Real factor = 1;
-    for (int i = 0; i < decimals; ++i)
-        factor *= 10;
-    return divide(roundHalfEven(checked(x * factor)), factor);
+    checkWholeRange(x);
+    return x.wholePart();
 }
 
-QString angleText(Real degrees)
+Real roundTo(const Real& x, int decimals)
+{
+    return Real::scaled(roundHalfEven(Real::scaled(x, decimals)), -decimals);
+}
+
+QString angleText(const Real& degrees)
 {
     const Real d = truncate(degrees);
     const Real r = degrees - d;

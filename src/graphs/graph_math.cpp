@@ -19,7 +19,7 @@ namespace {
 Real numerator(int graph, Real p)
 {
     switch (graph) {
-    case 0: return 115.8L;
+    case 0: return 115.8_dec;
     case 1: return checked(p * 50);
     default: return p;
     }
@@ -29,12 +29,12 @@ Real numerator(int graph, Real p)
 QString rounded(Real v, int decimals) { return formatNumber(roundTo(v, decimals)); }
 
 // Rows far off the picture are held here, so that a line to them stays cheap.
-constexpr Real kRowLimit = 1000000;
+const Real kRowLimit = 1000000;
 
 int row(Real y, const Scale& scale)
 {
-    const Real steps = std::clamp(checked(divide(y - scale.fr, scale.s)), -kRowLimit, kRowLimit);
-    return kBottom - static_cast<int>(roundHalfEven(steps));
+    const Real steps = std::clamp(divide(y - scale.fr, scale.s), -kRowLimit, kRowLimit);
+    return kBottom - static_cast<int>(roundHalfEven(steps).toInt64());
 }
 
 } // namespace

@@ -1,17 +1,11 @@
 #include "optics/fields.h"
 
-#include <cmath>
-
 namespace noktaris::fields {
-
-namespace {
-constexpr Real kPi = 3.14159265358979323846264338327950288L;
-}
 
 Real frameAngle(Real s, Real f)
 {
     const Real q = divide(s, checked(2 * f));
-    return checked(2 * std::atan(q) * 180 / kPi);
+    return checked(2 * atanChecked(q) * 180 / pi());
 }
 
 QString frameFieldText(Real w, Real h, Real f)
@@ -38,7 +32,7 @@ QString scaleText(Real x, Real y, Real nx, Real ny, Real f)
     return kScaleCaption + u' ' + formatNumber(X) + QStringLiteral("'' x ") + formatNumber(Y) + QStringLiteral("''");
 }
 
-Real pixelSize(Real size, Real count) { return roundHalfEven(divide(checked(size * 100), count)) * 0.01L; }
+Real pixelSize(Real size, Real count) { return roundHalfEven(divide(checked(size * 100), count)) * 0.01_dec; }
 
 QString pixelSizeText(Real x, Real y, Real nx, Real ny)
 {
@@ -54,7 +48,7 @@ Real optimalRatio(Real x, Real y, Real nx, Real ny, Real lambda)
     // Twice the pixel, in nanometres, over the wavelength; the mean of both sides.
     const Real a = divide(2000000 * p, lambda);
     const Real b = divide(2000000 * q, lambda);
-    return roundHalfEven(checked(5 * (a + b))) * 0.1L;
+    return roundHalfEven(checked(5 * (a + b))) * 0.1_dec;
 }
 
 } // namespace noktaris::ccd

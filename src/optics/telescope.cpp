@@ -1,7 +1,5 @@
 #include "optics/telescope.h"
 
-#include <numbers>
-
 namespace noktaris::telescope {
 
 Real focalRatio(Real F, Real D) { return roundTo(divide(F, D), 3); }
@@ -10,7 +8,7 @@ Real magnification(Real F, Real f) { return roundHalfEven(divide(F, f)); }
 
 Real theoreticalLimit(Real D, Real k2) { return roundTo(5 * log10Checked(D) + k2, 2); }
 
-Real practicalLimit(Real theoretical) { return theoretical - 1.8L; }
+Real practicalLimit(Real theoretical) { return theoretical - 1.8_dec; }
 
 Real resolvingPower(Real D) { return divide(roundHalfEven(divide(115800, D)), 1000); }
 
@@ -20,9 +18,9 @@ Real maxUsefulMagnification(Real D, Real k1) { return roundHalfEven(checked(D * 
 
 Real minUsefulMagnification(Real D) { return roundHalfEven(divide(D, 6)); }
 
-Real moonDetail(Real D) { return divide(roundHalfEven(divide(3128.916L, D)), 10); }
+Real moonDetail(Real D) { return divide(roundHalfEven(divide(3128.916_dec, D)), 10); }
 
-Real exitPupil(Real f, Real D, Real F) { return roundHalfEven(divide(100 * f * D, F)) * 0.01L; }
+Real exitPupil(Real f, Real D, Real F) { return roundHalfEven(divide(100 * f * D, F)) * 0.01_dec; }
 
 Real trueField(Real f, Real u, Real F) { return divide(roundHalfEven(divide(100000 * f * u, F)), 100000); }
 
@@ -32,10 +30,9 @@ Real exitPupilFine(Real f, Real D, Real F) { return divide(roundHalfEven(divide(
 
 Real obstructedLimit(Real D, Real obstruction, Real p, Real m0)
 {
-    constexpr Real pi = std::numbers::pi_v<Real>;
-    const Real r = obstruction * 0.01L * D * 0.5L;
-    const Real area = checked((D / 2) * (D / 2) * pi) - checked(r * r * pi);
-    const Real equivalent = 2 * sqrtChecked(area / pi);
+    const Real r = obstruction * 0.01_dec * D * 0.5_dec;
+    const Real area = checked((D / 2) * (D / 2) * pi()) - checked(r * r * pi());
+    const Real equivalent = 2 * sqrtChecked(area / pi());
     return roundTo(5 * log10Checked(equivalent) + (m0 - 5 * log10Checked(p)), 2);
 }
 
@@ -65,7 +62,6 @@ Real depthOfFocusPractical(Real N, Real lambda)
 
 Real ratioHundredth(Real F, Real D) { return roundHalfEven(divide(F * 100, D)) / 100; }
 
-// The whole numbers are multiplied as reals, so no product of them can overflow.
 Real afocalRatio(std::int64_t D, Real F, std::int64_t fe, Real fc)
 {
     return roundHalfEven(divide(fc * (F * 100), Real(D) * Real(fe))) / 100;
@@ -79,6 +75,6 @@ QString ratioText(Real N)
     return value == QStringLiteral("0") ? kRatioCaption : kRatioCaption + QStringLiteral(" ") + value;
 }
 
-Real doubleStarMagnification(Real rho, Real dm) { return roundHalfEven(divide((dm * 2.4L + 8) * 60, rho * 1.5L)); }
+Real doubleStarMagnification(Real rho, Real dm) { return roundHalfEven(divide((dm * 2.4_dec + 8) * 60, rho * 1.5_dec)); }
 
 } // namespace noktaris::telescope

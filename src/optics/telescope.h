@@ -45,12 +45,12 @@ Real exitPupilFine(Real f, Real D, Real F);
 // factor that gives the largest useful magnification from D.
 struct OpticsQuality {
     const char* name;
-    Real factor;
+    Decimal factor;
 };
 inline constexpr OpticsQuality kOpticsQualities[] = {
-    {"Kvalitní optika", 2.5L},
-    {"Průměrná optika", 1.5873L},
-    {"Podprůměrná optika", 1.2L},
+    {"Kvalitní optika", 2.5_dec},
+    {"Průměrná optika", 1.5873_dec},
+    {"Podprůměrná optika", 1.2_dec},
 };
 // The list's entry when the window shows: average optics.
 inline constexpr int kShownQuality = 1;

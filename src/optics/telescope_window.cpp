@@ -75,7 +75,7 @@ void TForm6::ddaleditChange()
     });
     guarded([&] {
         const int quality = m.ComboBox1->currentIndex();
-        const Real k = quality >= 0 && quality < int(std::size(kOpticsQualities)) ? kOpticsQualities[quality].factor : 0;
+        const Real k = quality >= 0 && quality < int(std::size(kOpticsQualities)) ? Real(kOpticsQualities[quality].factor) : Real();
         m.Label17->setText(QStringLiteral("Maximální použitelné zvětšení: ") + formatNumber(maxUsefulMagnification(D, k))
                            + u'x');
         m.Label18->setText(QStringLiteral("Minimální použitelné zvětšení: ") + formatNumber(minUsefulMagnification(D))

@@ -1,7 +1,6 @@
 #include "photo/exposure.h"
 
 #include <array>
-#include <cmath>
 
 namespace noktaris::exposure {
 
@@ -13,32 +12,32 @@ Real corrected(Real t0, Real k, Real p) { return powChecked(checked(t0 * k) + 1,
 
 Real relativeBrightness(Real m)
 {
-    const Real q = powChecked(10, 0.4L);
-    return roundHalfEven(checked(powChecked(q, 9.5L - m) * 1000)) * 0.001L;
+    const Real q = powChecked(10, 0.4_dec);
+    return roundHalfEven(checked(powChecked(q, 9.5_dec - m) * 1000)) * 0.001_dec;
 }
 
 Real toHours(Real seconds) { return divide(seconds, 3600); }
 
-Real shownRatio(Real ratio) { return roundHalfEven(checked(ratio * 1000)) * 0.001L; }
+Real shownRatio(Real ratio) { return roundHalfEven(checked(ratio * 1000)) * 0.001_dec; }
 
 std::optional<QString> shutterText(Real ts)
 {
-    if (ts >= 1.5L)
+    if (ts >= 1.5_dec)
         return QStringLiteral("Doporučená expozice: B (popř. T)");
     // Upper bounds, each included; most are 1,5 times the nominal speed.
     static const std::array<std::pair<Real, const char*>, 12> rows{{
-        {0.00075L, "1/2000 sec"},
-        {0.0015L, "1/1000 sec"},
-        {0.003L, "1/500 sec"},
-        {0.006L, "1/250 sec"},
-        {0.012333L, "1/125 sec"},
-        {0.025L, "1/60 sec"},
-        {0.05L, "1/30 sec"},
-        {0.09583333L, "1/15 sec"},
-        {0.1875L, "1/8 sec"},
-        {0.375L, "1/4 sec"},
-        {0.75L, "1/2 sec"},
-        {1.5L, "1 sec"},
+        {0.00075_dec, "1/2000 sec"},
+        {0.0015_dec, "1/1000 sec"},
+        {0.003_dec, "1/500 sec"},
+        {0.006_dec, "1/250 sec"},
+        {0.012333_dec, "1/125 sec"},
+        {0.025_dec, "1/60 sec"},
+        {0.05_dec, "1/30 sec"},
+        {0.09583333_dec, "1/15 sec"},
+        {0.1875_dec, "1/8 sec"},
+        {0.375_dec, "1/4 sec"},
+        {0.75_dec, "1/2 sec"},
+        {1.5_dec, "1 sec"},
     }};
     if (ts <= 0)
         return std::nullopt;
@@ -75,7 +74,7 @@ Shown display(Real th)
         shown.exposure = QStringLiteral("Expoziční čas: ") + formatNumber(seconds) + QStringLiteral(" sec");
         shown.recommendation = shutterText(ts);
     }
-    if (ts >= 1.5L)
+    if (ts >= 1.5_dec)
         shown.recommendation = QStringLiteral("Doporučená expozice: B (popř. T)");
     return shown;
 }
@@ -91,7 +90,7 @@ Real degrees(Real Dg, Real Mn, Real Sc)
     return checked(Dg + minutes + seconds);
 }
 
-Real cosine(Real delta) { return checked(std::cos(delta * 3.14159265358979323846264338327950288L / 180)); }
+Real cosine(Real delta) { return cosDegrees(delta); }
 
 Range range(Real delta)
 {
@@ -108,7 +107,7 @@ Declination fromParts(Real Dg, Real Mn, Real Sc)
 
 Real trailLength(Real f, Real t, Real cosDelta)
 {
-    return divide(roundHalfEven(checked(100 * f * (t / 60) * cosDelta * 0.0043633231L)), 100);
+    return divide(roundHalfEven(checked(100 * f * (t / 60) * cosDelta * 0.0043633231_dec)), 100);
 }
 
 Real pointExposure(Real k, Real f, Real cosDelta) { return divide(k, checked(f * cosDelta)); }

@@ -4,7 +4,7 @@ namespace noktaris::imagesize {
 
 namespace {
 // Arc minutes in a radian, rounded to a whole number.
-constexpr Real kArcMinutes = 3438;
+constexpr int kArcMinutes = 3438;
 } // namespace
 
 Real primeFocus(Real alpha, Real f, Real scale)

@@ -43,7 +43,7 @@ public:
 
 private:
     // Three decimals of a millimetre.
-    static constexpr Real kScale = 1000;
+    static constexpr int kScale = 1000;
 
     const QLineEdit* aperture_ = nullptr;
     const QLineEdit* focalLength_ = nullptr;

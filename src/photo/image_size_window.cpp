@@ -17,7 +17,7 @@ namespace {
 constexpr QSize kWindowSize(684, 330);
 constexpr int kGroupWidth = 420;
 // Two decimals of a millimetre.
-constexpr Real kScale = 100;
+constexpr int kScale = 100;
 
 // The object's angular size: its heading, the field and the object list beside it.
 void addObjectRows(RowLayout& rows, const QString& headingName, QLabel*& heading, const QString& fieldName,

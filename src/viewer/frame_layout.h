@@ -28,7 +28,7 @@ inline constexpr int kLargestFrame = 32767;
 struct ZoomStep {
     const char* caption;
     QRect picture; // the picture control in the window
-    Real z;        // how many times wider in angle the black area is than the picture
+    Decimal z;     // how many times wider in angle the black area is than the picture
 };
 // "100%" to "10%"; 75 % uses the factor 1,333.
 extern const std::array<ZoomStep, 5> kZoomSteps;

@@ -35,7 +35,7 @@ TEST(FrameField, AnglesOfBothSides)
     };
     const Row rows[] = {
         {36, 24, 50, "Zorné pole: 39° 35' 52'' x 26° 59' 29''"},
-        {6.9L, 4.6L, 500, "Zorné pole: 0° 47' 26'' x 0° 31' 38''"},
+        {6.9_dec, 4.6_dec, 500, "Zorné pole: 0° 47' 26'' x 0° 31' 38''"},
         // 2 arctan 1,2 = 100,3888°; 2 arctan 0,8 = 77,3196°.
         {36, 24, 15, "Zorné pole: 100° 23' 20'' x 77° 19' 11''"},
         {0, 24, 50, "Zorné pole: 0° 0' 0'' x 26° 59' 29''"},
@@ -44,7 +44,7 @@ TEST(FrameField, AnglesOfBothSides)
         {-36, 24, 50, "Zorné pole: -39° -35' -52'' x 26° 59' 29''"},
     };
     for (const Row& r : rows)
-        EXPECT_EQ(shown([&] { return fields::frameFieldText(r.w, r.h, r.f); }), r.text) << double(r.w) << " " << double(r.f);
+        EXPECT_EQ(shown([&] { return fields::frameFieldText(r.w, r.h, r.f); }), r.text) << r.w << " " << r.f;
 }
 
 TEST(CcdChip, ScalePixelSizeAndOptimalRatio)
@@ -54,19 +54,19 @@ TEST(CcdChip, ScalePixelSizeAndOptimalRatio)
         const char *scale, *pixel, *ratio;
     };
     const Row rows[] = {
-        {6.9L, 4.6L, 768, 512, 500, 550, "Úhlové zvětšení na pixel: 3,71'' x 3,71''", "Rozměry pixelu: 0,01 mm x 0,01 mm",
+        {6.9_dec, 4.6_dec, 768, 512, 500, 550, "Úhlové zvětšení na pixel: 3,71'' x 3,71''", "Rozměry pixelu: 0,01 mm x 0,01 mm",
          "32,7"},
         // 185,32 rounds to 185; the ratio does not depend on f.
-        {6.9L, 4.6L, 768, 512, 1000, 550, "Úhlové zvětšení na pixel: 1,85'' x 1,85''",
+        {6.9_dec, 4.6_dec, 768, 512, 1000, 550, "Úhlové zvětšení na pixel: 1,85'' x 1,85''",
          "Rozměry pixelu: 0,01 mm x 0,01 mm", "32,7"},
         // 6 µm pixels of a 36 x 24 chip: 2475,18 and a mean of 24.
         {36, 24, 6000, 4000, 50, 500, "Úhlové zvětšení na pixel: 24,75'' x 24,75''",
          "Rozměry pixelu: 0,01 mm x 0,01 mm", "24"},
         // 0,0036 mm and exactly 0,005 mm (half to even) both print as 0.
-        {3.6L, 5, 1000, 1000, 500, 500, "Úhlové zvětšení na pixel: 1,49'' x 2,06''", "Rozměry pixelu: 0 mm x 0 mm",
+        {3.6_dec, 5, 1000, 1000, 500, 500, "Úhlové zvětšení na pixel: 1,49'' x 2,06''", "Rozměry pixelu: 0 mm x 0 mm",
          "17,2"},
-        {6.9L, 4.6L, 768, 512, 0, 0, "failure", "Rozměry pixelu: 0,01 mm x 0,01 mm", "failure"},
-        {6.9L, 4.6L, 0, 512, 500, 550, "failure", "failure", "failure"},
+        {6.9_dec, 4.6_dec, 768, 512, 0, 0, "failure", "Rozměry pixelu: 0,01 mm x 0,01 mm", "failure"},
+        {6.9_dec, 4.6_dec, 0, 512, 500, 550, "failure", "failure", "failure"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.scale);
@@ -90,7 +90,7 @@ TEST(ImageSize, PrimeFocusAndAfocalAtBothPrecisions)
         {"afocal 30' 1000/50/25, basic", [] { return afocal(30, 1000, 50, 25, 1000); }, "Rozměr: 17,452 mm"},
         {"afocal 30' 1000/50/25, window", [] { return afocal(30, 1000, 50, 25, 100); }, "Rozměr: 17,45 mm"},
         {"no angular size", [] { return primeFocus(0, 1000, 1000); }, "Rozměr:"},
-        {"rounds to nothing", [] { return primeFocus(0.01L, 50, 100); }, "Rozměr:"},
+        {"rounds to nothing", [] { return primeFocus(0.01_dec, 50, 100); }, "Rozměr:"},
         {"negative focal length", [] { return primeFocus(30, -1000, 100); }, "Rozměr: -8,73 mm"},
         {"eyepiece 0", [] { return afocal(30, 1000, 50, 0, 1000); }, "failure"},
     };
@@ -108,13 +108,13 @@ TEST(Guiding, ToleranceAndVerdict)
         Verdict verdict;
     };
     const Row rows[] = {
-        {"0,2 / 1000 / 50", [] { return standardTolerance(0.2L, 1000, 50); }, "3,5", Verdict::Comfortable},
-        {"0,2 / 500 / 1000", [] { return standardTolerance(0.2L, 500, 1000); }, "0,0875", Verdict::Demanding},
-        {"exactly 1 is not enough", [] { return standardTolerance(0.2L, 200, 35); }, "1", Verdict::Demanding},
-        {"drift 0,07", [] { return tolerance(0.2L, 1000, 50, 0.07L); }, "7", Verdict::Comfortable},
-        {"standard drift typed", [] { return tolerance(0.2L, 1000, 50, 0.035L); }, "3,5", Verdict::Comfortable},
-        {"0 / 0", [] { return standardTolerance(0.2L, 0, 0); }, "failure", Verdict::Pending},
-        {"square 0", [] { return tolerance(0, 1000, 50, 0.035L); }, "failure", Verdict::Pending},
+        {"0,2 / 1000 / 50", [] { return standardTolerance(0.2_dec, 1000, 50); }, "3,5", Verdict::Comfortable},
+        {"0,2 / 500 / 1000", [] { return standardTolerance(0.2_dec, 500, 1000); }, "0,0875", Verdict::Demanding},
+        {"exactly 1 is not enough", [] { return standardTolerance(0.2_dec, 200, 35); }, "1", Verdict::Demanding},
+        {"drift 0,07", [] { return tolerance(0.2_dec, 1000, 50, 0.07_dec); }, "7", Verdict::Comfortable},
+        {"standard drift typed", [] { return tolerance(0.2_dec, 1000, 50, 0.035_dec); }, "3,5", Verdict::Comfortable},
+        {"0 / 0", [] { return standardTolerance(0.2_dec, 0, 0); }, "failure", Verdict::Pending},
+        {"square 0", [] { return tolerance(0, 1000, 50, 0.035_dec); }, "failure", Verdict::Pending},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(number(r.T), r.tolerance) << r.name;

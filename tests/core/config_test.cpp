@@ -322,14 +322,14 @@ TEST(Constants, ReadingStopsAtTheFirstFault)
     const struct {
         const char* name;
         QByteArray file;
-        std::vector<long double> values;
+        std::vector<Real> values;
         bool complete;
     } rows[] = {
-        {"Delivered", kDelivered, {1.5873L, 2.7L}, true},
-        {"K2BeforeK1", "k2=3\r\nk1=2,5\r\n;", {2.5L, 0}, false},
+        {"Delivered", kDelivered, {1.5873_dec, 2.7_dec}, true},
+        {"K2BeforeK1", "k2=3\r\nk1=2,5\r\n;", {2.5_dec, 0}, false},
         {"NoK1", "k2=3\r\n;", {0, 0}, false},
         {"K1NotANumber", "k1=abc\r\nk2=3\r\n;", {0, 0}, false},
-        {"LeadingComma", "k1=,5\r\nk2=1,\r\n;", {0.5L, 1}, true},
+        {"LeadingComma", "k1=,5\r\nk2=1,\r\n;", {0.5_dec, 1}, true},
     };
     for (const auto& row : rows) {
         folder.write(QStringLiteral("config.ini"), row.file);

@@ -63,9 +63,9 @@ TEST(GraphLabels, WorkedExamplesAndFailures)
         const char* y; // top to bottom
     };
     const Row rows[] = {
-        // The middle one, 2,3 - 0,95, comes out a little below 1,35 in binary.
+        // The middle one, 2,3 - 0,95 = 1,35, is an exact half: it goes to the even 1,4.
         {"resolving power, 50 to 300 on x, 0 and 1 decimals", {0, "50", "300", "0", true, 0, 1}, true,
-         "50 75 100 125 150 175 200 225 250 275 300", "2,3 2,1 1,9 1,7 1,5 1,3 1,2 1 0,8 0,6 0,4"},
+         "50 75 100 125 150 175 200 225 250 275 300", "2,3 2,1 1,9 1,7 1,5 1,4 1,2 1 0,8 0,6 0,4"},
         {"200 to 1000 on y, 0 decimals on x: the left label is 0", {0, "200", "1000", "0", false, 0, 0}, true,
          "0 0 0 0 0 0 1 1 1 1 1", "1000 920 840 760 680 600 520 440 360 280 200"},
         {"the same with 2 decimals on x", {0, "200", "1000", "0", false, 2, 2}, true,

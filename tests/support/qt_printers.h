@@ -2,6 +2,8 @@
 // names for the rows of table tests.
 #pragma once
 
+#include "common/numbers.h"
+
 #include <QByteArray>
 #include <QRect>
 #include <QString>
@@ -15,6 +17,14 @@ inline void PrintTo(const QRect& r, std::ostream* out)
 {
     *out << '(' << r.x() << ", " << r.y() << ") " << r.width() << " x " << r.height();
 }
+
+namespace noktaris {
+
+// An exact number in a failure message: its general number form.
+inline std::ostream& operator<<(std::ostream& out, const Real& value) { return out << formatNumber(value).toStdString(); }
+inline void PrintTo(const Real& value, std::ostream* out) { *out << value; }
+
+} // namespace noktaris
 
 namespace noktaris::test {
 

@@ -142,7 +142,7 @@ TEST_F(GraphWindow, RedrawOfTheWorkedExamplesAndRefusals)
     const QString zero = graphs::kZeroMessage;
     const Row rows[] = {
         {"50 to 300 on x", 0, true, "50", "300", nullptr, 0, 1, nullptr, "50 75 100 125 150 175 200 225 250 275 300",
-         "2,3 2,1 1,9 1,7 1,5 1,3 1,2 1 0,8 0,6 0,4"},
+         "2,3 2,1 1,9 1,7 1,5 1,4 1,2 1 0,8 0,6 0,4"},
         {"typed backwards", 0, true, "200", "50", nullptr, 0, 2, nullptr,
          "50 65 80 95 110 125 140 155 170 185 200", "2,32 2,15 1,97 1,8 1,62 1,45 1,28 1,1 0,93 0,75 0,58"},
         {"200 to 1000 on y, 0 decimals on x", 0, false, "200", "1000", nullptr, 0, 0, "precision",
