@@ -242,12 +242,73 @@ std::int64_t toWholeNumber(const QString& text)
     return negative ? std::int64_t(0 - magnitude) : std::int64_t(magnitude);
 }
 
-QString formatNumber(const Real& value)
+namespace {
+
+// The first 15 significant digits of |v| rounded half to even, and the exponent
+// of the first: |v| = 0,1234 gives "123400000000000" and -1.
+struct Significant {
+    std::string digits;
+    long exponent = 0;
+};
+
+// By long division while v is a fraction of two 64-bit numbers.
+bool smallSignificant(const Real& v, Significant& out)
 {
-    if (value.sign() == 0)
-        return QStringLiteral("0");
+    std::int64_t num = 0, den = 1;
+    if (!v.smallFraction(num, den))
+        return false;
+    __extension__ typedef unsigned __int128 UWide;
+    const unsigned long long d = static_cast<unsigned long long>(den);
+    const unsigned long long n = num < 0 ? 0 - static_cast<unsigned long long>(num) : static_cast<unsigned long long>(num);
+    std::string digits = std::to_string(n / d);
+    long exponent = long(digits.size()) - 1;
+    if (digits == "0") {
+        digits.clear();
+        exponent = 0;
+    }
+    UWide rest = n % d;
+    // Digits beyond the 16th of the whole part decide only with the rest.
+    bool sticky = false;
+    if (digits.size() > 16) {
+        sticky = digits.find_first_not_of('0', 16) != std::string::npos;
+        digits.resize(16);
+    }
+    while (digits.size() < 16 && rest != 0) {
+        rest *= 10;
+        const char digit = char('0' + int(rest / d));
+        rest %= d;
+        if (digits.empty() && digit == '0') {
+            --exponent;
+            continue;
+        }
+        if (digits.empty())
+            --exponent;
+        digits += digit;
+    }
+    sticky = sticky || rest != 0;
+    digits.resize(16, '0');
+    const char guard = digits[15];
+    digits.resize(15);
+    if (guard > '5' || (guard == '5' && (sticky || (digits[14] - '0') % 2 != 0))) {
+        int i = 14;
+        while (i >= 0 && digits[std::size_t(i)] == '9')
+            digits[std::size_t(i--)] = '0';
+        if (i < 0) {
+            digits.insert(digits.begin(), '1');
+            digits.resize(15);
+            ++exponent;
+        } else {
+            ++digits[std::size_t(i)];
+        }
+    }
+    out = {digits, exponent};
+    return true;
+}
+
+Significant bigSignificant(const Real& value)
+{
     long exponent = decimalExponent(Real::Fraction(value).get());
-    // The 15 significant digits: |v| × 10^(14 - exponent), rounded.
+    // |v| × 10^(14 - exponent), rounded.
     const Real scaled = Real::scaled(abs(value), 14 - exponent);
     const Real::Fraction f(scaled);
     Whole significand;
@@ -259,6 +320,20 @@ QString formatNumber(const Real& value)
         ++exponent;
         digits.resize(15);
     }
+    return {digits, exponent};
+}
+
+} // namespace
+
+QString formatNumber(const Real& value)
+{
+    if (value.sign() == 0)
+        return QStringLiteral("0");
+    Significant s;
+    if (!smallSignificant(value, s))
+        s = bigSignificant(value);
+    std::string& digits = s.digits;
+    const long exponent = s.exponent;
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 

@@ -327,6 +327,13 @@ int Real::sign() const
     return (num_ > 0) - (num_ < 0);
 }
 
+bool Real::smallFraction(std::int64_t& num, std::int64_t& den) const
+{
+    num = num_;
+    den = den_;
+    return !big_;
+}
+
 bool Real::isWhole() const { return big_ ? mpz_cmp_ui(mpq_denref(big_), 1) == 0 : den_ == 1; }
 
 long double Real::toBinary() const

@@ -124,6 +124,8 @@ public:
 
     int sign() const;
     bool isWhole() const;
+    // The value as num / den of two 64-bit numbers (den > 0), when it is one.
+    bool smallFraction(std::int64_t& num, std::int64_t& den) const;
     // The nearest whole number, of two the even one; the whole part, toward zero.
     Real nearestWhole() const;
     Real wholePart() const;

@@ -220,7 +220,17 @@ INSTANTIATE_TEST_SUITE_P(Numbers, GeneralNumberForm,
         FormRow{"TwoThirdsRoundUp", Real(2) / 3, "0,666666666666667"},
         FormRow{"TwentyThirds", Real(20) / 3, "6,66666666666667"},
         FormRow{"NegativeTwoThirds", Real(-2) / 3, "-0,666666666666667"},
-        FormRow{"RoundingCarriesIntoNextDigit", 9.9999999999999999_dec, "10"}),
+        FormRow{"RoundingCarriesIntoNextDigit", 9.9999999999999999_dec, "10"},
+        // The 16th digit an exact half: to the even 15th digit.
+        FormRow{"SixteenthDigitHalfStaysEven", Real::scaled(Real::fromDigits("1234567890123445"), -2), "12345678901234,4"},
+        FormRow{"SixteenthDigitHalfGoesUpToEven", Real::scaled(Real::fromDigits("1234567890123455"), -2),
+                "12345678901234,6"},
+        FormRow{"HalfCarriesThroughNines", Real::fromDigits("9999999999999995"), "1E16"},
+        FormRow{"JustAboveHalfBeyond64Bits", Real::scaled(Real::fromDigits("1234567890123445000000000001"), -6),
+                "1,23456789012345E21"},
+        FormRow{"HalfBeyond64Bits", Real::fromDigits("1234567890123445000000"), "1,23456789012344E21"},
+        FormRow{"Largest64BitWhole", Real(INT64_MAX), "9,22337203685478E18"},
+        FormRow{"FractionOfLargeNumbers", Real(INT64_MAX) / Real(INT64_MAX - 1), "1"}),
     test::RowName());
 
 TEST(GeneralNumberForm, NonFiniteValuesFail)

@@ -74,6 +74,18 @@ TEST_F(CameraWindows, CcdWindowComputesEachResultOnItsOwn)
         EXPECT_EQ(texts({w->Label11, w->Label7, w->Label8, w->Label10}), s.results)
             << s.field->objectName().toStdString() << "=" << s.text;
     }
+    // 9,6 mm over 1920 pixels is 0,005 mm, an exact half of a hundredth: 0 mm.
+    // 3,6 mm over 768 pixels at 500 nm asks for f/18,75, which goes to f/18,8.
+    expectAfterTyping({
+        {w->ccd3, "1920", w->Label11, "Rozměry pixelu: 0 mm x 0,01 mm"},
+        {w->ccd1, "9,6", w->Label11, "Rozměry pixelu: 0 mm x 0,01 mm"},
+        {w->cit, "500", w->Label10, "Optimální světelnost pro CCD čip: f/28"},
+        {w->ccd1, "3,6", w->Label10, "Optimální světelnost pro CCD čip: f/21,7"},
+        {w->ccd3, "768", w->Label10, "Optimální světelnost pro CCD čip: f/27,3"},
+        {w->ccd2, "3,6", w->Label10, "Optimální světelnost pro CCD čip: f/23,4"},
+        {w->ccd4, "768", w->Label10, "Optimální světelnost pro CCD čip: f/18,8"},
+    });
+    type(w->cit, "550");
     // The wavelength stays between showings; the chip is applied afresh.
     type(w->ccd1, "9");
     pressEscape(w);
@@ -102,6 +114,8 @@ TEST_F(CameraWindows, FieldsWindowGroups)
         {w->ffotedit, "50", w->zorpole, "Zorné pole: 39° 35' 52'' x 26° 59' 29''"},
         {w->ff1, "", w->zorpole, "Zorné pole:"},
         {w->fdaledit, "1000", w->Label7, "Velikost zorného pole: 1° 15' 0''"},
+        {w->uheledit, "52", w->Label7, "Velikost zorného pole: 1° 18' 0''"}, // 1,3°
+        {w->uheledit, "82", w->Label7, "Velikost zorného pole: 2° 3' 0''"},  // 2,05°
         {w->fdaledit, "0", w->Label7, "Zorné pole:"},
         {w->Edit1, "500", w->Label8, "Zorné pole: 0° 47' 26'' x 0° 31' 38''"},
     });

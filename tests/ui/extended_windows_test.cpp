@@ -145,6 +145,22 @@ TEST_F(ExtendedWindows, TelescopeParametersFollowEachInput)
     EXPECT_EQ(z->Label12->text(), QStringLiteral("Zvětšení: 80 x"));
     z->TabControl1->setCurrentIndex(0);
     EXPECT_EQ(z->Memo2->y(), 65);
+
+    // Results that are exact halves or whole minutes of the typed decimals.
+    pick(m->ComboBox1, 2); // below-average optics: 1,2 D
+    expectAfterTyping({
+        {m->ddaledit, "23,75", m->Label17, "Maximální použitelné zvětšení: 28x"}, // 28,5
+        {m->fdaledit, "1000", m->Label36, "Velikost zorného pole: 0° 37' 30''"},
+        {m->fokedit, "25", m->Label36, "Velikost zorného pole: 1° 15' 0''"},
+        {m->uheledit, "52", m->Label36, "Velikost zorného pole: 1° 18' 0''"},   // 1,3°
+        {m->uheledit, "82", m->Label36, "Velikost zorného pole: 2° 3' 0''"},    // 2,05°
+        {m->fokedit, "9", m->Label36, "Velikost zorného pole: 0° 44' 17''"},
+        {m->uheledit, "100", m->Label36, "Velikost zorného pole: 0° 54' 0''"},
+        {m->fdaledit, "500", m->Label36, "Velikost zorného pole: 1° 48' 0''"},  // 1,8°
+        {a->Edit13, "650", a->Label28, "Úhlový průměr: 13,77''"},
+        {a->Edit4, "12,5", a->Label29, "Lineární průměr: 0,01982 mm"},         // 0,019825
+        {a->Edit4, "25", a->Label38, "Teor. hloubka ostrosti: 1,982 mm"},      // 1,9825
+    });
 }
 
 TEST_F(ExtendedWindows, WavelengthListColoursAndShowing)
@@ -234,6 +250,8 @@ TEST_F(ExtendedWindows, FocalRatios)
         {w->Edit2, "100", w->Label12, "Světelnost:"},
         {w->Edit1, "50", w->Label12, "Světelnost: 20"},
         {w->Edit2, "", w->Label12, "Světelnost:"},
+        {w->ddaledit, "60", w->Label3, "Světelnost:"},
+        {w->fdaledit, "131,1", w->Label3, "Světelnost: 2,18"}, // 2,185 goes to the even 2,18
     });
     pick(w->ComboBox4, 1); // D = 200
     EXPECT_EQ(w->Label12->text(), QStringLiteral("Světelnost: 10"));
@@ -267,6 +285,7 @@ TEST_F(ExtendedWindows, DoubleStarAndBrightness)
         const char *rho, *dm, *result;
     } stars[] = {{"2", "0", "Minimální zvětšení: 160x"}, {"1", "1", "Minimální zvětšení: 416x"},
                  {"0,5", "0", "Minimální zvětšení: 640x"}, {"0", "0", "Minimální zvětšení:"},
+                 {"1,28", "0,7", "Minimální zvětšení: 302x"}, // 302,5
                  {"1", "", "Minimální zvětšení:"}};
     for (const auto& s : stars) {
         type(d->Edit1, s.rho);

@@ -143,6 +143,10 @@ TEST_F(GraphWindow, RedrawOfTheWorkedExamplesAndRefusals)
     const Row rows[] = {
         {"50 to 300 on x", 0, true, "50", "300", nullptr, 0, 1, nullptr, "50 75 100 125 150 175 200 225 250 275 300",
          "2,3 2,1 1,9 1,7 1,5 1,4 1,2 1 0,8 0,6 0,4"},
+        // 390,6 + (416,7 - 390,6) / 2 = 403,65, an exact half: the even 403,6.
+        {"field of view on y, 3 to 3,2", 1, false, "3", "3,2", nullptr, 1, 2, nullptr,
+         "390,6 393,2 395,8 398,4 401 403,6 406,3 408,9 411,5 414,1 416,7",
+         "3,2 3,18 3,16 3,14 3,12 3,1 3,08 3,06 3,04 3,02 3"},
         {"typed backwards", 0, true, "200", "50", nullptr, 0, 2, nullptr,
          "50 65 80 95 110 125 140 155 170 185 200", "2,32 2,15 1,97 1,8 1,62 1,45 1,28 1,1 0,93 0,75 0,58"},
         {"200 to 1000 on y, 0 decimals on x", 0, false, "200", "1000", nullptr, 0, 0, "precision",
@@ -248,6 +252,19 @@ TEST_F(GraphWindow, CrossHairAndReadOutFollowThePointer)
     movePointer(QPoint(20, 100));
     EXPECT_TRUE(QTest::qWaitFor([&] { return win->Image1->cursor().shape() == Qt::ArrowCursor; }, 2000));
     EXPECT_EQ(picture(), image);
+
+    // The field of view from 3° to 3,2° with one decimal of the focal length: in
+    // the middle column 390,6 + 26,1 / 2 = 403,65, an exact half, reads 403,6.
+    pick(win->ComboBox1, 1);
+    win->Checkbox2->setChecked(true);
+    type(win->Edit1, QStringLiteral("3"));
+    type(win->Edit2, QStringLiteral("3,2"));
+    win->SpinEdit1->setValue(1);
+    win->Button1->click();
+    movePointer(QPoint(231, 100));
+    movePointer(QPoint(230, 100));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return win->osax->text() == QStringLiteral("403,6"); }, 2000))
+        << win->osax->text().toStdString();
 
     // An enabled parameter of "0" reads nothing out.
     pick(win->ComboBox1, 1);

@@ -92,6 +92,22 @@ TEST_F(TelescopeGroupTest, MagnificationRoundsHalvesToEvenButTheFieldDoesNot)
     EXPECT_EQ(group->Maxroz->text(), QStringLiteral("Maximální použitelné zvětšení: 317x"));
 }
 
+// True fields that are exact in minutes: no seconds are lost below the minute.
+TEST_F(TelescopeGroupTest, ExactFieldsShowWholeMinutes)
+{
+    const struct {
+        const char *D, *F, *f, *u, *field;
+    } rows[] = {
+        {"100", "1000", "25", "52", "Velikost zorného pole: 1° 18' 0''"}, // 1,3°
+        {"100", "1000", "25", "82", "Velikost zorného pole: 2° 3' 0''"},  // 2,05°
+        {"100", "500", "9", "100", "Velikost zorného pole: 1° 48' 0''"},  // 1,8°
+    };
+    for (const auto& r : rows) {
+        enter(r.D, r.F, r.f, r.u);
+        EXPECT_EQ(group->ZP->text(), QString::fromUtf8(r.field)) << r.f << " mm, " << r.u << "°";
+    }
+}
+
 TEST_F(TelescopeGroupTest, EqualMaximumGivesNoWarning)
 {
     QByteArray bytes = config();
