@@ -368,6 +368,67 @@ TEST(CheckedArithmetic, UnderflowAndInexactResultsAreNoFailure)
     EXPECT_EQ(text(formatNumber(log10Checked(1000))), "3");
 }
 
+// --- exact numbers ---
+
+// Sums, products and quotients are exact, also where the fraction outgrows
+// 64-bit numbers and comes back; the functions beyond them are exact where their
+// result is a fraction.
+TEST(ExactNumbers, ArithmeticStaysExact)
+{
+    const Real big = Real::fromDigits("100000000000000000000"); // 10^20
+    const Real two64 = Real::fromBinary(0x1p64L);
+    const struct {
+        const char* what;
+        Real value;
+        const char* printed;
+    } rows[] = {
+        {"a third times three", Real(1) / 3 * 3, "1"},
+        {"a third and a sixth", Real(1) / 3 + Real(1) / 6, "0,5"},
+        {"beyond 64 bits and back", Real(INT64_MAX) + 1 - 1 - Real(INT64_MAX), "0"},
+        {"the negated smallest 64-bit number", -Real(INT64_MIN), "9,22337203685478E18"},
+        {"a huge fraction reduced", big / (big * 4), "0,25"},
+        {"typed decimals", toNumber(QStringLiteral("0,1")) + toNumber(QStringLiteral("0,2")), "0,3"},
+        {"52 x 25 / 1000", Real(52) * 25 / 1000, "1,3"},
+        {"the root of a square", sqrtChecked(6.25_dec), "2,5"},
+        {"the root of a square of tenths", sqrtChecked(0.0225_dec), "0,15"},
+        {"the logarithm of a power of ten", log10Checked(0.001_dec), "-3"},
+        {"a whole power", powChecked(1.5_dec, 2), "2,25"},
+        {"a negative whole power", powChecked(2, -2), "0,25"},
+        {"a power of a fraction beyond 64 bits", powChecked(Real(1) / two64, 2) * two64 * two64, "1"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(text(formatNumber(row.value)), row.printed) << row.what;
+    EXPECT_GT(big, Real(INT64_MAX));
+    EXPECT_LT(-big, Real(INT64_MIN));
+    EXPECT_EQ(big / 10, Real::fromDigits("10000000000000000000"));
+}
+
+// The nearest extended binary number, halves to the even one, and back exactly.
+TEST(ExactNumbers, BinaryConversionRoundsToNearestEven)
+{
+    const Real ulp = Real(1) / Real::fromBinary(0x1p63L); // 2^-63, the spacing above 1
+    const struct {
+        const char* what;
+        Real value;
+        long double binary;
+    } rows[] = {
+        {"a third", Real(1) / 3, 1.0L / 3},
+        {"a tenth", 0.1_dec, 0.1L},
+        {"half an ulp above 1 goes to the even 1", 1 + ulp / 2, 1.0L},
+        {"a hair more goes up", 1 + ulp / 2 + ulp / 1000, 1.0L + 0x1p-63L},
+        {"one and a half ulps go to the even 2 ulps", 1 + ulp * 3 / 2, 1.0L + 0x1p-62L},
+        {"negative", -Real(1) / 3, -1.0L / 3},
+        {"half an ulp above the largest is beyond it", Real::fromBinary(LDBL_MAX) + Real::fromBinary(0x1p16319L),
+         HUGE_VALL},
+        {"a quarter ulp above the largest", Real::fromBinary(LDBL_MAX) + Real::fromBinary(0x1p16318L), LDBL_MAX},
+        {"below the smallest subnormal half", Real::fromBinary(LDBL_TRUE_MIN) / 3, 0.0L},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.value.toBinary(), row.binary) << row.what;
+    for (const long double x : {0.1L, -1e-300L, LDBL_MAX, LDBL_MIN, LDBL_TRUE_MIN, 3.0L})
+        EXPECT_EQ(Real::fromBinary(x).toBinary(), x) << double(x);
+}
+
 // --- angle text ---
 
 struct AngleRow {
