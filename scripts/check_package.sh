@@ -60,11 +60,12 @@ fields="$(dpkg-deb --field "$deb" Package Version Section Maintainer Homepage De
 printf '%s\n' "$fields" | sed 's/^/   /'
 depends="$(dpkg-deb --field "$deb" Depends)"
 for needed in libqt6widgets6 libqt6network6 libqt6gui6 libqt6core6 qt6-qpa-plugins libjpeg62-turbo \
-              fonts-liberation2 fonts-liberation qt6-translations-l10n; do
+              fonts-liberation2 fonts-liberation qt6-translations-l10n xdg-utils; do
   grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed"
 done
 [ "$(dpkg-deb --field "$deb" Section)" = science ] || fail "Section is not science"
-[ "$(dpkg-deb --field "$deb" Recommends)" = "zenity | kdialog, xdg-utils" ] || fail "Recommends"
+[ "$(dpkg-deb --field "$deb" Recommends)" = "gnome-calculator | kcalc | galculator | qalculate-gtk, zenity | kdialog" ] ||
+  fail "Recommends"
 ok "Depends, Recommends and Section"
 
 step "Package contents"
@@ -115,8 +116,8 @@ if dpkg-query -W -f='${Status}' noktaris 2>/dev/null | grep -q "ok installed"; t
   echo "   an earlier noktaris is installed; purging it first"
   DEBIAN_FRONTEND=noninteractive apt-get remove --purge -y -qq noktaris >/dev/null
 fi
-# Without the recommended dialogs and xdg-utils: zenity alone would pull in a
-# whole GTK desktop, and this check does not start the updater.
+# Without the recommended calculator and dialogs: either alone would pull in a
+# whole GTK or KDE desktop, and this check starts neither.
 (cd "$build" && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "./$deb_name") ||
   fail "apt-get install ./$deb_name"
 installed_here=1
