@@ -136,5 +136,28 @@ TEST_F(AboutAndLinks, HelpMenuItemsOpenTheirTargetsInBothWindows)
     }
 }
 
+TEST_F(AboutAndLinks, LinksSayWhatCouldNotBeOpened)
+{
+    const QString tail = QStringLiteral(" se nepodařilo otevřít: chybí program, který by ji otevřel (xdg-open z balíku "
+                                        "xdg-utils a ");
+    const struct {
+        const char* item;
+        QString message;
+    } rows[] = {
+        {"Index1", QStringLiteral("Stránku nápovědy ") + programFile(QStringLiteral("html/index.html")) + tail
+                       + QStringLiteral("webový prohlížeč).")},
+        {"WebPage1", QStringLiteral("Webovou stránku ") + webLocation() + QStringLiteral("/index.html") + tail
+                         + QStringLiteral("webový prohlížeč).")},
+        {"Email1", QStringLiteral("Novou zprávu na adresu ") + authorMail() + tail + QStringLiteral("poštovní program).")},
+    };
+    start();
+    fake->openAnswer = false;
+    for (const auto& row : rows) {
+        ModalAnswerer answerer;
+        activate(form1(), row.item);
+        EXPECT_EQ(answerer.texts(), QStringList{row.message});
+    }
+}
+
 } // namespace
 } // namespace noktaris::test
