@@ -2,7 +2,8 @@
 #
 # `cmake --install <build> --prefix P` lays out
 #   P/lib/noktaris/     the program folder: noktaris, config.ini, data/, pics/, html/
-#                       and the updater update, as in the build's runnable folder
+#                       (the manual made with this build's addresses) and the
+#                       updater update, as in the build's runnable folder
 #   P/bin/noktaris      a launcher that finds the program folder from its own place
 #   P/share/applications, P/share/icons/hicolor, P/share/metainfo
 #                       the desktop entry, the icon and the AppStream description
@@ -30,7 +31,7 @@ install(TARGETS noktaris RUNTIME DESTINATION ${NOKTARIS_INSTALL_PROGRAM_DIR})
 # The updater is made by configure_file with the build's web location (src/CMakeLists.txt).
 install(PROGRAMS ${NOKTARIS_PROGRAM_DIR}/update DESTINATION ${NOKTARIS_INSTALL_PROGRAM_DIR})
 install(FILES ${NOKTARIS_DELIVERED_DIR}/config.ini DESTINATION ${NOKTARIS_INSTALL_PROGRAM_DIR})
-install(DIRECTORY ${NOKTARIS_DELIVERED_DIR}/data ${NOKTARIS_DELIVERED_DIR}/pics ${NOKTARIS_DELIVERED_DIR}/html
+install(DIRECTORY ${NOKTARIS_DELIVERED_DIR}/data ${NOKTARIS_DELIVERED_DIR}/pics ${NOKTARIS_MANUAL_DIR}/html
         DESTINATION ${NOKTARIS_INSTALL_PROGRAM_DIR})
 
 # The copyright note that Debian expects beside every package's documentation.

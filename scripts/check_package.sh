@@ -91,15 +91,22 @@ expected=(bin/noktaris lib/noktaris/noktaris lib/noktaris/update lib/noktaris/co
 for file in "${user_files[@]}" "${program_only_files[@]}"; do expected+=("lib/noktaris/$file"); done
 for size in 16 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/$app_id.png"); done
 for file in "${expected[@]}"; do [ -f "$tree/$file" ] || fail "the package has no /usr/$file"; done
-for delivered in "$NOKTARIS_ROOT"/data/* "$NOKTARIS_ROOT"/pics/* "$NOKTARIS_ROOT"/html/* "$NOKTARIS_ROOT/config.ini"; do
+for delivered in "$NOKTARIS_ROOT"/data/* "$NOKTARIS_ROOT"/pics/* "$NOKTARIS_ROOT/config.ini"; do
   relative="${delivered#"$NOKTARIS_ROOT"/}"
   cmp -s "$delivered" "$tree/lib/noktaris/$relative" || fail "/usr/lib/noktaris/$relative differs from the source's $relative"
 done
+# The manual is made by the build, with its web location and the author's address.
+for page in "$build"/manual/html/*; do
+  relative="html/${page##*/}"
+  cmp -s "$page" "$tree/lib/noktaris/$relative" || fail "/usr/lib/noktaris/$relative differs from the build's manual"
+done
+grep -q -F "$(sed -n 's/^NOKTARIS_WEB_LOCATION:STRING=//p' "$build/CMakeCache.txt")" "$tree/lib/noktaris/html/aplikace.html" ||
+  fail "the manual does not name the build's web location"
 for size in 16 32 48 64 128 256; do
   got="$(identify -format '%wx%h' "$tree/share/icons/hicolor/${size}x${size}/apps/$app_id.png")"
   [ "$got" = "${size}x${size}" ] || fail "the ${size}x${size} icon is $got"
 done
-ok "${#expected[@]} expected files, delivered files equal to the sources, icon sizes right"
+ok "${#expected[@]} expected files, delivered files equal to the sources and the build's manual, icon sizes right"
 
 step "Desktop entry and AppStream description"
 desktop-file-validate "$tree/share/applications/$app_id.desktop" || fail "desktop-file-validate"

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace noktaris::test {
 namespace {
@@ -156,6 +157,24 @@ TEST_F(AboutAndLinks, LinksSayWhatCouldNotBeOpened)
         ModalAnswerer answerer;
         activate(form1(), row.item);
         EXPECT_EQ(answerer.texts(), QStringList{row.message});
+    }
+}
+
+// The manual states the addresses this build uses and no other address of the program.
+TEST_F(AboutAndLinks, TheManualNamesTheBuildsAddresses)
+{
+    // Web addresses, and mail addresses (also after "mailto:").
+    static const QRegularExpression address(QStringLiteral(R"re(https?://[^\s"<>]+|[\w.+-]+@[\w-]+(?:\.[\w-]+)+)re"));
+    QString manual;
+    for (const char* page : {"index", "popis", "vypocty", "aplikace"})
+        manual += QString::fromUtf8(folder.read(QStringLiteral("html/%1.html").arg(QLatin1String(page))));
+    EXPECT_TRUE(manual.contains(webLocation()) && manual.contains(QStringLiteral("mailto:") + authorMail()));
+    EXPECT_FALSE(manual.contains(QStringLiteral("@NOKTARIS"))) << "a setting the build did not fill in";
+    for (auto it = address.globalMatch(manual); it.hasNext();) {
+        const QString found = it.next().captured();
+        if (found.contains(QStringLiteral("noktaris"), Qt::CaseInsensitive)) {
+            EXPECT_TRUE(found.startsWith(webLocation()) || found == authorMail()) << found.toStdString();
+        }
     }
 }
 
