@@ -2,7 +2,8 @@
 #
 # `cmake --install <build> --prefix P` lays out
 #   P/lib/noktaris/     the program folder: noktaris, config.ini, data/, pics/, html/
-#                       and the updater update, as in the build's runnable folder
+#                       (the manual made with this build's addresses) and the
+#                       updater update, as in the build's runnable folder
 #   P/bin/noktaris      a launcher that finds the program folder from its own place
 #   P/share/applications, P/share/icons/hicolor, P/share/metainfo
 #                       the desktop entry, the icon and the AppStream description
@@ -30,7 +31,7 @@ install(TARGETS noktaris RUNTIME DESTINATION ${NOKTARIS_INSTALL_PROGRAM_DIR})
 # The updater is made by configure_file with the build's web location (src/CMakeLists.txt).
 install(PROGRAMS ${NOKTARIS_PROGRAM_DIR}/update DESTINATION ${NOKTARIS_INSTALL_PROGRAM_DIR})
 install(FILES ${NOKTARIS_DELIVERED_DIR}/config.ini DESTINATION ${NOKTARIS_INSTALL_PROGRAM_DIR})
-install(DIRECTORY ${NOKTARIS_DELIVERED_DIR}/data ${NOKTARIS_DELIVERED_DIR}/pics ${NOKTARIS_DELIVERED_DIR}/html
+install(DIRECTORY ${NOKTARIS_DELIVERED_DIR}/data ${NOKTARIS_DELIVERED_DIR}/pics ${NOKTARIS_MANUAL_DIR}/html
         DESTINATION ${NOKTARIS_INSTALL_PROGRAM_DIR})
 
 # The copyright note that Debian expects beside every package's documentation.
@@ -130,13 +131,16 @@ interface and the manual are in Czech.")
   # Besides the linked libraries (dpkg-shlibdeps adds their versions): what the
   # program loads at run time, the xcb platform plugin, the faces of its windows
   # (Liberation Sans from fonts-liberation2, the group titles' Liberation Sans
-  # Narrow from fonts-liberation) and Qt's Czech translation of the standard buttons.
+  # Narrow from fonts-liberation), Qt's Czech translation of the standard buttons,
+  # and xdg-open, through which the manual, the web page, the mail link and the
+  # updater's download page are opened.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libqt6widgets6, libqt6network6, libqt6gui6, libqt6core6, qt6-qpa-plugins, libjpeg62-turbo, fonts-liberation2, fonts-liberation, qt6-translations-l10n")
+      "libqt6widgets6, libqt6network6, libqt6gui6, libqt6core6, qt6-qpa-plugins, libjpeg62-turbo, fonts-liberation2, fonts-liberation, qt6-translations-l10n, xdg-utils")
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  # The updater shows its messages with zenity or kdialog and opens the download
-  # page with xdg-open.
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "zenity | kdialog, xdg-utils")
+  # A calculator for the calculator buttons (the delivered config.ini names
+  # gnome-calculator; the settings window's "Zjisti" finds the others), and the
+  # updater's message dialogs.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gnome-calculator | kcalc | galculator | qalculate-gtk, zenity | kdialog")
   set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
   include(CPack)

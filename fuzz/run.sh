@@ -56,12 +56,12 @@ max_len() {
   esac
 }
 
-# No single allocation past this: a JPEG picture is allocated only as large as its
-# file could hold (16 KB of JPEG: 8 megapixels at most, 32 MB). Bitmaps are read by
-# Qt, which allocates what the header declares up to its own limit.
+# No single allocation past this: a picture is allocated only as large as its file
+# could hold (16 KB of JPEG: 8 megapixels at most, 32 MB; 16 KB of run-length coded
+# bitmap: 2 megapixels of 8 bits).
 malloc_limit() {
   case "$1" in
-    jpeg) echo 64 ;;
+    jpeg | bmp) echo 64 ;;
     *) echo 2560 ;;
   esac
 }

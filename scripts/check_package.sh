@@ -60,11 +60,12 @@ fields="$(dpkg-deb --field "$deb" Package Version Section Maintainer Homepage De
 printf '%s\n' "$fields" | sed 's/^/   /'
 depends="$(dpkg-deb --field "$deb" Depends)"
 for needed in libqt6widgets6 libqt6network6 libqt6gui6 libqt6core6 qt6-qpa-plugins libjpeg62-turbo \
-              fonts-liberation2 fonts-liberation qt6-translations-l10n; do
+              fonts-liberation2 fonts-liberation qt6-translations-l10n xdg-utils; do
   grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed"
 done
 [ "$(dpkg-deb --field "$deb" Section)" = science ] || fail "Section is not science"
-[ "$(dpkg-deb --field "$deb" Recommends)" = "zenity | kdialog, xdg-utils" ] || fail "Recommends"
+[ "$(dpkg-deb --field "$deb" Recommends)" = "gnome-calculator | kcalc | galculator | qalculate-gtk, zenity | kdialog" ] ||
+  fail "Recommends"
 ok "Depends, Recommends and Section"
 
 step "Package contents"
@@ -90,15 +91,22 @@ expected=(bin/noktaris lib/noktaris/noktaris lib/noktaris/update lib/noktaris/co
 for file in "${user_files[@]}" "${program_only_files[@]}"; do expected+=("lib/noktaris/$file"); done
 for size in 16 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/$app_id.png"); done
 for file in "${expected[@]}"; do [ -f "$tree/$file" ] || fail "the package has no /usr/$file"; done
-for delivered in "$NOKTARIS_ROOT"/data/* "$NOKTARIS_ROOT"/pics/* "$NOKTARIS_ROOT"/html/* "$NOKTARIS_ROOT/config.ini"; do
+for delivered in "$NOKTARIS_ROOT"/data/* "$NOKTARIS_ROOT"/pics/* "$NOKTARIS_ROOT/config.ini"; do
   relative="${delivered#"$NOKTARIS_ROOT"/}"
   cmp -s "$delivered" "$tree/lib/noktaris/$relative" || fail "/usr/lib/noktaris/$relative differs from the source's $relative"
 done
+# The manual is made by the build, with its web location and the author's address.
+for page in "$build"/manual/html/*; do
+  relative="html/${page##*/}"
+  cmp -s "$page" "$tree/lib/noktaris/$relative" || fail "/usr/lib/noktaris/$relative differs from the build's manual"
+done
+grep -q -F "$(sed -n 's/^NOKTARIS_WEB_LOCATION:STRING=//p' "$build/CMakeCache.txt")" "$tree/lib/noktaris/html/aplikace.html" ||
+  fail "the manual does not name the build's web location"
 for size in 16 32 48 64 128 256; do
   got="$(identify -format '%wx%h' "$tree/share/icons/hicolor/${size}x${size}/apps/$app_id.png")"
   [ "$got" = "${size}x${size}" ] || fail "the ${size}x${size} icon is $got"
 done
-ok "${#expected[@]} expected files, delivered files equal to the sources, icon sizes right"
+ok "${#expected[@]} expected files, delivered files equal to the sources and the build's manual, icon sizes right"
 
 step "Desktop entry and AppStream description"
 desktop-file-validate "$tree/share/applications/$app_id.desktop" || fail "desktop-file-validate"
@@ -115,8 +123,8 @@ if dpkg-query -W -f='${Status}' noktaris 2>/dev/null | grep -q "ok installed"; t
   echo "   an earlier noktaris is installed; purging it first"
   DEBIAN_FRONTEND=noninteractive apt-get remove --purge -y -qq noktaris >/dev/null
 fi
-# Without the recommended dialogs and xdg-utils: zenity alone would pull in a
-# whole GTK desktop, and this check does not start the updater.
+# Without the recommended calculator and dialogs: either alone would pull in a
+# whole GTK or KDE desktop, and this check starts neither.
 (cd "$build" && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "./$deb_name") ||
   fail "apt-get install ./$deb_name"
 installed_here=1

@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 
 #include <QBitmap>
+#include <QEvent>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -27,6 +28,8 @@ constexpr QSize kWindowSize(500, 318);
 constexpr int kFieldsX = 220;
 constexpr int kFieldsWidth = 272;
 constexpr int kValueWidth = 140;
+// The longest name that can be typed; a longer one from the file is shown whole.
+constexpr int kTypedNameLength = 200;
 
 const QColor kListBrowsing(255, 255, 255);
 const QColor kListNewRecord(192, 192, 192);
@@ -88,7 +91,7 @@ TForm3::TForm3(std::function<void()> refreshBasicWindow, QWidget* parent)
                              QRect(kFieldsX, y + 17, i == 0 ? kFieldsWidth : kValueWidth, kEditHeight), QString(),
                              i == 0 ? KeyFilter::Name : KeyFilter::Decimal);
     }
-    e1->setMaxLength(200);
+    e1->setMaxLength(kTypedNameLength);
 
     const int y = kWindowSize.height() - 8 - 28;
     BitBtn4 = addPictureButton(this, QStringLiteral("BitBtn4"), QStringLiteral("Smazat záznam"), QRect(8, y, 124, 28),
@@ -116,7 +119,14 @@ TForm3::TForm3(std::function<void()> refreshBasicWindow, QWidget* parent)
         if (isVisible())
             FormShow();
     });
+    // An entry shows its record when it becomes current, by the mouse or the keys,
+    // and at every click on it when it already was.
     connect(Menu, &QListWidget::currentRowChanged, this, &TForm3::MenuClick);
+    Menu->viewport()->installEventFilter(this);
+    connect(Menu, &QListWidget::itemClicked, this, [this] {
+        if (Menu->currentRow() == rowBeforePress_)
+            MenuClick();
+    });
     connect(BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TForm3::BitBtn4Click);
@@ -179,21 +189,34 @@ void TForm3::clearFields()
 {
     for (QLineEdit* field : {e1, e2, e3, e4, e5})
         field->clear();
+    e1->setMaxLength(kTypedNameLength);
+    shown_.reset();
 }
 
 void TForm3::showRecord(const QString& name)
 {
     clearFields();
+    e1->setMaxLength(std::max(kTypedNameLength, int(name.size())));
     e1->setText(name);
     bool readFailed = false;
     const auto values = findRecord(kind(), name, &readFailed);
+    const QList<QLineEdit*> fields = valueFields();
+    for (qsizetype i = 0; values && i < fields.size() && i < values->size(); ++i)
+        fields[i]->setText(values->at(i));
     if (readFailed) {
         showMessage(QStringLiteral("Chyba při zpracování databázového souboru ") + catalogueInfo(kind()).file);
         return;
     }
-    const QList<QLineEdit*> fields = valueFields();
-    for (qsizetype i = 0; values && i < fields.size() && i < values->size(); ++i)
-        fields[i]->setText(values->at(i));
+    // Only a record whose values are on the screen may be changed by a save.
+    if (values)
+        shown_ = name;
+}
+
+bool TForm3::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Menu->viewport() && event->type() == QEvent::MouseButtonPress)
+        rowBeforePress_ = Menu->currentRow();
+    return SecondaryWindow::eventFilter(watched, event);
 }
 
 void TForm3::setNewRecordMode(bool on, bool reportPicture)
@@ -219,10 +242,10 @@ void TForm3::BitBtn2Click()
     clearFields();
 }
 
-std::optional<QString> TForm3::validationFailure() const
+std::optional<QString> TForm3::validationFailure(bool adding) const
 {
     const QString name = e1->text();
-    if (newRecord_ && !Menu->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
+    if (adding && !Menu->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
         return QStringLiteral("Zadaný název se již v databázi vyskytuje.");
     const QList<QLineEdit*> fields = valueFields();
     if (name.isEmpty() || std::any_of(fields.cbegin(), fields.cend(), [](const QLineEdit* f) { return f->text().isEmpty(); }))
@@ -252,7 +275,11 @@ void TForm3::reload()
 
 void TForm3::BitBtn1Click()
 {
-    if (const auto failure = validationFailure()) {
+    // Browsing, the fields change the record they show. Fields that show none
+    // (emptied by a deletion, a record that could not be read) add the record typed,
+    // as the new-record mode does: a save never replaces a record the user has not seen.
+    const std::optional<QString> changed = newRecord_ ? std::nullopt : shown_;
+    if (const auto failure = validationFailure(!changed)) {
         showMessage(*failure);
         return;
     }
@@ -263,11 +290,9 @@ void TForm3::BitBtn1Click()
     for (const QLineEdit* field : valueFields())
         record.values << field->text();
     // A change is one rewrite of the file, the old record out and the new one at
-    // the end together; with nothing selected (an empty catalogue) it is an addition.
+    // the end together.
     FileError error;
-    const QListWidgetItem* selected = Menu->currentItem();
-    const bool saved = !newRecord_ && selected ? replaceRecord(kind(), selected->text(), record, &error)
-                                               : appendRecord(kind(), record, &error);
+    const bool saved = changed ? replaceRecord(kind(), *changed, record, &error) : appendRecord(kind(), record, &error);
     if (!saved) {
         // The file is as it was; the typed record stays in the fields to try again.
         reportFailure(error);

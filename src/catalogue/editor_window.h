@@ -57,6 +57,9 @@ public:
     QPushButton* BitBtn1;
     QPushButton* BitBtn3;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     CatalogueKind kind() const;
     // The value fields the current tab uses, in record order.
@@ -68,13 +71,20 @@ private:
     void clearFields();
     // What a save does after writing: the closing's hand-back, then loading again.
     void reload();
-    // The first reason the typed record cannot be saved; nothing when it can.
-    std::optional<QString> validationFailure() const;
+    // The first reason the typed record cannot be saved as a change or, when
+    // `adding`, as a new record; nothing when it can.
+    std::optional<QString> validationFailure(bool adding) const;
     // Reports a failed read or write of the current catalogue.
     void reportFailure(const FileError& error) const;
 
     std::function<void()> refreshBasicWindow_;
     bool newRecord_ = false;
+    // The name of the record whose values the fields were filled with; nothing
+    // while they show none. Editing the fields keeps it: they still change it.
+    std::optional<QString> shown_;
+    // The list's current row when the mouse was last pressed on it: a click that
+    // did not make its entry current shows the record again.
+    int rowBeforePress_ = -1;
 };
 
 } // namespace noktaris

@@ -1,8 +1,10 @@
 #include "common/keyfilter.h"
 
+#include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QToolTip>
 
 namespace noktaris {
 
@@ -53,7 +55,23 @@ bool isEditingKey(int key)
     }
 }
 
+// Filters of numbers, where the comma is the decimal separator.
+bool takesDecimalComma(KeyFilter filter) { return filter != KeyFilter::Name && acceptsCharacter(filter, u','); }
+
+// The numeric keypad's decimal key where the layout makes it a full stop (the
+// Czech layout types a comma already; with Num Lock off it is the keypad's
+// Delete, an editing key).
+bool isKeypadFullStop(const QKeyEvent* key)
+{
+    return (key->modifiers() & Qt::KeypadModifier) && key->text() == u".";
+}
+
 } // namespace
+
+void showDecimalCommaHint(QWidget* field)
+{
+    QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), kDecimalCommaHint, field, QRect(), 4000);
+}
 
 bool KeyFilterObject::acceptsTyped(QChar c) const
 {
@@ -80,7 +98,7 @@ bool KeyFilterObject::refuses(const QKeyEvent* key) const
 
 // Text from an input method (dead keys, compose, IBus) keeps only what the filter
 // would have let through had it been typed.
-void KeyFilterObject::filterCommit(QInputMethodEvent* event) const
+void KeyFilterObject::filterCommit(QInputMethodEvent* event, QObject* field) const
 {
     const QString committed = event->commitString();
     QString kept;
@@ -90,20 +108,41 @@ void KeyFilterObject::filterCommit(QInputMethodEvent* event) const
     if (kept.size() == committed.size())
         return;
     event->setCommitString(kept, event->replacementStart(), event->replacementLength());
+    if (committed.contains(u'.'))
+        hintComma(field);
     if (onRefused_)
         onRefused_();
+}
+
+void KeyFilterObject::hintComma(QObject* field) const
+{
+    if (takesDecimalComma(filter_) && field->isWidgetType())
+        showDecimalCommaHint(static_cast<QWidget*>(field));
 }
 
 bool KeyFilterObject::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::InputMethod)
-        filterCommit(static_cast<QInputMethodEvent*>(event));
-    if (event->type() == QEvent::KeyPress && refuses(static_cast<QKeyEvent*>(event))) {
-        if (onRefused_)
-            onRefused_();
+        filterCommit(static_cast<QInputMethodEvent*>(event), watched);
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // The keypad's decimal key types the decimal comma whatever the layout; the
+    // comma goes to the field as if typed (through this filter again).
+    if (isKeypadFullStop(key) && takesDecimalComma(filter_)) {
+        QKeyEvent comma(QEvent::KeyPress, Qt::Key_Comma, key->modifiers(), QStringLiteral(","), key->isAutoRepeat(),
+                        key->count());
+        QCoreApplication::sendEvent(watched, &comma);
         return true;
     }
-    return QObject::eventFilter(watched, event);
+    if (!refuses(key))
+        return QObject::eventFilter(watched, event);
+    // A full stop is refused, as ever, but not silently where a comma would do.
+    if (key->text() == u".")
+        hintComma(watched);
+    if (onRefused_)
+        onRefused_();
+    return true;
 }
 
 void installKeyFilter(QLineEdit* edit, KeyFilter filter, std::function<void()> onRefused)

@@ -35,10 +35,16 @@ CornerButtons addCornerButtons(QWidget* window, const QString& closeCaption, con
 void runCalculator()
 {
     QString path;
-    if (const auto line = lookupLine(QStringLiteral("Kalkulacka:")))
+    if (const auto line = lookupLine(QStringLiteral("Kalkulacka:"))) {
         path = lineValue(*line, 12);
-    else
+        // An empty path is a computer without a calculator, chosen in the settings.
+        if (path.isEmpty()) {
+            showInformation(kNoCalculatorMessage);
+            return;
+        }
+    } else {
         showMessage(kConfigErrorMessage);
+    }
     switch (platform().startProgram(path)) {
     case StartOutcome::FileNotFound:
         showError(QStringLiteral("Zadaný soubor ") + path

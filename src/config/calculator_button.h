@@ -20,7 +20,11 @@ struct CornerButtons {
 };
 CornerButtons addCornerButtons(QWidget* window, const QString& closeCaption, const QString& calculatorName,
                                bool escape);
-// The click handler shared by every window with the button.
+// The click handler shared by every window with the button. A calculator line
+// without a path means that no calculator is set: the user is told where to set one.
 void runCalculator();
+inline const QString kNoCalculatorMessage = QStringLiteral(
+    "Kalkulačka není nastavena. Program kalkulačky zadejte v okně „Nastavení...“ (položka hlavní nabídky) "
+    "v poli „Umístění kalkulačky“.");
 
 } // namespace noktaris

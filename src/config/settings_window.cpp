@@ -187,6 +187,7 @@ TForm15::TForm15(SettingsHooks hooks, QWidget* parent)
 void TForm15::FormShow()
 {
     ComboBox1->setFocus();
+    loadedCalculator_.reset();
     FileError error;
     const auto contents = readFile(resolvePath(kConfigFile), &error);
     const auto find = [&](const QStringList& keys) {
@@ -214,6 +215,7 @@ void TForm15::FormShow()
     if (!calculator)
         return failed();
     Edit1->setText(lineValue(*calculator, 12));
+    loadedCalculator_ = Edit1->text();
 
     const auto k12 = find({QStringLiteral("k1="), QStringLiteral("k2=")});
     for (int i = 0; i < 2; ++i) {
@@ -283,8 +285,12 @@ bool TForm15::entriesValid()
         if (toNumber(field->text()) == 0)
             return refuse(QStringLiteral("Hodnota konstanty musí být nenulová!"), field);
     }
+    // The calculator does not hold the other settings hostage: an empty path means
+    // no calculator, and the path the file holds is kept even where that program
+    // is not installed (the calculator buttons say so). A path typed or chosen
+    // here must name a file.
     const QString path = Edit1->text();
-    if (!QFileInfo(path).isFile())
+    if (!path.isEmpty() && path != loadedCalculator_ && !QFileInfo(path).isFile())
         return refuse(QStringLiteral("Zadaná cesta je neplatná!"), Edit1);
     if (const auto c = unstorableCharacter(path))
         return refuse(QStringLiteral("Cestu ke kalkulačce nelze uložit: znak „") + *c

@@ -8,6 +8,7 @@
 #include "common/handover.h"
 
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -80,6 +81,8 @@ private:
     bool entriesValid();
 
     SettingsHooks hooks_;
+    // The calculator path as loaded from the file; nothing when it could not be read.
+    std::optional<QString> loadedCalculator_;
 };
 
 // The dialog of "Procházet...": programs only. Linux marks them with the

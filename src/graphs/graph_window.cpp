@@ -35,6 +35,15 @@ const QString kNoParameter = QStringLiteral("Žádný");
 const QString kCredit = QStringLiteral("Noktaris 1.4");
 const QPoint kCreditAt(340, 304);
 
+// The report of a range end that is not a number (two commas, an empty field).
+QString unreadableRangeReport(const QString& text)
+{
+    if (text.trimmed().isEmpty())
+        return QStringLiteral("Rozsah grafu není vyplněn: zadejte jeho začátek i konec.");
+    return QStringLiteral("Hodnota „%1“ v rozsahu grafu není číslo. Zadejte číslo s desetinnou čárkou, například 4,5.")
+        .arg(text);
+}
+
 QRadioButton* addRadioButton(QWidget* parent, const QString& name, const QRect& geometry)
 {
     auto* button = new QRadioButton(parent);
@@ -264,7 +273,7 @@ void TForm12::Button1Click()
 {
     for (QLineEdit* field : {Edit1, Edit2}) {
         if (!isNumber(field->text())) {
-            showErrorReport(QStringLiteral("'%1' is not a valid floating point value").arg(field->text()));
+            showErrorReport(unreadableRangeReport(field->text()));
             return;
         }
     }

@@ -1,4 +1,5 @@
-// Help pages, the product web page and the author's mail address.
+// Help pages, the product web page and the author's mail address. A link the
+// desktop cannot open is reported in Czech, naming what was to be opened.
 #pragma once
 
 #include <QString>

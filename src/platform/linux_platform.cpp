@@ -166,10 +166,13 @@ public:
         return status;
     }
 
-    void openDocument(const QString& target, bool) override
+    // Qt hands the target to the desktop's opener (xdg-open); it answers false when
+    // there is none. What the opener then does is no longer the program's to see.
+    bool openDocument(const QString& target, bool) override
     {
         const bool link = target.contains(QStringLiteral("://")) || target.startsWith(QStringLiteral("mailto:"));
-        QDesktopServices::openUrl(link ? QUrl(target) : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath()));
+        return QDesktopServices::openUrl(link ? QUrl(target)
+                                              : QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath()));
     }
 
     StartOutcome startProgram(const QString& path) override

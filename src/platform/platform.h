@@ -30,8 +30,9 @@ public:
     // The desktop's own display settings, not waited for.
     virtual void openDisplaySettings() = 0;
     virtual MemoryStatus memoryStatus() = 0;
-    // A local file, a web address or a mailto: link, with the desktop's default program.
-    virtual void openDocument(const QString& target, bool maximised) = 0;
+    // A local file, a web address or a mailto: link, with the desktop's default
+    // program; false when no program could be asked to open it.
+    virtual bool openDocument(const QString& target, bool maximised) = 0;
     // Starts a program without waiting for it.
     virtual StartOutcome startProgram(const QString& path) = 0;
     virtual bool isOnline() = 0;

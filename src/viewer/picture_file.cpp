@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QtEndian>
 #include <QSysInfo>
 
 #include <csetjmp>
@@ -150,12 +151,54 @@ std::optional<QImage> decodeJpeg(const QByteArray& bytes, QSize cover)
 
 namespace {
 
+// Windows bitmaps begin with the file header (14 bytes: "BM", the file's size,
+// where the pixels begin) and the picture's own header, whose first field is its
+// size: 12 bytes in OS/2's form (16-bit width and height, no compression), 40 or
+// more in Windows' (32-bit width and height, bits per pixel, compression).
+constexpr int kFileHeader = 14;
+constexpr int kHeadersRead = kFileHeader + 20;
+
+// The bytes of pixel data a bitmap of `size` needs at the least; nothing when its
+// headers are cut short.
+std::optional<std::int64_t> bitmapPixelBytes(const QByteArray& headers, QSize size)
+{
+    const auto field = [&](int at, auto type) { return qFromLittleEndian<decltype(type)>(headers.constData() + at); };
+    const bool os2 = headers.size() >= kFileHeader + 4 && field(kFileHeader, quint32()) == 12;
+    if (headers.size() < (os2 ? kFileHeader + 12 : kHeadersRead))
+        return std::nullopt;
+    const std::int64_t bits = std::max<quint16>(1, field(os2 ? 24 : 28, quint16()));
+    const quint32 compression = os2 ? 0 : field(30, quint32());
+    // Run-length coding (RLE8, RLE4) spends at least two bytes on a run of up to
+    // 255 pixels. Its escapes could leave a picture blank for less (a jump over
+    // rows, the end of the picture); no photograph is stored so, and the bound
+    // holds for them too, as the JPEG one does for arithmetic coding.
+    constexpr quint32 kRle8 = 1;
+    constexpr quint32 kRle4 = 2;
+    if (compression == kRle8 || compression == kRle4)
+        return (std::int64_t(size.width()) * size.height() * 2 + 254) / 255;
+    // Uncompressed: every row padded to whole 4-byte words.
+    return (size.width() * bits + 31) / 32 * 4 * size.height();
+}
+
+// A bitmap is read only when its file holds the pixels its header declares. Qt
+// allocates the picture before reading it and leaves blank what the file lacks,
+// so a forged header of a few bytes would have it allocate up to the limit.
 std::optional<QImage> readBitmap(const QString& path)
 {
-    QImageReader reader(path, "BMP");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray headers = file.read(kHeadersRead);
+    if (headers.size() < kFileHeader || !file.seek(0))
+        return std::nullopt;
+    QImageReader reader(&file, "BMP");
     reader.setDecideFormatFromContent(false);
     const QSize size = reader.size();
     if (!size.isValid() || std::int64_t(size.width()) * size.height() > kLargestPicture)
+        return std::nullopt;
+    const qint64 pixelsAt = qFromLittleEndian<quint32>(headers.constData() + 10);
+    const std::optional<std::int64_t> needed = bitmapPixelBytes(headers, size);
+    if (!needed || *needed > file.size() - std::min(pixelsAt, file.size()))
         return std::nullopt;
     QImage image;
     if (!reader.read(&image))

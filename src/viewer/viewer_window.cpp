@@ -60,11 +60,17 @@ TForm16::TForm16(QWidget* parent)
     Shape1 = new FrameShape(this);
     Shape1->setGeometry(viewer::kCentreX, viewer::kCentreY, 0, 0);
 
-    // The tab control's own area is opaque: a frame dragged up goes beneath it.
-    QWidget* page = new QWidget(this);
-    page->setObjectName(QStringLiteral("TabControl1Page"));
-    page->setGeometry(0, 0, kWindowSize.width(), viewer::kDisplayArea.top() - 2);
-    page->setAutoFillBackground(true);
+    // The controls stand on opaque bands above and below the display, so a large
+    // or dragged frame goes beneath every one of them: the tab control's own area,
+    // and the row of pick lists and buttons with the status line.
+    const auto band = [this](const char* name, int top, int bottom) {
+        QWidget* area = new QWidget(this);
+        area->setObjectName(QString::fromLatin1(name));
+        area->setGeometry(0, top, kWindowSize.width(), bottom - top);
+        area->setAutoFillBackground(true);
+    };
+    band("TabControl1Page", 0, viewer::kDisplayArea.top() - 2);
+    band("ControlsPanel", viewer::kDisplayArea.bottom() + 3, kWindowSize.height());
 
     TabControl1 = addTabBar(this, QStringLiteral("TabControl1"), QRect(8, 6, 635, 24),
                             {QStringLiteral("Dalekohled"), QStringLiteral("CCD"), QStringLiteral("Film")});

@@ -15,6 +15,7 @@ public:
     DisplayChange displayAnswer = DisplayChange::Done;
     MemoryStatus memory{std::uint64_t(524288) * 1024, std::uint64_t(1048576) * 1024};
     StartOutcome startAnswer = StartOutcome::Started;
+    bool openAnswer = true;
     bool online = true;
     // Runs when the display settings are opened (a test may change the screen there).
     std::function<void()> onDisplaySettings;
@@ -31,10 +32,11 @@ public:
     DisplayChange changeDisplayTo1024x768() override;
     void openDisplaySettings() override;
     MemoryStatus memoryStatus() override { return memory; }
-    void openDocument(const QString& target, bool maximised) override
+    bool openDocument(const QString& target, bool maximised) override
     {
         opened << target;
         openedMaximised << maximised;
+        return openAnswer;
     }
     StartOutcome startProgram(const QString& path) override;
     bool isOnline() override { return online; }

@@ -27,8 +27,10 @@ ProgramFolder::ProgramFolder() : previous_(QDir::currentPath())
 {
     const QString source = QStringLiteral(NOKTARIS_SOURCE_DIR);
     QFile::copy(source + QStringLiteral("/config.ini"), dir_.path() + QStringLiteral("/config.ini"));
-    for (const char* folder : {"data", "pics", "html"})
+    for (const char* folder : {"data", "pics"})
         copyTree(source + u'/' + QLatin1String(folder), dir_.path() + u'/' + QLatin1String(folder));
+    // The manual as the build makes it, with its addresses.
+    copyTree(QStringLiteral(NOKTARIS_MANUAL_DIR "/html"), dir_.path() + QStringLiteral("/html"));
     QDir::setCurrent(dir_.path());
 }
 

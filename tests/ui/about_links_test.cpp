@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace noktaris::test {
 namespace {
@@ -133,6 +134,47 @@ TEST_F(AboutAndLinks, HelpMenuItemsOpenTheirTargetsInBothWindows)
         }
         EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("WebPage1"))->text(), webLocation());
         destroyWindows();
+    }
+}
+
+TEST_F(AboutAndLinks, LinksSayWhatCouldNotBeOpened)
+{
+    const QString tail = QStringLiteral(" se nepodařilo otevřít: chybí program, který by ji otevřel (xdg-open z balíku "
+                                        "xdg-utils a ");
+    const struct {
+        const char* item;
+        QString message;
+    } rows[] = {
+        {"Index1", QStringLiteral("Stránku nápovědy ") + programFile(QStringLiteral("html/index.html")) + tail
+                       + QStringLiteral("webový prohlížeč).")},
+        {"WebPage1", QStringLiteral("Webovou stránku ") + webLocation() + QStringLiteral("/index.html") + tail
+                         + QStringLiteral("webový prohlížeč).")},
+        {"Email1", QStringLiteral("Novou zprávu na adresu ") + authorMail() + tail + QStringLiteral("poštovní program).")},
+    };
+    start();
+    fake->openAnswer = false;
+    for (const auto& row : rows) {
+        ModalAnswerer answerer;
+        activate(form1(), row.item);
+        EXPECT_EQ(answerer.texts(), QStringList{row.message});
+    }
+}
+
+// The manual states the addresses this build uses and no other address of the program.
+TEST_F(AboutAndLinks, TheManualNamesTheBuildsAddresses)
+{
+    // Web addresses, and mail addresses (also after "mailto:").
+    static const QRegularExpression address(QStringLiteral(R"re(https?://[^\s"<>]+|[\w.+-]+@[\w-]+(?:\.[\w-]+)+)re"));
+    QString manual;
+    for (const char* page : {"index", "popis", "vypocty", "aplikace"})
+        manual += QString::fromUtf8(folder.read(QStringLiteral("html/%1.html").arg(QLatin1String(page))));
+    EXPECT_TRUE(manual.contains(webLocation()) && manual.contains(QStringLiteral("mailto:") + authorMail()));
+    EXPECT_FALSE(manual.contains(QStringLiteral("@NOKTARIS"))) << "a setting the build did not fill in";
+    for (auto it = address.globalMatch(manual); it.hasNext();) {
+        const QString found = it.next().captured();
+        if (found.contains(QStringLiteral("noktaris"), Qt::CaseInsensitive)) {
+            EXPECT_TRUE(found.startsWith(webLocation()) || found == authorMail()) << found.toStdString();
+        }
     }
 }
 

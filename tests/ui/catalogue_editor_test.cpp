@@ -50,6 +50,13 @@ void select(TForm3* editor, const char* name)
     editor->Menu->setCurrentItem(found.first());
 }
 
+// A user's click on the list's entry of that name.
+void clickEntry(TForm3* editor, const char* name)
+{
+    const QListWidgetItem* item = editor->Menu->findItems(QString::fromUtf8(name), Qt::MatchExactly).first();
+    QTest::mouseClick(editor->Menu->viewport(), Qt::LeftButton, {}, editor->Menu->visualItemRect(item).center());
+}
+
 // Types a record into the fields: the name, then the values in order.
 void typeRecord(TForm3* editor, const std::vector<const char*>& texts)
 {
@@ -154,6 +161,21 @@ TEST_F(CatalogueEditor, SavesDeletesAndRefusesByteForByte)
             e->BitBtn1->click();
         };
     };
+    // Deleting "Refraktor 80" empties the fields and highlights the first entry.
+    const auto afterDeleting = [](std::function<void(TForm3*)> then) {
+        return [then](TForm3* e) {
+            select(e, "Refraktor 80");
+            e->BitBtn4->click();
+            then(e);
+        };
+    };
+    const auto saveAfterDeleting = [afterDeleting](std::vector<const char*> record) {
+        return afterDeleting([record](TForm3* e) {
+            typeRecord(e, record);
+            e->BitBtn1->click();
+        });
+    };
+    const QByteArray deleted = "#name=Refraktor 80 ED$D=80$F=600$#name=Reflektor 150/750$D=150$F=750$";
     const auto refused = [](const char* text) { return QStringList{QString::fromUtf8(text)}; };
     const Row rows[] = {
         {"ChangeMovesTheRecordToTheEnd", 0, kTelescopes, change("Refraktor 80", {"Refraktor 80", "80", "450"}), {},
@@ -234,6 +256,27 @@ TEST_F(CatalogueEditor, SavesDeletesAndRefusesByteForByte)
              e->BitBtn1->click();
          },
          {}, {save}, "#name=M 31$j=4$#name=M 33$j=6$", {QStringLiteral("M 31"), QStringLiteral("4"), {}, {}, {}}},
+        // Every click on an entry shows its record, also on the one highlighted.
+        {"ClickAfterADelete", 0, kTelescopes, afterDeleting([](TForm3* e) { clickEntry(e, "Reflektor 150/750"); }), {},
+         {remove}, deleted, first},
+        {"ClickAfterEditing", 0, kTelescopes,
+         [](TForm3* e) {
+             type(e->e3, QStringLiteral("999"));
+             clickEntry(e, "Reflektor 150/750");
+         },
+         {}, {}, {}, first},
+        // A save never replaces a record whose values are not on the screen: after a
+        // deletion the fields show none, and what is typed there is added.
+        {"SaveAfterADeleteAdds", 0, kTelescopes, saveAfterDeleting({"Newton 200/1000", "200", "1000"}), {},
+         {remove, save}, deleted + "#name=Newton 200/1000$D=200$F=1000$", {}},
+        {"SaveAfterADeleteRefusesAnExistingName", 0, kTelescopes, saveAfterDeleting({"Reflektor 150/750", "1", "2"}),
+         {}, {remove, QStringLiteral("Zadaný název se již v databázi vyskytuje.")}, deleted, {}},
+        {"LongNameFromTheFileIsKeptWhole", 3, "#name=" + QByteArray(250, 'M') + "$r=85$",
+         [](TForm3* e) {
+             type(e->e2, QStringLiteral("90"));
+             e->BitBtn1->click();
+         },
+         {}, {save}, "#name=" + QByteArray(250, 'M') + "$r=90$", {}},
         {"ChipRecordHasFourValues", 5, "",
          [](TForm3* e) {
              typeRecord(e, {"Čip", "6,9", "4,6", "768", "512"});

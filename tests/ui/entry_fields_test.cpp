@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QPushButton>
+#include <QToolTip>
 
 namespace noktaris::test {
 namespace {
@@ -142,6 +143,41 @@ TEST(KeyFilters, InputMethodTextIsFilteredLikeTypedText)
         QCoreApplication::sendEvent(&edit, &event);
         EXPECT_EQ(edit.text(), QString::fromUtf8(row.shown));
         EXPECT_EQ(refusals, row.refusals);
+    }
+}
+
+// A full stop never changes a number silently: the keypad's decimal key types the
+// comma where the comma is the decimal separator, and a refused full stop says so
+// at the field. Typed into "12".
+TEST(KeyFilters, FullStopIsHintedAndTheKeypadTypesTheComma)
+{
+    const struct {
+        KeyFilter filter;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* text;
+        const char* shown;
+        bool hint;
+        int refusals;
+    } rows[] = {
+        {KeyFilter::Decimal, Qt::Key_Period, Qt::KeypadModifier, ".", "12,", false, 0},
+        {KeyFilter::Decimal, Qt::Key_Period, Qt::NoModifier, ".", "12", true, 1},
+        {KeyFilter::GraphDecimal, Qt::Key_Period, Qt::NoModifier, ".", "12", true, 1},
+        {KeyFilter::Whole, Qt::Key_Period, Qt::KeypadModifier, ".", "12", false, 1},
+        {KeyFilter::Name, Qt::Key_Period, Qt::KeypadModifier, ".", "12.", false, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text + std::to_string(int(row.filter)));
+        QToolTip::hideText();
+        QLineEdit edit(QStringLiteral("12"));
+        int refusals = 0;
+        installKeyFilter(&edit, row.filter, [&] { ++refusals; });
+        edit.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+        QTest::sendKeyEvent(QTest::KeyAction::Click, &edit, row.key, QString::fromLatin1(row.text), row.modifiers);
+        EXPECT_EQ(edit.text(), QString::fromLatin1(row.shown));
+        EXPECT_EQ(refusals, row.refusals);
+        EXPECT_EQ(QToolTip::isVisible() && QToolTip::text() == kDecimalCommaHint, row.hint);
     }
 }
 

@@ -160,8 +160,11 @@ TEST_F(GraphWindow, RedrawOfTheWorkedExamplesAndRefusals)
         {"equal after rounding", 0, true, "100", "100,4", nullptr, 0, 1, "flat", unchanged, unchanged},
         {"parameter 0", 1, true, "500", "2000", "0", 0, 2, "zero", unchanged, unchanged},
         {"parameter 0,0", 1, true, "500", "2000", "0,0", 0, 2, "flat", unchanged, unchanged},
-        {"two commas", 2, true, "4,,5", "15", nullptr, 1, 2, "'4,,5' is not a valid floating point value", unchanged,
+        {"two commas", 2, true, "4,,5", "15", nullptr, 1, 2,
+         "Hodnota „4,,5“ v rozsahu grafu není číslo. Zadejte číslo s desetinnou čárkou, například 4,5.", unchanged,
          unchanged},
+        {"empty end", 2, true, "4", "", nullptr, 1, 2, "Rozsah grafu není vyplněn: zadejte jeho začátek i konec.",
+         unchanged, unchanged},
         {"absurd range", 0, true, "1E-300", "1E300", nullptr, 0, 0, nullptr, unchanged, unchanged},
     };
     for (const Row& r : rows) {

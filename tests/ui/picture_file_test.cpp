@@ -50,11 +50,16 @@ QByteArray encodeJpeg(int width, int height, J_COLOR_SPACE space, std::vector<JS
     return bytes;
 }
 
-QByteArray deliveredPicture(const char* name)
+QByteArray sourceFile(const QString& path)
 {
-    QFile file(QStringLiteral(NOKTARIS_SOURCE_DIR "/data/") + QLatin1String(name));
+    QFile file(QStringLiteral(NOKTARIS_SOURCE_DIR "/") + path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+QByteArray deliveredPicture(const char* name) { return sourceFile(QStringLiteral("data/") + QLatin1String(name)); }
+
+// A bitmap of the fuzzing corpus: 16 × 16 pixels of each kind.
+QByteArray corpusBitmap(const char* name) { return sourceFile(QStringLiteral("fuzz/corpus/bmp/") + QLatin1String(name)); }
 
 // The delivered M 42 with its frame header claiming 60000 × 60000 pixels.
 QByteArray hugeHeader()
@@ -96,6 +101,13 @@ TEST(PictureFile, EachKindOfFile)
     // Adobe's CMYK stores the inks inverted: no cyan, full magenta and yellow, no black.
     write("red.jpeg", encodeJpeg(16, 8, JCS_CMYK, {255, 0, 0, 255}));
     write("text.bmp", "BM this is not a bitmap");
+    // Bitmaps hold their pixels: 8 bits run-length coded, and one whose last row is
+    // cut off; a 118-byte file declaring 4600 × 4580 pixels of 24 bits.
+    write("rle.bmp", corpusBitmap("rle.bmp"));
+    QFile blue(path("blue.bmp"));
+    ASSERT_TRUE(blue.open(QIODevice::ReadOnly));
+    write("cut.bmp", blue.readAll().chopped(20 * 4));
+    write("forged.bmp", corpusBitmap("forged-size.bmp"));
     write("empty.jpg", "");
     write("text.jpg", "not a JPEG picture at all");
     write("upper.JPG", m42);
@@ -117,6 +129,9 @@ TEST(PictureFile, EachKindOfFile)
         {"forged.jpg", QSize(635, 500), None, {}, 0},
         {"red.jpeg", QSize(), Shown, QSize(16, 8), qRgb(255, 0, 0)},
         {"blue.bmp", QSize(635, 500), Shown, QSize(20, 10), qRgb(0, 0, 255)},
+        {"rle.bmp", QSize(), Shown, QSize(16, 16), 0},
+        {"cut.bmp", QSize(), None, {}, 0},
+        {"forged.bmp", QSize(635, 500), None, {}, 0},
         {"half.jpg", QSize(), None, {}, 0},
         {"huge.jpg", QSize(), None, {}, 0},
         {"text.bmp", QSize(), None, {}, 0},

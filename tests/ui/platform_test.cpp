@@ -82,5 +82,15 @@ TEST_F(Calculator, MissingConfigIsReportedAndTheStartStillTried)
     EXPECT_EQ(fake->started, QStringList{QString()});
 }
 
+TEST_F(Calculator, EmptyPathSaysWhereToSetOne)
+{
+    folder.write(QStringLiteral("config.ini"), QByteArray(folder.read(QStringLiteral("config.ini")))
+                                                   .replace("Kalkulacka:/usr/bin/gnome-calculator", "Kalkulacka:"));
+    ModalAnswerer answerer;
+    runCalculator();
+    EXPECT_EQ(answerer.texts(), QStringList{kNoCalculatorMessage});
+    EXPECT_TRUE(fake->started.isEmpty());
+}
+
 } // namespace
 } // namespace noktaris::test

@@ -200,8 +200,15 @@ TEST_F(SettingsWindow, SavingChecksAsksAndRewritesTheWholeFile)
              s->BitBtn1->click();
          },
          {}, refused("Špatně zadaná hodnota konstanty!"), {}, "Edit2"},
-        {"MissingCalculatorBlocksEverySetting", configWith(QStringLiteral("/nikde/kalk")),
-         typeInto(&TForm15::Edit2, "2,5"), {}, refused("Zadaná cesta je neplatná!"), {}, "Edit1"},
+        // The calculator holds no other setting hostage: the file's path saves as it
+        // is where that program is missing, and an empty path saves as no calculator.
+        {"MissingCalculatorFromTheFileIsKept", configWith(QStringLiteral("/nikde/kalk")),
+         typeInto(&TForm15::Edit2, "2,5"), {}, {ask},
+         configWith(QStringLiteral("/nikde/kalk"), {{"k1=1,5873", "k1=2,5"}}), nullptr},
+        {"EmptyPathSavesNoCalculator", configWith(QStringLiteral("/nikde/kalk")), typeInto(&TForm15::Edit1, ""), {},
+         {ask}, configWith(QString()), nullptr},
+        {"TypedMissingCalculatorIsRefused", configWith(kalk), typeInto(&TForm15::Edit1, "/nikde/kalk"), {},
+         refused("Zadaná cesta je neplatná!"), {}, "Edit1"},
         {"CalculatorThatIsAFolderIsRefused", configWith(kalk),
          [](TForm15* s) {
              s->Edit1->setText(QDir::currentPath());

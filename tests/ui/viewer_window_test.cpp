@@ -34,6 +34,17 @@ protected:
             QTest::mouseClick(control, Qt::LeftButton);
     }
     QStringList fields() const { return {v->aa->text(), v->bb->text(), v->cc->text()}; }
+    // The frame's pixels outside the display's band, between the tab area and the
+    // row of lists, buttons and status line: the frame goes beneath every control.
+    int frameOverControls() const
+    {
+        const QImage shot = v->grab().toImage();
+        int yellow = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                yellow += (y < 102 || y >= 606) && shot.pixel(x, y) == qRgb(255, 255, 0);
+        return yellow;
+    }
     QString panel(int i) const { return v->StatusBar1->panelText(i); }
 
     TForm16* v = nullptr;
@@ -83,6 +94,7 @@ TEST_F(Viewer, OpensFromEveryFieldOfViewResult)
         EXPECT_EQ(v->zp->text(), QString::fromUtf8(r.zp));
         EXPECT_EQ(v->Shape1->geometry(), r.frame);
         EXPECT_EQ(v->Shape1->isCircle(), r.tab == 0);
+        EXPECT_EQ(frameOverControls(), 0);
         EXPECT_EQ(v->rotace->isEnabled(), r.tab != 0);
         v->BitBtn1->click();
         EXPECT_FALSE(v->isVisible());
