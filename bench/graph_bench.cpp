@@ -2,7 +2,7 @@
 // one redraw under a moving pointer (the whole picture, curve and cross-hair, the
 // read-out), each with the window painted afterwards.
 #include "app/startup.h"
-#include "app/windows.h"
+#include "app/application.h"
 #include "bench_util.h"
 #include "common/handover.h"
 #include "common/widgets.h"
@@ -33,7 +33,7 @@ int main(int argc, char** argv)
 {
     bench::Session session(argc, argv);
     startUp();
-    auto* graphs = static_cast<TForm12*>(appWindows().form[12]);
+    auto* graphs = application().form12();
     openChildWindow(graphs);
     QCoreApplication::processEvents();
 

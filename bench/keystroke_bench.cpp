@@ -1,9 +1,9 @@
 // One keystroke in each calculation group and window: the recomputation that
 // follows it, config.ini and catalogue reads included where the handler makes them.
 // A pick in each catalogue list is measured as well (one catalogue lookup).
+#include "app/application.h"
 #include "app/basic_window.h"
 #include "app/startup.h"
-#include "app/windows.h"
 #include "bench_util.h"
 #include "common/handover.h"
 #include "common/widgets.h"
@@ -21,16 +21,16 @@ constexpr int kRuns = 2001;
 constexpr double kTargetMs = 0.1;
 
 template <class T>
-T* find(int window, const char* name)
+T* find(const QWidget* window, const char* name)
 {
-    T* found = appWindows().form[window]->findChild<T*>(QString::fromLatin1(name));
+    T* found = window->findChild<T*>(QString::fromLatin1(name));
     if (!found)
-        std::fprintf(stderr, "no %s in TForm%d\n", name, window);
+        std::fprintf(stderr, "no %s in %s\n", name, qPrintable(window->objectName()));
     return found;
 }
 
 // Alternates the text so every write is a real change that fires the handler.
-void keystroke(int window, const char* field, const char* first, const char* second)
+void keystroke(const QWidget* window, const char* field, const char* first, const char* second)
 {
     QLineEdit* edit = find<QLineEdit>(window, field);
     if (!edit)
@@ -39,12 +39,12 @@ void keystroke(int window, const char* field, const char* first, const char* sec
     const QString a = QString::fromLatin1(first);
     const QString b = QString::fromLatin1(second);
     const double median = bench::medianMs(kRuns, [] {}, [&] { edit->setText(++n % 2 ? a : b); }, [] {});
-    bench::figure("keystroke", QStringLiteral("TForm%1.%2").arg(window).arg(QLatin1String(field)), median);
-    std::printf("keystroke in TForm%d.%s: median %.4f ms over %d runs (target: at most %.1f ms)\n", window, field,
-                median, kRuns, kTargetMs);
+    bench::figure("keystroke", window->objectName() + u'.' + QLatin1String(field), median);
+    std::printf("keystroke in %s.%s: median %.4f ms over %d runs (target: at most %.1f ms)\n",
+                qPrintable(window->objectName()), field, median, kRuns, kTargetMs);
 }
 
-void pick(int window, const char* list)
+void pick(const QWidget* window, const char* list)
 {
     PickList* names = find<PickList>(window, list);
     if (!names || names->count() < 2)
@@ -57,8 +57,9 @@ void pick(int window, const char* list)
             emit names->activated(names->currentIndex());
         },
         [] {});
-    bench::figure("pick", QStringLiteral("TForm%1.%2").arg(window).arg(QLatin1String(list)), median);
-    std::printf("pick in TForm%d.%s: median %.4f ms over %d runs\n", window, list, median, kRuns / 10);
+    bench::figure("pick", window->objectName() + u'.' + QLatin1String(list), median);
+    std::printf("pick in %s.%s: median %.4f ms over %d runs\n", qPrintable(window->objectName()), list, median,
+                kRuns / 10);
 }
 
 } // namespace
@@ -68,41 +69,44 @@ int main(int argc, char** argv)
     bench::Session session(argc, argv);
     startUp();
     QCoreApplication::processEvents();
+    const Application& w = application();
+    using W = Application::Window;
 
     // The basic-mode window: the telescope group's whole chain, then each group.
-    keystroke(1, "DdalEdit", "150", "151");
-    keystroke(1, "FobjEdit", "500", "501");
-    keystroke(1, "FfotEdit4", "50", "51");
-    keystroke(1, "RozmerEdit", "30", "31");
-    keystroke(1, "PointEdit", "1000", "1001");
-    pick(1, "CCD");
-    pick(1, "Film");
-    for (int window : {5, 6, 7, 9, 10, 11, 13, 14}) {
-        openChildWindow(appWindows().form[window]);
+    keystroke(w.window(W::Basic), "DdalEdit", "150", "151");
+    keystroke(w.window(W::Basic), "FobjEdit", "500", "501");
+    keystroke(w.window(W::Basic), "FfotEdit4", "50", "51");
+    keystroke(w.window(W::Basic), "RozmerEdit", "30", "31");
+    keystroke(w.window(W::Basic), "PointEdit", "1000", "1001");
+    pick(w.window(W::Basic), "CCD");
+    pick(w.window(W::Basic), "Film");
+    for (QWidget* window : std::initializer_list<QWidget*>{w.window(W::DoubleStar), w.window(W::Telescope), w.window(W::Ccd), w.window(W::Ratios), w.window(W::Fields),
+                                                           w.window(W::Guiding), w.window(W::ImageSize), w.window(W::Brightness)}) {
+        openChildWindow(window);
         QCoreApplication::processEvents();
     }
-    keystroke(5, "Edit1", "2", "3");
+    keystroke(w.window(W::DoubleStar), "Edit1", "2", "3");
     // The main group of TForm6 recomputes every other group of the window.
-    keystroke(6, "ddaledit", "100", "101");
-    keystroke(6, "Edit2", "7,5", "7");
-    keystroke(6, "Edit13", "590", "591");
-    keystroke(7, "fok", "500", "501");
-    keystroke(10, "ffotedit", "50", "51");
-    keystroke(10, "fdaledit", "1000", "1001");
-    keystroke(10, "Edit1", "500", "501");
-    keystroke(11, "Edit1", "50", "51");
-    keystroke(11, "Edit2", "500", "501");
-    keystroke(11, "PointEdit", "1000", "1001");
-    keystroke(13, "RozmerEdit", "30", "31");
-    keystroke(13, "Edit2", "30", "31");
-    keystroke(13, "CasEdit", "60", "61");
-    pick(7, "CCD");
-    keystroke(9, "ddaledit2", "100", "101");
-    keystroke(14, "Edit1", "9,5", "10");
-    pick(6, "Dalekohled");
-    pick(9, "ComboBox1");
-    pick(10, "ComboBox1");
-    pick(13, "Dalekohled");
+    keystroke(w.window(W::Telescope), "ddaledit", "100", "101");
+    keystroke(w.window(W::Telescope), "Edit2", "7,5", "7");
+    keystroke(w.window(W::Telescope), "Edit13", "590", "591");
+    keystroke(w.window(W::Ccd), "fok", "500", "501");
+    keystroke(w.window(W::Fields), "ffotedit", "50", "51");
+    keystroke(w.window(W::Fields), "fdaledit", "1000", "1001");
+    keystroke(w.window(W::Fields), "Edit1", "500", "501");
+    keystroke(w.window(W::Guiding), "Edit1", "50", "51");
+    keystroke(w.window(W::Guiding), "Edit2", "500", "501");
+    keystroke(w.window(W::Guiding), "PointEdit", "1000", "1001");
+    keystroke(w.window(W::ImageSize), "RozmerEdit", "30", "31");
+    keystroke(w.window(W::ImageSize), "Edit2", "30", "31");
+    keystroke(w.window(W::ImageSize), "CasEdit", "60", "61");
+    pick(w.window(W::Ccd), "CCD");
+    keystroke(w.window(W::Ratios), "ddaledit2", "100", "101");
+    keystroke(w.window(W::Brightness), "Edit1", "9,5", "10");
+    pick(w.window(W::Telescope), "Dalekohled");
+    pick(w.window(W::Ratios), "ComboBox1");
+    pick(w.window(W::Fields), "ComboBox1");
+    pick(w.window(W::ImageSize), "Dalekohled");
     destroyWindows();
     return 0;
 }

@@ -3,7 +3,7 @@
 // zoom change, a tab change and a frame layout; and the program's start-up with
 // and without the viewer's pictures.
 #include "app/startup.h"
-#include "app/windows.h"
+#include "app/application.h"
 #include "bench_util.h"
 #include "common/widgets.h"
 #include "viewer/display_widgets.h"
@@ -133,7 +133,7 @@ int main(int argc, char** argv)
 
     {
         startUp();
-        auto* viewer = static_cast<TForm16*>(appWindows().form[16]);
+        auto* viewer = application().form16();
         viewer->show();
         QCoreApplication::processEvents();
 

@@ -11,7 +11,7 @@
 //                                        the other kinds shared out in proportion
 //   class NAME COUNT                     every widget class, most frequent first
 #include "app/startup.h"
-#include "app/windows.h"
+#include "app/application.h"
 #include "bench_util.h"
 
 #include <QAbstractButton>
@@ -79,7 +79,7 @@ void count(bool painted)
     std::printf("qt\t%s\n", qVersion());
     std::printf("widgets\t%lld\tlabels\t%lld\tedits\t%lld\tbuttons\t%lld\tother\t%lld\tvisible\t%lld\tpainted\t%d\n",
                 qlonglong(all.size()), labels, edits, buttons, other, visible, painted ? 1 : 0);
-    const QWidget* basic = appWindows().form[1];
+    const QWidget* basic = application().window(Application::Window::Basic);
     std::printf("window\t%d\t%d\n", basic->width(), basic->height());
 
     // The bare window's children: as many as the program's widgets less the window

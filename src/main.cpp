@@ -16,5 +16,7 @@ int main(int argc, char* argv[])
     // Told once the windows (and the Czech buttons of the boxes) are there.
     if (!folder.problem.isEmpty())
         noktaris::showMessage(folder.problem);
-    return noktaris::runMessageLoop();
+    const int code = noktaris::runMessageLoop();
+    noktaris::destroyWindows();
+    return code;
 }

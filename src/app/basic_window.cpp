@@ -4,7 +4,7 @@
 #include "app/memory_text.h"
 #include "app/modes.h"
 #include "app/update.h"
-#include "app/windows.h"
+#include "app/application.h"
 #include "catalogue/pick_lists.h"
 #include "common/handover.h"
 #include "common/messages.h"
@@ -22,6 +22,7 @@
 #include "photo/trail_group.h"
 #include "platform/links.h"
 #include "platform/platform.h"
+#include "common/version.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -42,8 +43,8 @@ namespace noktaris {
 
 
 TForm1::TForm1(QWidget*)
-    : MainWindowBase(QStringLiteral("TForm1"), QStringLiteral("Noktaris 1.4 (základní režim)"), QSize(1004, 523),
-                     {{450, false, QStringLiteral("Noktaris 1.4")},
+    : MainWindowBase(QStringLiteral("TForm1"), kProgramName + QStringLiteral(" (základní režim)"), QSize(1004, 523),
+                     {{450, false, kProgramName},
                       {180, true, QStringLiteral("--- KONSTANTY ---")},
                       {40, true, QStringLiteral("--- ROZLIŠENÍ ---")}},
                      MenuOwner::BasicWindow)

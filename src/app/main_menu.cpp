@@ -2,7 +2,7 @@
 
 #include "app/basic_window.h"
 #include "app/modes.h"
-#include "app/windows.h"
+#include "app/application.h"
 #include "common/handover.h"
 #include "platform/links.h"
 
@@ -38,7 +38,7 @@ MainMenu buildMainMenu(QMenuBar* bar, MenuOwner owner)
 
     QMenu* file = bar->addMenu(QStringLiteral("Soubor"));
     m.Konec1 = addItem(file, QStringLiteral("Konec1"), QStringLiteral("Konec"), QKeySequence(Qt::ALT | Qt::Key_F4));
-    onTrigger(m.Konec1, [] { appWindows().form1->close(); });
+    onTrigger(m.Konec1, [] { closeMainWindow(); });
 
     QMenu* catalogues = bar->addMenu(QStringLiteral("Správa databází"));
     const struct {
@@ -76,7 +76,7 @@ MainMenu buildMainMenu(QMenuBar* bar, MenuOwner owner)
 
     m.Vpoty1 = bar->addAction(QStringLiteral("Nastavení..."));
     m.Vpoty1->setObjectName(QStringLiteral("Vpoty1"));
-    onTrigger(m.Vpoty1, [] { openChildWindow(appWindows().form[15]); });
+    onTrigger(m.Vpoty1, [] { openChildWindow(application().window(Application::Window::Settings)); });
 
     QMenu* help = bar->addMenu(QStringLiteral("Nápověda"));
     m.Oaplikaci1 = addItem(help, QStringLiteral("Oaplikaci1"), QStringLiteral("O aplikaci ..."), Qt::Key_F1);

@@ -2,7 +2,7 @@
 
 #include "app/memory_text.h"
 #include "app/update.h"
-#include "app/windows.h"
+#include "app/application.h"
 #include "common/handover.h"
 #include "common/status_line.h"
 #include "platform/platform.h"
@@ -64,7 +64,7 @@ void MainWindowBase::Aktualizaceonline1Click()
 {
     // The basic-mode window is the program's main window: closing it ends the program.
     if (updateOnRequest())
-        appWindows().form[1]->close();
+        closeMainWindow();
 }
 
 void MainWindowBase::scrollContents()

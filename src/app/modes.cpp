@@ -2,7 +2,7 @@
 
 #include "app/basic_window.h"
 #include "app/hub_window.h"
-#include "app/windows.h"
+#include "app/application.h"
 #include "catalogue/editor_window.h"
 #include "common/handover.h"
 #include "common/messages.h"
@@ -30,26 +30,26 @@ void rememberMode(const QString& modeLine)
 
 void switchToExtendedMode()
 {
-    AppWindows& w = appWindows();
-    w.form1->hide();
-    w.form4->show();
+    const Application& app = application();
+    app.form1()->hide();
+    app.form4()->show();
     rememberMode(QStringLiteral("Rezim:2"));
 }
 
 void switchToBasicMode()
 {
-    AppWindows& w = appWindows();
-    w.form4->hide();
-    w.form1->show();
-    if (w.form[2])
-        w.form[2]->hide();
+    const Application& app = application();
+    app.form4()->hide();
+    app.form1()->show();
+    if (QWidget* about = app.window(Application::Window::About))
+        about->hide();
     rememberMode(QStringLiteral("Rezim:1"));
 }
 
 void openCatalogueEditor(int tab)
 {
     // The editor is shown first and the main windows disabled after it.
-    auto* editor = static_cast<TForm3*>(appWindows().form[3]);
+    TForm3* editor = application().form3();
     editor->TabControl1->setCurrentIndex(tab);
     bringToFront(editor);
     setMainWindowsEnabled(false);
@@ -57,7 +57,7 @@ void openCatalogueEditor(int tab)
 
 void showAboutBox()
 {
-    QWidget* about = appWindows().form[2];
+    QWidget* about = application().window(Application::Window::About);
     about->show();
     about->raise();
 }

@@ -91,6 +91,8 @@ void bringToFront(QWidget* window)
 
 void openChildWindow(QWidget* child)
 {
+    if (!child)
+        return;
     setMainWindowsEnabled(false);
     bringToFront(child);
 }

@@ -2,6 +2,8 @@
 // buttons are the same everywhere and tests can answer the boxes in one way.
 #pragma once
 
+#include "common/version.h"
+
 #include <QString>
 
 class QWidget;
@@ -9,7 +11,7 @@ class QWidget;
 namespace noktaris {
 
 // The caption of plain boxes: the application title.
-inline const QString kAppTitle = QStringLiteral("Noktaris 1.4");
+inline const QString kAppTitle = kProgramName;
 
 // A plain box: the text and one OK button.
 void showMessage(const QString& text);

@@ -7,6 +7,7 @@
 #include "config/calculator_button.h"
 #include "graphs/graph_picture.h"
 #include "platform/platform.h"
+#include "common/version.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -32,7 +33,7 @@ constexpr QSize kPanelSize(450, 329);
 constexpr int kParameterX = 292;  // where the parameter field stands when there is none
 constexpr int kReadoutRight = 336; // the read-out row keeps clear of the credit line
 const QString kNoParameter = QStringLiteral("Žádný");
-const QString kCredit = QStringLiteral("Noktaris 1.4");
+const QString kCredit = kProgramName;
 const QPoint kCreditAt(340, 304);
 
 // The report of a range end that is not a number (two commas, an empty field).

@@ -1,5 +1,7 @@
 #include "platform/platform.h"
 
+#include "common/version.h"
+
 #include "common/text8bit.h"
 
 #include <QCoreApplication>
@@ -209,7 +211,7 @@ public:
         return body && replaceFile(file, *body, false);
     }
 
-    QString ownVersion() override { return QStringLiteral(NOKTARIS_VERSION); }
+    QString ownVersion() override { return kProgramVersion; }
     QString programFolder() override { return QCoreApplication::applicationDirPath(); }
     // The distribution's packages install into /usr/bin, a program built and
     // installed by hand into /usr/local/bin.

@@ -2,10 +2,11 @@
 // and the program's windows created by the start-up and deleted after the case.
 #pragma once
 
+#include "app/application.h"
 #include "app/basic_window.h"
 #include "app/startup.h"
+#include "common/handover.h"
 #include "common/status_line.h"
-#include "app/windows.h"
 #include "support/fake_platform.h"
 #include "support/modal_answerer.h"
 #include "support/program_folder.h"
@@ -45,8 +46,15 @@ protected:
     ~WindowTest() override;
     // Runs the start-up and lets the start-mode timer fire.
     void start();
-    TForm1* form1() const { return appWindows().form1; }
-    QWidget* form(int n) const { return appWindows().form[n]; }
+    Application& app() const { return application(); }
+    TForm1* form1() const { return app().form1(); }
+    // Opens a calculation window as the hub's buttons do.
+    template <class W>
+    W* open(W* window) const
+    {
+        openChildWindow(window);
+        return window;
+    }
     template <class T = QLineEdit>
     T* child(const char* name) const
     {

@@ -21,7 +21,7 @@ protected:
         setConfig(QByteArray(config()).replace("Rezim:1", hub ? "Rezim:2" : "Rezim:1"));
         start();
     }
-    TForm2* about() const { return static_cast<TForm2*>(form(2)); }
+    TForm2* about() const { return app().form2(); }
     // Triggers the window's menu item or clicks its button of that name.
     static void activate(QWidget* window, const char* name)
     {
@@ -66,10 +66,10 @@ TEST_F(AboutAndLinks, AboutBoxOpensFromMenusAndButtonWithoutDisablingAnything)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.opener);
         startIn(row.hub);
-        activate(row.hub ? form(4) : form1(), row.opener);
+        activate(row.hub ? app().window(Application::Window::Hub) : app().window(Application::Window::Basic), row.opener);
         EXPECT_TRUE(about()->isVisible());
         EXPECT_TRUE(form1()->isEnabled());
-        EXPECT_TRUE(form(4)->isEnabled());
+        EXPECT_TRUE(app().form4()->isEnabled());
         about()->BitBtn1->click();
         EXPECT_FALSE(about()->isVisible());
         destroyWindows();
@@ -114,7 +114,7 @@ TEST_F(AboutAndLinks, HelpMenuItemsOpenTheirTargetsInBothWindows)
     };
     for (const bool hub : {false, true}) {
         startIn(hub);
-        QWidget* window = hub ? form(4) : form1();
+        QWidget* window = hub ? app().window(Application::Window::Hub) : app().window(Application::Window::Basic);
         for (const auto& row : rows) {
             if (row.hub != hub)
                 continue;

@@ -36,17 +36,11 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
         QTest::keyClick(window->focusWidget(), Qt::Key_Escape);
     }
-    template <class W>
-    W* open(int n)
-    {
-        openChildWindow(form(n));
-        return static_cast<W*>(form(n));
-    }
 };
 
 TEST_F(CameraWindows, CcdWindowComputesEachResultOnItsOwn)
 {
-    auto* w = open<TForm7>(7);
+    auto* w = open(app().form7());
     EXPECT_EQ(w->CCD->currentText(), QStringLiteral("Kodak KAF-0400"));
     EXPECT_EQ(w->focusWidget(), w->CCD);
     const QString pixel = QStringLiteral("Rozměry pixelu: 0,01 mm x 0,01 mm");
@@ -90,7 +84,7 @@ TEST_F(CameraWindows, CcdWindowComputesEachResultOnItsOwn)
     type(w->ccd1, "9");
     pressEscape(w);
     EXPECT_FALSE(w->isVisible());
-    open<TForm7>(7);
+    open(app().form7());
     EXPECT_EQ(w->cit->text(), QStringLiteral("550"));
     EXPECT_EQ(w->ccd1->text(), QStringLiteral("6,9"));
 
@@ -103,7 +97,7 @@ TEST_F(CameraWindows, CcdWindowComputesEachResultOnItsOwn)
 
 TEST_F(CameraWindows, FieldsWindowGroups)
 {
-    auto* w = open<TForm10>(10);
+    auto* w = open(app().form10());
     EXPECT_EQ(w->focusWidget(), w->ffotedit);
     EXPECT_EQ((QStringList{w->ff1->text(), w->ff2->text(), w->fdaledit->text(), w->fokedit->text(), w->uheledit->text(),
                            w->ccd1->text(), w->ccd2->text()}),
@@ -142,7 +136,7 @@ TEST_F(CameraWindows, FieldsWindowGroups)
 
 TEST_F(CameraWindows, GuidingWindow)
 {
-    auto* w = open<TForm11>(11);
+    auto* w = open(app().form11());
     EXPECT_EQ(w->ComboBox1->currentIndex(), 4);
     EXPECT_EQ(w->Label2->text(), QStringLiteral("Minimální zvětšení:")); // nothing computed on showing
     const struct {
@@ -174,13 +168,13 @@ TEST_F(CameraWindows, GuidingWindow)
     EXPECT_EQ(g->Potvrzeni->palette().color(QPalette::Window), QColor(0, 255, 0));
     w->BitBtn1->click();
     EXPECT_TRUE(form1()->isEnabled());
-    open<TForm11>(11);
+    open(app().form11());
     EXPECT_EQ(g->Tolerance->text(), QStringLiteral("Tolerance: 7")); // results persist
 }
 
 TEST_F(CameraWindows, ImageSizeWindowAndItsStarTrail)
 {
-    auto* w = open<TForm13>(13);
+    auto* w = open(app().form13());
     EXPECT_EQ(w->Dalekohled->itemText(0), QStringLiteral("Reflektor")); // file order
     EXPECT_EQ((QStringList{w->RozmerEdit->text(), w->Edit2->text(), w->fdaledit->text()}),
               (QStringList{"30", "30", "800"}));

@@ -70,7 +70,7 @@ void typeRecord(TForm3* editor, const std::vector<const char*>& texts)
 
 class CatalogueEditor : public WindowTest {
 protected:
-    TForm3* editor() const { return static_cast<TForm3*>(form(3)); }
+    TForm3* editor() const { return app().form3(); }
     TForm3* openFromMenu(int tab)
     {
         QAction* items[] = {form1()->menu.Dalekohledy1,    form1()->menu.Okulry1,     form1()->menu.Jasnostiobjekt1,
@@ -92,7 +92,7 @@ TEST_F(CatalogueEditor, OpensOnTheTabOfEachOpenerAndHandsBackOnClose)
     };
     const auto item = [this](QAction* MainMenu::*action) { return [this, action] { (form1()->menu.*action)->trigger(); }; };
     const auto hubItem = [](QAction* MainMenu::*action) {
-        return [action] { (appWindows().form4->menu.*action)->trigger(); };
+        return [action] { (application().form4()->menu.*action)->trigger(); };
     };
     const Row rows[] = {
         {item(&MainMenu::Dalekohledy1), 0, "Průměr objektivu D (mm):", "Ohnisková vzdálenost F (mm):", 2},
@@ -103,18 +103,18 @@ TEST_F(CatalogueEditor, OpensOnTheTabOfEachOpenerAndHandsBackOnClose)
         {item(&MainMenu::CCDipy1), 5, "1 - Rozměr čipu (mm):", "2 - Rozměr čipu (mm):", 4},
         {[this] { form1()->BitBtn11->click(); }, 0, "Průměr objektivu D (mm):", "Ohnisková vzdálenost F (mm):", 2},
         {hubItem(&MainMenu::Rozmryobjekt1), 3, "Rozměr objektu ( ' )", "", 1},
-        {[] { appWindows().form4->BitBtn17->click(); }, 0, "Průměr objektivu D (mm):", "Ohnisková vzdálenost F (mm):", 2},
+        {[] { application().form4()->BitBtn17->click(); }, 0, "Průměr objektivu D (mm):", "Ohnisková vzdálenost F (mm):", 2},
     };
     for (const Row& row : rows) {
         const bool hub = &row >= &rows[7];
-        if (hub && !appWindows().form4->isVisible())
+        if (hub && !application().form4()->isVisible())
             switchToExtendedMode();
         row.open();
         TForm3* e = editor();
         const std::string at = std::to_string(&row - rows);
         ASSERT_TRUE(e->isVisible()) << at;
         EXPECT_EQ(e->TabControl1->currentIndex(), row.tab) << at;
-        EXPECT_FALSE(form1()->isEnabled() || appWindows().form4->isEnabled()) << at;
+        EXPECT_FALSE(form1()->isEnabled() || application().form4()->isEnabled()) << at;
         EXPECT_EQ(e->l2->text(), QString::fromUtf8(row.l2)) << at;
         EXPECT_EQ(e->l3->isVisibleTo(e) ? e->l3->text() : QString(), QString::fromUtf8(row.l3)) << at;
         const QLineEdit* values[] = {e->e2, e->e3, e->e4, e->e5};
@@ -126,7 +126,7 @@ TEST_F(CatalogueEditor, OpensOnTheTabOfEachOpenerAndHandsBackOnClose)
         EXPECT_EQ(e->e1->text(), e->Menu->item(0)->text()) << at;
         EXPECT_FALSE(e->e2->text().isEmpty()) << at;
         e->close(); // the title bar's close box
-        EXPECT_TRUE(form1()->isEnabled() && appWindows().form4->isEnabled()) << at;
+        EXPECT_TRUE(form1()->isEnabled() && application().form4()->isEnabled()) << at;
     }
 }
 
@@ -367,7 +367,7 @@ TEST_F(CatalogueEditor, ClosingRefreshesTheBasicWindowAndOtherWindowsReloadWhenS
     EXPECT_EQ(form1()->GroupBox1->DdalEdit->text(), QStringLiteral("60"));
     EXPECT_EQ(basic->view()->minimumWidth(), 238);
 
-    auto* telescopes = static_cast<TForm6*>(form(6));
+    auto* telescopes = app().form6();
     openChildWindow(telescopes);
     EXPECT_EQ(telescopes->GroupBox1->Dalekohled->itemText(0), QStringLiteral("Achromát 60/700"));
 }

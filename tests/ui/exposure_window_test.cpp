@@ -2,6 +2,8 @@
 // a user would.
 #include "support/window_test.h"
 
+#include "app/hub_window.h"
+
 #include "photo/exposure_window.h"
 
 #include <QApplication>
@@ -28,7 +30,7 @@ protected:
         folder.write(QStringLiteral("data/Dalekohledy.dat"), "#name=Refraktor 100/1000$D=100$F=1000$");
         folder.write(QStringLiteral("data/Okulary.dat"), "#name=Okular 25$f=25$u=50$");
         start();
-        win = static_cast<TForm8*>(form(8));
+        win = app().form8();
     }
 
     void open() { openChildWindow(win); }
@@ -291,14 +293,14 @@ TEST_F(ExposureWindow, HandsControlBackToBothMainWindows)
         open();
         EXPECT_TRUE(win->isVisible());
         EXPECT_FALSE(form1()->isEnabled());
-        EXPECT_FALSE(form(4)->isEnabled());
+        EXPECT_FALSE(app().form4()->isEnabled());
         if (byButton)
             win->BitBtn1->click();
         else
             win->close();
         EXPECT_FALSE(win->isVisible());
         EXPECT_TRUE(form1()->isEnabled());
-        EXPECT_TRUE(form(4)->isEnabled());
+        EXPECT_TRUE(app().form4()->isEnabled());
     }
 }
 

@@ -24,12 +24,6 @@ protected:
         folder.write(QStringLiteral("data/Okulary.dat"), "#name=Okular$f=25$u=50$#name=Plossl$f=12,5$u=52$");
         start();
     }
-    template <class W>
-    W* open(int n)
-    {
-        openChildWindow(form(n));
-        return static_cast<W*>(form(n));
-    }
     static void typeSpin(QSpinBox* spin, const char* keys)
     {
         spin->setFocus();
@@ -41,7 +35,7 @@ protected:
 
 TEST_F(ExtendedWindows, TelescopeParametersOfTheWorkedExample)
 {
-    auto* w = open<TForm6>(6);
+    auto* w = open(app().form6());
     MainParametersGroup* m = w->GroupBox1;
     EXPECT_EQ(w->focusWidget(), m->Dalekohled);
     EXPECT_EQ(hintDisplayTime(), 7000);
@@ -69,7 +63,7 @@ TEST_F(ExtendedWindows, TelescopeParametersOfTheWorkedExample)
 
 TEST_F(ExtendedWindows, TelescopeParametersFollowEachInput)
 {
-    auto* w = open<TForm6>(6);
+    auto* w = open(app().form6());
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     MainParametersGroup* m = w->GroupBox1;
@@ -165,7 +159,7 @@ TEST_F(ExtendedWindows, TelescopeParametersFollowEachInput)
 
 TEST_F(ExtendedWindows, WavelengthListColoursAndShowing)
 {
-    auto* w = open<TForm6>(6);
+    auto* w = open(app().form6());
     AiryDiskGroup* a = w->GroupBox4;
     const auto text = [&] { return a->ComboBox2->palette().color(QPalette::ButtonText); };
     const auto back = [&] { return a->ComboBox2->palette().color(QPalette::Button); };
@@ -198,7 +192,7 @@ TEST_F(ExtendedWindows, WavelengthListColoursAndShowing)
     pick(w->GroupBox1->ComboBox1, 0);
     w->BitBtn1->click();
     EXPECT_TRUE(form1()->isEnabled());
-    open<TForm6>(6);
+    open(app().form6());
     EXPECT_EQ((QStringList{a->Edit13->text(), w->GroupBox3->Edit3->text(), w->GroupBox1->SpinEdit1->text(),
                            w->GroupBox1->ComboBox1->currentText(), a->ComboBox2->currentText()}),
               (QStringList{"540", "6", "20", "Průměrná optika", "590nm - žluté světlo"}));
@@ -209,7 +203,7 @@ TEST_F(ExtendedWindows, WavelengthListColoursAndShowing)
 TEST_F(ExtendedWindows, TelescopeParametersWithoutTelescopes)
 {
     folder.write(QStringLiteral("data/Dalekohledy.dat"), "");
-    auto* w = open<TForm6>(6);
+    auto* w = open(app().form6());
     MainParametersGroup* m = w->GroupBox1;
     EXPECT_EQ(texts({m->Label14, m->Label16, m->Label15, m->Label17, m->Label18, m->Label24, m->Label36}),
               (QStringList{"Světelnost dalekohledu:", "Maximální rozlišovací schopnost - Dawesův limit:",
@@ -226,7 +220,7 @@ TEST_F(ExtendedWindows, TelescopeParametersWithoutTelescopes)
 
 TEST_F(ExtendedWindows, FocalRatios)
 {
-    auto* w = open<TForm9>(9);
+    auto* w = open(app().form9());
     EXPECT_EQ(w->focusWidget(), w->ddaledit);
     EXPECT_EQ((QStringList{w->ddaledit->text(), w->fdaledit2->text(), w->fokedit->text(), w->Edit2->text()}),
               (QStringList{"100", "1000", "25", "100"}));
@@ -278,7 +272,7 @@ TEST_F(ExtendedWindows, FocalRatios)
 
 TEST_F(ExtendedWindows, DoubleStarAndBrightness)
 {
-    auto* d = open<TForm5>(5);
+    auto* d = open(app().form5());
     EXPECT_EQ(d->focusWidget(), d->Edit1);
     EXPECT_EQ(d->Label2->text(), QStringLiteral("Minimální zvětšení:"));
     const struct {
@@ -295,7 +289,7 @@ TEST_F(ExtendedWindows, DoubleStarAndBrightness)
     d->BitBtn1->click();
     EXPECT_TRUE(form1()->isEnabled());
 
-    auto* b = open<TForm14>(14);
+    auto* b = open(app().form14());
     EXPECT_EQ(b->Label1->text(), QStringLiteral("Magnituda objektu na čtvereční sekundu (m / \"^2):"));
     const struct {
         const char *m, *result;
@@ -308,7 +302,7 @@ TEST_F(ExtendedWindows, DoubleStarAndBrightness)
     }
     b->BitBtn1->click();
     EXPECT_TRUE(form1()->isEnabled());
-    open<TForm14>(14); // the field and the last result stay
+    open(app().form14()); // the field and the last result stay
     EXPECT_EQ(b->Edit1->text() + u' ' + b->Label3->text(), QStringLiteral("1 Jasnost: 2511,886"));
 }
 

@@ -37,7 +37,7 @@ protected:
     void SetUp() override
     {
         start();
-        win = static_cast<TForm12*>(form(12));
+        win = app().form12();
         openChildWindow(win);
     }
 

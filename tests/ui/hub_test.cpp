@@ -1,6 +1,11 @@
 // The extended-mode hub: its buttons, menu, status line and hand-over.
 #include "support/window_test.h"
 
+#include "app/about_box.h"
+#include "catalogue/editor_window.h"
+#include "config/settings_window.h"
+#include "graphs/graph_window.h"
+
 #include "app/hub_window.h"
 
 #include <QAction>
@@ -15,7 +20,7 @@ protected:
     {
         setConfig(QByteArray(config()).replace("Rezim:1", "Rezim:2"));
         start();
-        hub = appWindows().form4;
+        hub = application().form4();
     }
     TForm4* hub = nullptr;
 };
@@ -42,17 +47,20 @@ TEST_F(Hub, StartsInTheExtendedModeWithItsStatusLine)
 
 TEST_F(Hub, EachCalculationButtonDisablesBothMainWindowsUntilItsWindowCloses)
 {
-    const std::pair<QPushButton*, int> buttons[] = {
-        {hub->BitBtn2, 6},  {hub->BitBtn4, 7},  {hub->BitBtn3, 8}, {hub->BitBtn15, 9}, {hub->BitBtn7, 10},
-        {hub->BitBtn9, 11}, {hub->BitBtn14, 5}, {hub->BitBtn8, 13}, {hub->BitBtn6, 14}, {hub->BitBtn5, 12},
+    using W = Application::Window;
+    const std::pair<QPushButton*, W> buttons[] = {
+        {hub->BitBtn2, W::Telescope},   {hub->BitBtn4, W::Ccd},       {hub->BitBtn3, W::Exposure},
+        {hub->BitBtn15, W::Ratios},     {hub->BitBtn7, W::Fields},    {hub->BitBtn9, W::Guiding},
+        {hub->BitBtn14, W::DoubleStar}, {hub->BitBtn8, W::ImageSize}, {hub->BitBtn6, W::Brightness},
+        {hub->BitBtn5, W::Graphs},
     };
     for (const auto& [button, window] : buttons) {
         SCOPED_TRACE(button->text().toStdString());
         button->click();
-        EXPECT_TRUE(form(window)->isVisible());
+        EXPECT_TRUE(app().window(window)->isVisible());
         EXPECT_FALSE(hub->isEnabled());
         EXPECT_FALSE(form1()->isEnabled());
-        form(window)->close();
+        app().window(window)->close();
         EXPECT_TRUE(hub->isEnabled());
         EXPECT_TRUE(form1()->isEnabled());
     }
@@ -88,11 +96,11 @@ TEST_F(Hub, SwitchBackRemembersTheModeAndHidesTheAboutBox)
 {
     const QByteArray before = config();
     hub->BitBtn19->click();
-    EXPECT_TRUE(form(2)->isVisible());
+    EXPECT_TRUE(app().form2()->isVisible());
     hub->BitBtn16->click();
     EXPECT_FALSE(hub->isVisible());
     EXPECT_TRUE(form1()->isVisible());
-    EXPECT_FALSE(form(2)->isVisible());
+    EXPECT_FALSE(app().form2()->isVisible());
     EXPECT_EQ(config(), QByteArray(before).replace("Rezim:2", "Rezim:1"));
     // And back through the hub's own menu after the basic window's one.
     form1()->menu.Rozenvpoty1->trigger();
@@ -110,11 +118,11 @@ TEST_F(Hub, MenuGreysTheChipCatalogueButTheButtonOpensTheEditor)
     EXPECT_EQ(hub->menu.Popisprogramu->objectName(), QStringLiteral("Popisprogramu1"));
     EXPECT_EQ(hub->menu.Vzorce->objectName(), QStringLiteral("Vpoetnvzorce1"));
     hub->BitBtn17->click();
-    EXPECT_TRUE(form(3)->isVisible());
+    EXPECT_TRUE(app().form3()->isVisible());
     EXPECT_FALSE(hub->isEnabled());
-    form(3)->close();
+    app().form3()->close();
     hub->menu.Vpoty1->trigger();
-    EXPECT_TRUE(form(15)->isVisible());
+    EXPECT_TRUE(app().form15()->isVisible());
     EXPECT_FALSE(hub->isEnabled());
 }
 
@@ -132,8 +140,8 @@ TEST_F(Hub, MinimisingTheHubMinimisesTheOpenWindowsToo)
 {
     hub->BitBtn5->click();
     hub->showMinimized();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form(12)->isMinimized(); }, 5000));
-    form(12)->showNormal();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return app().form12()->isMinimized(); }, 5000));
+    app().form12()->showNormal();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !hub->isMinimized(); }, 5000));
 }
 

@@ -8,6 +8,9 @@
 #include "support/modal_answerer.h"
 #include "support/window_test.h"
 
+#include "graphs/graph_window.h"
+#include "viewer/viewer_window.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -47,14 +50,14 @@ TEST_F(InstalledProgram, ReadsDeliveredFilesFromItsFolderAndSavesInTheUsers)
     ASSERT_TRUE(QFile::exists(folder.path(QStringLiteral("data/CCD.dat")))) << "the delivered catalogue names";
     ModalAnswerer answers;
     start();
-    form(12)->show(); // grafy.dat
-    EXPECT_GT(static_cast<QComboBox*>(form(16)->findChild<QComboBox*>(QStringLiteral("ComboBox1")))->count(), 0)
+    app().form12()->show(); // grafy.dat
+    EXPECT_GT(static_cast<QComboBox*>(app().form16()->findChild<QComboBox*>(QStringLiteral("ComboBox1")))->count(), 0)
         << "the viewer's list pics.dat";
     form1()->menu.Index1->trigger();
     EXPECT_EQ(fake->opened, QStringList{folder.path(QStringLiteral("html/index.html"))});
 
     form1()->BitBtn11->click();
-    auto* editor = static_cast<TForm3*>(form(3));
+    auto* editor = app().form3();
     editor->BitBtn2->click();
     type(editor->e1, QStringLiteral("Uživatelův dalekohled"));
     type(editor->e2, QStringLiteral("90"));

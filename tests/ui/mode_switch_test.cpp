@@ -2,6 +2,9 @@
 // config.ini byte for byte, and the hand-over and minimise rules of the windows.
 #include "support/window_test.h"
 
+#include "app/about_box.h"
+#include "catalogue/editor_window.h"
+
 #include "app/hub_window.h"
 #include "app/modes.h"
 #include "support/child_process.h"
@@ -47,7 +50,7 @@ TEST_F(ModeSwitch, RemembersTheModeRewritingOnlyTheModeLine)
     start();
     child<QPushButton>("BitBtn10")->click();
     EXPECT_FALSE(form1()->isVisible());
-    EXPECT_TRUE(form(4)->isVisible());
+    EXPECT_TRUE(app().form4()->isVisible());
     QByteArray expected = original;
     expected.replace("Rezim:1", "Rezim:2");
     EXPECT_EQ(config(), expected);
@@ -55,7 +58,7 @@ TEST_F(ModeSwitch, RemembersTheModeRewritingOnlyTheModeLine)
 
     switchToBasicMode();
     EXPECT_TRUE(form1()->isVisible());
-    EXPECT_FALSE(form(4)->isVisible());
+    EXPECT_FALSE(app().form4()->isVisible());
     EXPECT_EQ(config(), original);
 }
 
@@ -66,7 +69,7 @@ TEST_F(ModeSwitch, LeavesConfigUntouchedWithoutRemembering)
     setConfig(bytes);
     start();
     form1()->menu.Rozenvpoty1->trigger();
-    EXPECT_TRUE(form(4)->isVisible());
+    EXPECT_TRUE(app().form4()->isVisible());
     EXPECT_EQ(config(), bytes);
     // "Prepinac:1 " is not the exact line either.
     bytes.replace("Prepinac:0", "Prepinac:1 ");
@@ -81,7 +84,7 @@ TEST_F(ModeSwitch, RememberedModeIsUsedAtTheNextStart)
     form1()->Rozenvpoty1Click();
     destroyWindows();
     start();
-    EXPECT_TRUE(form(4)->isVisible());
+    EXPECT_TRUE(app().form4()->isVisible());
     EXPECT_FALSE(form1()->isVisible());
 }
 
@@ -110,7 +113,7 @@ TEST_F(ModeSwitch, MissingRememberLineIsReportedAndNothingIsWritten)
     start();
     ModalAnswerer answerer;
     form1()->Rozenvpoty1Click();
-    EXPECT_TRUE(form(4)->isVisible());
+    EXPECT_TRUE(app().form4()->isVisible());
     EXPECT_EQ(answerer.texts(), QStringList{QStringLiteral("Chyba při zpracování inicializačního souboru config.ini")});
     EXPECT_EQ(config(), bytes);
 }
@@ -148,20 +151,20 @@ TEST_F(ModeSwitch, SwitchToBasicModeHidesTheAboutBox)
 {
     start();
     form1()->menu.Oaplikaci1->trigger();
-    EXPECT_TRUE(form(2)->isVisible());
+    EXPECT_TRUE(app().form2()->isVisible());
     EXPECT_TRUE(form1()->isEnabled());
     form1()->Rozenvpoty1Click();
     switchToBasicMode();
-    EXPECT_FALSE(form(2)->isVisible());
+    EXPECT_FALSE(app().form2()->isVisible());
 }
 
 TEST_F(ModeSwitch, ClosingTheHubEndsTheProgram)
 {
     start();
     form1()->Rozenvpoty1Click();
-    form(4)->close();
+    app().form4()->close();
     EXPECT_FALSE(form1()->isVisible());
-    EXPECT_FALSE(form(4)->isVisible());
+    EXPECT_FALSE(app().form4()->isVisible());
 }
 
 using HandOver = WindowTest;
@@ -173,18 +176,19 @@ TEST_F(HandOver, EditorAndSettingsDisableBothMainWindowsUntilClosed)
                                 form1()->menu.Rozmryobjekt1, form1()->menu.Formtyfilm1, form1()->menu.CCDipy1, form1()->menu.Vpoty1};
     for (QAction* opener : openers) {
         SCOPED_TRACE(opener->objectName().toStdString());
-        QWidget* child = opener == form1()->menu.Vpoty1 ? form(15) : form(3);
+        QWidget* child = app().window(opener == form1()->menu.Vpoty1 ? Application::Window::Settings
+                                                                      : Application::Window::Editor);
         opener->trigger();
         EXPECT_TRUE(child->isVisible());
         EXPECT_FALSE(form1()->isEnabled());
-        EXPECT_FALSE(form(4)->isEnabled());
+        EXPECT_FALSE(app().form4()->isEnabled());
         child->close();
         EXPECT_FALSE(child->isVisible());
         EXPECT_TRUE(form1()->isEnabled());
-        EXPECT_TRUE(form(4)->isEnabled());
+        EXPECT_TRUE(app().form4()->isEnabled());
     }
     child<QPushButton>("BitBtn11")->click();
-    EXPECT_TRUE(form(3)->isVisible());
+    EXPECT_TRUE(app().form3()->isVisible());
     EXPECT_FALSE(form1()->isEnabled());
 }
 
@@ -195,20 +199,21 @@ TEST_F(HandOver, EditorIsShownBeforeAndSettingsAfterTheMainWindowsAreDisabled)
     start();
     struct Row {
         QAction* opener;
-        int window;
+        Application::Window window;
         bool visibleWhenDisabled;
     };
-    for (const Row& row : {Row{form1()->menu.Okulry1, 3, true}, Row{form1()->menu.Vpoty1, 15, false}}) {
-        SCOPED_TRACE(row.window);
+    for (const Row& row : {Row{form1()->menu.Okulry1, Application::Window::Editor, true},
+                           Row{form1()->menu.Vpoty1, Application::Window::Settings, false}}) {
+        SCOPED_TRACE(row.opener->objectName().toStdString());
         std::optional<bool> visible;
         EventRecorder recorder(form1(), QEvent::EnabledChange, [&] {
             if (!form1()->isEnabled())
-                visible = form(row.window)->isVisible();
+                visible = app().window(row.window)->isVisible();
         });
         row.opener->trigger();
         ASSERT_TRUE(visible.has_value());
         EXPECT_EQ(*visible, row.visibleWhenDisabled);
-        form(row.window)->close();
+        app().window(row.window)->close();
     }
 }
 
@@ -216,10 +221,10 @@ TEST_F(HandOver, MinimisingAnyWindowMinimisesTheProgramAndRestoringBringsItBack)
 {
     start();
     form1()->menu.Dalekohledy1->trigger();
-    form(3)->showMinimized();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form1()->isMinimized() && form(3)->isMinimized(); }, 5000));
-    form(3)->showNormal();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !form1()->isMinimized() && !form(3)->isMinimized(); }, 5000));
+    app().form3()->showMinimized();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form1()->isMinimized() && app().form3()->isMinimized(); }, 5000));
+    app().form3()->showNormal();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form1()->isMinimized() && !app().form3()->isMinimized(); }, 5000));
 }
 
 TEST_F(HandOver, MenuItemsHaveTheirCaptionsAndFunctionKeys)

@@ -41,7 +41,7 @@ class SettingsWindow : public WindowTest {
 protected:
     SettingsWindow() { folder.write(QStringLiteral("kalk"), "#!/bin/sh\n"); }
     QString calculator() const { return folder.path(QStringLiteral("kalk")); }
-    TForm15* settings() const { return static_cast<TForm15*>(form(15)); }
+    TForm15* settings() const { return app().form15(); }
     TForm15* open()
     {
         form1()->menu.Vpoty1->trigger();
@@ -265,7 +265,7 @@ TEST_F(SettingsWindow, SavingSwitchesToThePrimaryModeAndRecomputesTheBasicWindow
         s->BitBtn1->click();
     }
     EXPECT_FALSE(form1()->isVisible());
-    EXPECT_TRUE(appWindows().form4->isVisible() && appWindows().form4->isEnabled());
+    EXPECT_TRUE(application().form4()->isVisible() && application().form4()->isEnabled());
     EXPECT_TRUE(config().contains("\r\nRezim:2\r\nPrepinac:0\r\n"));
 }
 

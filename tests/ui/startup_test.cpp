@@ -38,11 +38,13 @@ TEST_F(StartUp, CreatesSixteenWindowsWithTheirCaptionsInOrder)
         "Expoziční časy", "Světelnosti různých sestav", "Zorná pole různých sestav", "Parametry pointace", "Grafy",
         "Rozměry obrazů na negativu", "Výpočet poměrných jasností", "Nastavení ...", "Ukaž zorné pole",
     };
+    const QList<QWidget*> windows = app().windows();
+    ASSERT_EQ(windows.size(), 16);
     for (int n = 1; n <= 16; ++n) {
-        ASSERT_NE(form(n), nullptr) << n;
-        EXPECT_EQ(form(n)->objectName(), QStringLiteral("TForm") + QString::number(n));
-        EXPECT_EQ(form(n)->windowTitle(), QString::fromUtf8(captions[n - 1])) << n;
-        EXPECT_EQ(form(n)->isVisible(), n == 1) << n;
+        const QWidget* w = windows[n - 1];
+        EXPECT_EQ(w->objectName(), QStringLiteral("TForm") + QString::number(n));
+        EXPECT_EQ(w->windowTitle(), QString::fromUtf8(captions[n - 1])) << n;
+        EXPECT_EQ(w->isVisible(), n == 1) << n;
     }
     EXPECT_EQ(form1()->centralWidget()->size().width(), 1004);
     EXPECT_EQ(form1()->centralWidget()->height() + form1()->statusBar()->height(), 523);
@@ -53,12 +55,12 @@ TEST_F(StartUp, EveryWindowIsCentredOnTheDesktop)
 {
     start();
     const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
-    for (int n = 1; n <= 16; ++n) {
+    for (const QWidget* w : app().windows()) {
         // A shown window may have gained a frame since it was placed.
-        const QRect frame = form(n)->frameGeometry();
-        const QRect client = form(n)->geometry();
+        const QRect frame = w->frameGeometry();
+        const QRect client = w->geometry();
         const int frameWidth = client.left() - frame.left() + client.top() - frame.top();
-        EXPECT_LE((frame.center() - centre).manhattanLength(), 1 + 2 * frameWidth) << "TForm" << n;
+        EXPECT_LE((frame.center() - centre).manhattanLength(), 1 + 2 * frameWidth) << w->objectName().toStdString();
     }
 }
 
@@ -73,7 +75,7 @@ TEST_F(StartUp, ModeLineDecidesTheStartMode)
         setConfig(configWithMode(row.line));
         start();
         EXPECT_EQ(form1()->isVisible(), !row.extended);
-        EXPECT_EQ(form(4)->isVisible(), row.extended);
+        EXPECT_EQ(app().form4()->isVisible(), row.extended);
         EXPECT_FALSE(form1()->Timer1->isActive());
         destroyWindows();
     }
@@ -90,7 +92,7 @@ TEST_F(StartUp, MissingConfigIsReportedAtShowAndEndsTheProgramInTheTimer)
     EXPECT_EQ(answerer.texts().removeDuplicates(), answerer.boxes.size() - 1);
     EXPECT_EQ(answerer.texts().first(), kConfigError);
     EXPECT_FALSE(form1()->isVisible());
-    EXPECT_FALSE(form(4)->isVisible());
+    EXPECT_FALSE(app().form4()->isVisible());
     // The window was still prepared: the pick lists were filled.
     EXPECT_GT(child<QComboBox>("Dalekohled")->count(), 0);
 }
@@ -135,7 +137,7 @@ TEST_F(StartUp, ConfigWithoutModeLineStaysInTheBasicMode)
     start();
     EXPECT_EQ(answerer.texts(), (QStringList{kConfigError, kConfigError}));
     EXPECT_TRUE(form1()->isVisible());
-    EXPECT_FALSE(form(4)->isVisible());
+    EXPECT_FALSE(app().form4()->isVisible());
     EXPECT_EQ(config(), bytes);
 }
 

@@ -77,7 +77,7 @@ protected:
             return makeLinuxPlatform()->download(local, file, timeoutMs);
         };
     }
-    bool programEnded() const { return !form1()->isVisible() && !form(4)->isVisible(); }
+    bool programEnded() const { return !form1()->isVisible() && !app().form4()->isVisible(); }
     // Whatever the check left in the temporary folder or the program's folder.
     QStringList leftovers() const
     {
@@ -231,7 +231,9 @@ TEST_F(Update, MenuItemWarnsThenStartsTheUpdaterAndEndsTheProgramFromEitherWindo
         fake->startAnswer = row.outcome;
         fake->started.clear();
         fake->downloads.clear();
-        auto* window = static_cast<MainWindowBase*>(row.hub ? form(4) : form1());
+        MainWindowBase* window = form1();
+        if (row.hub)
+            window = app().form4();
         ASSERT_TRUE(window->isVisible());
         ModalAnswerer answerer({QString::fromUtf8(row.answer)});
         window->menu.Aktualizaceonline1->trigger();

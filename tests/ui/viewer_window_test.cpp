@@ -21,12 +21,12 @@ protected:
         // Both pictures 1° wide: the displayed field at 100 % is 3600'' × 2835''.
         folder.write(QStringLiteral("data/pics.dat"), "Orion$m42.jpg$3600\r\nM\xec" "s\xed" "c$mesic.jpg$3600\r\n;\r\n");
         start();
-        v = static_cast<TForm16*>(form(16));
+        v = app().form16();
     }
-    // A user's click on a label or a button of window n.
-    void click(int n, const char* name)
+    // A user's click on a label or a button of the window.
+    void click(QWidget* window, const char* name)
     {
-        QWidget* control = form(n)->findChild<QWidget*>(QString::fromLatin1(name));
+        QWidget* control = window->findChild<QWidget*>(QString::fromLatin1(name));
         ASSERT_NE(control, nullptr) << name;
         if (auto* button = qobject_cast<QPushButton*>(control))
             button->click();
@@ -52,8 +52,9 @@ protected:
 
 TEST_F(Viewer, OpensFromEveryFieldOfViewResult)
 {
+    using W = Application::Window;
     const struct {
-        int window;
+        W window;
         const char* fields[3];
         const char* texts[3];
         const char* clicked;
@@ -61,32 +62,32 @@ TEST_F(Viewer, OpensFromEveryFieldOfViewResult)
         const char* zp;
         QRect frame;
     } rows[] = {
-        {1, {"FdalEdit", "FokEdit", "UhelEdit"}, {"1000", "12", "50"}, "SpeedButton1", 0,
+        {W::Basic, {"FdalEdit", "FokEdit", "UhelEdit"}, {"1000", "12", "50"}, "SpeedButton1", 0,
          "Velikost zorného pole: 0° 36' 0''", QRect(135, 163, 381, 381)},
         // 2 arctan(36 / 4000) = 1,0313°, 3713''; the frame is wider than the black area.
-        {1, {"FfotEdit4", "FF1", "FF2"}, {"2000", "36", "24"}, "ZorPole", 2,
+        {W::Basic, {"FfotEdit4", "FF1", "FF2"}, {"2000", "36", "24"}, "ZorPole", 2,
          "Velikost zorného pole: 1° 1' 53'' x 0° 41' 15''", QRect(-3, 135, 655, 437)},
-        {1, {"FobjEdit", "CCD1", "CCD2"}, {"1000", "3,2", "2,4"}, "ZorPole2", 1,
+        {W::Basic, {"FobjEdit", "CCD1", "CCD2"}, {"1000", "3,2", "2,4"}, "ZorPole2", 1,
          "Velikost zorného pole: 0° 11' 0'' x 0° 8' 15''", QRect(267, 309, 116, 87)},
         // 10 × 52 / 1200 = 0,43333°: 25' 59,988'' shows 60'', and 1560'' give 275 pixels.
-        {6, {"fdaledit", "fokedit", "uheledit"}, {"1200", "10", "52"}, "Label36", 0,
+        {W::Telescope, {"fdaledit", "fokedit", "uheledit"}, {"1200", "10", "52"}, "Label36", 0,
          "Velikost zorného pole: 0° 25' 60''", QRect(187, 215, 275, 275)},
-        {7, {"fok", "ccd1", "ccd2"}, {"500", "6,9", "4,6"}, "SpeedButton3", 1,
+        {W::Ccd, {"fok", "ccd1", "ccd2"}, {"500", "6,9", "4,6"}, "SpeedButton3", 1,
          "Velikost zorného pole: 0° 47' 26'' x 0° 31' 38''", QRect(74, 185, 502, 335)},
-        {10, {"ffotedit", "ff1", "ff2"}, {"1000", "36", "24"}, "zorpole", 2,
+        {W::Fields, {"ffotedit", "ff1", "ff2"}, {"1000", "36", "24"}, "zorpole", 2,
          "Velikost zorného pole: 2° 3' 45'' x 1° 22' 30''", QRect(-330, -83, 1310, 873)},
-        {10, {"fdaledit", "fokedit", "uheledit"}, {"1000", "25", "50"}, "Speed2", 0,
+        {W::Fields, {"fdaledit", "fokedit", "uheledit"}, {"1000", "25", "50"}, "Speed2", 0,
          "Velikost zorného pole: 1° 15' 0''", QRect(-72, -44, 794, 794)},
-        {10, {"Edit1", "ccd1", "ccd2"}, {"1000", "3,2", "2,4"}, "Label8", 1,
+        {W::Fields, {"Edit1", "ccd1", "ccd2"}, {"1000", "3,2", "2,4"}, "Label8", 1,
          "Velikost zorného pole: 0° 11' 0'' x 0° 8' 15''", QRect(267, 309, 116, 87)},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.clicked);
-        QWidget* opener = form(r.window);
+        QWidget* opener = app().window(r.window);
         opener->show();
         for (int i = 0; i < 3; ++i)
             type(opener->findChild<QLineEdit*>(QString::fromLatin1(r.fields[i])), QString::fromUtf8(r.texts[i]));
-        click(r.window, r.clicked);
+        click(opener, r.clicked);
         ASSERT_TRUE(v->isVisible());
         EXPECT_FALSE(opener->isEnabled());
         EXPECT_EQ(v->TabControl1->currentIndex(), r.tab);
@@ -98,9 +99,10 @@ TEST_F(Viewer, OpensFromEveryFieldOfViewResult)
         EXPECT_EQ(v->rotace->isEnabled(), r.tab != 0);
         v->BitBtn1->click();
         EXPECT_FALSE(v->isVisible());
-        for (int n : {1, 6, 7, 10})
-            EXPECT_TRUE(form(n)->isEnabled()) << "TForm" << n;
-        if (r.window != 1)
+        for (const QWidget* w : {app().window(W::Basic), app().window(W::Telescope), app().window(W::Ccd),
+                                 app().window(W::Fields)})
+            EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+        if (r.window != W::Basic)
             opener->hide();
     }
 }
@@ -115,7 +117,7 @@ TEST_F(Viewer, PicturesZoomAndTabs)
     EXPECT_EQ(v->Shape1->size(), QSize(0, 0));
     EXPECT_TRUE(v->Image->picture().isNull()) << "decoded before it is shown";
 
-    click(1, "ZorPole2"); // the delivered CCD fields
+    click(form1(), "ZorPole2"); // the delivered CCD fields
     EXPECT_EQ(v->Image->picture().size(), QSize(1270, 1000).scaled(635, 500, Qt::KeepAspectRatio));
     type(v->aa, QStringLiteral("1000"));
     type(v->bb, QStringLiteral("3,2"));
@@ -166,7 +168,7 @@ TEST_F(Viewer, PicturesZoomAndTabs)
 
 TEST_F(Viewer, FrameFollowsTypingTurningAndDragging)
 {
-    click(1, "ZorPole2");
+    click(form1(), "ZorPole2");
     type(v->aa, QStringLiteral("1000"));
     type(v->bb, QStringLiteral("3,2"));
     type(v->cc, QStringLiteral("2,4"));
@@ -215,7 +217,7 @@ TEST_F(Viewer, FrameFollowsTypingTurningAndDragging)
 
 TEST_F(Viewer, BadPictureFilesLeaveThePictureShown)
 {
-    click(1, "SpeedButton1");
+    click(form1(), "SpeedButton1");
     const qint64 moon = v->Image->picture().cacheKey();
     ASSERT_FALSE(v->Image->picture().isNull());
     folder.write(QStringLiteral("data/half.jpg"), folder.read(QStringLiteral("data/m42.jpg")).left(4000));
@@ -249,9 +251,9 @@ TEST_F(Viewer, MissingListIsReportedAtStart)
     ModalAnswerer answers;
     startUp();
     EXPECT_EQ(answers.texts(), QStringList{QStringLiteral("Chyba při zpracování souboru data/pics.dat!")});
-    v = static_cast<TForm16*>(form(16));
+    v = app().form16();
     EXPECT_EQ(v->ComboBox1->count(), 0);
-    click(1, "SpeedButton1");
+    click(form1(), "SpeedButton1");
     EXPECT_TRUE(v->isVisible());
     EXPECT_EQ(panel(0), QStringLiteral(" Cesta:"));
     EXPECT_EQ(v->Shape1->size(), QSize(0, 0));
