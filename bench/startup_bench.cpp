@@ -3,7 +3,7 @@
 #include "app/startup.h"
 #include "bench_util.h"
 #include "catalogue/catalogue.h"
-#include "common/text8bit.h"
+#include "common/safe_write.h"
 #include "support/fake_platform.h"
 #include "support/program_folder.h"
 

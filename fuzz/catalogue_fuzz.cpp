@@ -7,6 +7,8 @@
 #include "fuzz_support.h"
 
 #include "catalogue/catalogue.h"
+#include "common/code_page.h"
+#include "common/file_read.h"
 
 #include <QDir>
 
@@ -55,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz::writeFile(cataloguePath(kind), file);
 
     // The file's listing is that of its first line, with one name for every "#".
-    const std::optional<QStringList> names = listNames(kind);
+    const FileResult<QStringList> names = listNames(kind);
     FUZZ_CHECK(names && *names == namesInLine(line));
     FUZZ_CHECK(names->size() == line.count('#'));
 
@@ -72,9 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (toCp1250(name) != nameBytes)
             continue;
         FUZZ_CHECK(names->at(listed) == name);
-        bool readFailed = true;
-        const std::optional<QStringList> values = findRecord(kind, name, &readFailed);
-        FUZZ_CHECK(!readFailed && values && values->size() == keys.size());
+        const FileResult<std::optional<QStringList>> values = findRecord(kind, name);
+        FUZZ_CHECK(values && values->has_value() && (*values)->size() == keys.size());
         const std::optional<QByteArray> rest = lineWithout(line, name, kind);
         const qsizetype first = line.indexOf("#name=" + nameBytes + '$');
         FUZZ_CHECK(first >= 0 && first <= at);
@@ -90,18 +91,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray key = "#name=" + toCp1250(record.name) + '$';
     if (line.contains(key))
         return 0;
-    FUZZ_CHECK(appendRecord(kind, record));
-    const std::optional<QStringList> after = listNames(kind);
+    FUZZ_CHECK(appendRecord(kind, record).ok());
+    const FileResult<QStringList> after = listNames(kind);
     FUZZ_CHECK(after && !after->isEmpty() && after->last() == record.name && after->size() == names->size() + 1);
-    FUZZ_CHECK(findRecord(kind, record.name) == record.values);
+    FUZZ_CHECK(findRecord(kind, record.name).value() == record.values);
 
     CatalogueRecord changed = record;
     changed.values.first() += QStringLiteral("5");
-    FUZZ_CHECK(replaceRecord(kind, record.name, changed));
-    FUZZ_CHECK(findRecord(kind, record.name) == changed.values);
-    FUZZ_CHECK(listNames(kind) == after);
+    FUZZ_CHECK(replaceRecord(kind, record.name, changed).ok());
+    FUZZ_CHECK(findRecord(kind, record.name).value() == changed.values);
+    FUZZ_CHECK(listNames(kind).value() == *after);
 
-    FUZZ_CHECK(removeRecord(kind, record.name));
-    FUZZ_CHECK(readFirstLine(cataloguePath(kind)) == line);
+    FUZZ_CHECK(removeRecord(kind, record.name).ok());
+    FUZZ_CHECK(readFirstLine(cataloguePath(kind)).value() == line);
     return 0;
 }

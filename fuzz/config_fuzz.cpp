@@ -5,6 +5,8 @@
 // The input is config.ini.
 #include "fuzz_support.h"
 
+#include "common/code_page.h"
+#include "common/file_read.h"
 #include "config/config_file.h"
 
 #include <algorithm>
@@ -34,18 +36,36 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const QByteArray& l : lines)
         FUZZ_CHECK(!l.contains('\r') && !l.contains('\n'));
 
-    // A line found is a line of the file beginning with its key; one not found
-    // is in no line; the chain finds each key at or after the one before.
-    for (const QString& key : kLookups) {
-        const std::optional<QString> line = lookupLine(key, path);
+    // A line found is a line of the file beginning with its key, the first such;
+    // one not found is in no line.
+    const std::pair<QString, FileResult<QString>> readers[] = {
+        {QStringLiteral("Rezim:"), modeLine(path)},
+        {QStringLiteral("Prepinac:"), rememberModeLine(path)},
+        {QStringLiteral("Kalkulacka:"), calculatorLine(path)},
+        {QStringLiteral("Aktualizace:"), updateCheckLine(path)},
+        {QStringLiteral("k3"), constantLine(3, path)},
+    };
+    for (const auto& [key, line] : readers) {
+        const QByteArray keyBytes = toCp1250(key);
         const bool anyLine = std::any_of(lines.begin(), lines.end(),
-                                         [&](const QByteArray& l) { return l.startsWith(toCp1250(key)); });
-        FUZZ_CHECK(line.has_value() == anyLine);
-        if (line)
+                                         [&](const QByteArray& l) { return l.startsWith(keyBytes); });
+        FUZZ_CHECK(line.ok() == anyLine);
+        FUZZ_CHECK(line.ok() || line.error().message == QStringLiteral("Read beyond end of file"));
+        if (line) {
             FUZZ_CHECK(line->startsWith(key) && (stored(*line) != *line || lines.contains(toCp1250(*line))));
+            FUZZ_CHECK(findEachLine(contents, {key}).first() == *line);
+        }
     }
-    const std::optional<QStringList> chain = lookupLines(kLookups, path);
-    FUZZ_CHECK(chain == findLines(contents, kLookups));
+    // The settings window's lines: each from the start, k2 after k1, the update
+    // line after k3.
+    const SettingsLines settings = readSettingsLines(path);
+    const auto same = [](const FileResult<QString>& read, const std::optional<QString>& found) {
+        return read.ok() == found.has_value() && (!found || *read == *found);
+    };
+    const QList<std::optional<QString>> k12 = findEachLine(contents, {QStringLiteral("k1="), QStringLiteral("k2=")});
+    const QList<std::optional<QString>> k3u = findEachLine(contents, {QStringLiteral("k3="), QStringLiteral("Aktualizace:")});
+    FUZZ_CHECK(same(settings.k1, k12[0]) && same(settings.k2, k12[1]) && same(settings.k3, k3u[0])
+               && same(settings.update, k3u[1]));
     const QList<std::optional<QString>> each = findEachLine(contents, kLookups);
     FUZZ_CHECK(each.size() == kLookups.size());
     bool missing = false;
@@ -55,23 +75,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (each[i])
             FUZZ_CHECK(each[i]->startsWith(kLookups[i]));
     }
-    FUZZ_CHECK(chain.has_value() == !missing);
+    FUZZ_CHECK(findLines(contents, kLookups).has_value() == !missing);
 
-    // The constants are the numbers of the chained k lines.
-    const Constants constants = readConstants(kConstantKeys, path);
+    // The constants are the numbers of the chained k lines; those read before a
+    // fault are kept.
+    const FileResult<QList<Real>> constants = magnificationConstants(path);
     const std::optional<QStringList> kLines = findLines(contents, kConstantKeys);
-    FUZZ_CHECK(constants.values.size() == kConstantKeys.size());
-    if (constants.complete) {
-        FUZZ_CHECK(kLines);
-        for (qsizetype i = 0; i < kConstantKeys.size(); ++i) {
-            FUZZ_CHECK(toNumber(lineValue(kLines->at(i), 4)) == constants.values[i]);
-            constantDisplay(kLines->at(i), i == 2);
-        }
+    FUZZ_CHECK(constants->size() == 2);
+    if (constants) {
+        for (qsizetype i = 0; i < 2; ++i)
+            FUZZ_CHECK(toNumber(constantText(k12[i].value())) == constants->at(i));
     }
+    if (kLines)
+        for (qsizetype i = 0; i < kConstantKeys.size(); ++i)
+            constantDisplay(kLines->at(i), i == 2);
 
     // The mode line replaced: every other line kept in its place, nothing after
     // the end marker that follows it.
-    const QString mode = QStringLiteral("Rezim:2");
+    const QString mode = modeLineFor(false);
     const std::optional<QByteArray> rewritten = withModeLine(contents, mode);
     const qsizetype modeAt = std::find_if(lines.begin(), lines.end(),
                                           [](const QByteArray& l) { return l.startsWith("Rezim:"); })
@@ -85,18 +106,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 break;
         }
         FUZZ_CHECK(splitLines(*rewritten) == expected);
-        FUZZ_CHECK(rewriteModeLine(mode, path));
-        FUZZ_CHECK(readFile(path) == rewritten);
-        FUZZ_CHECK(lookupLine(QStringLiteral("Rezim:"), path) == mode);
+        FUZZ_CHECK(rewriteModeLine(mode, path).ok());
+        FUZZ_CHECK(readFile(path).value() == *rewritten);
+        FUZZ_CHECK(modeLine(path).value() == mode);
     } else {
-        FUZZ_CHECK(!rewriteModeLine(mode, path));
-        FUZZ_CHECK(readFile(path) == contents);
+        FUZZ_CHECK(!rewriteModeLine(mode, path).ok());
+        FUZZ_CHECK(readFile(path).value() == contents);
     }
 
     // The settings window writes back what it read; a reader finds it again.
     AppConfig config;
-    if (const auto calculator = lookupLine(QStringLiteral("Kalkulacka:"), path))
-        config.calculator = lineValue(*calculator, 12);
+    if (const auto calculator = calculatorLine(path))
+        config.calculator = calculatorPath(*calculator);
     if (kLines) {
         // A typed constant keeps its value when the settings window adds its 0.
         QString* fields[] = {&config.k1, &config.k2, &config.k3};
@@ -107,10 +128,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 FUZZ_CHECK(isTypedDecimal(*fields[i]) && toNumber(*fields[i]) == toNumber(typed));
         }
     }
-    FUZZ_CHECK(writeConfig(config, path));
-    FUZZ_CHECK(lookupLine(QStringLiteral("Kalkulacka:"), path) == QStringLiteral("Kalkulacka:") + stored(config.calculator));
-    const Constants written = readConstants(kConstantKeys, path);
-    FUZZ_CHECK(written.complete == (isNumber(config.k1) && isNumber(config.k2) && isNumber(config.k3)));
+    FUZZ_CHECK(writeConfig(config, path).ok());
+    FUZZ_CHECK(calculatorLine(path).value() == QStringLiteral("Kalkulacka:") + stored(config.calculator));
+    FUZZ_CHECK(magnificationConstants(path).ok() == (isNumber(config.k1) && isNumber(config.k2)));
+    FUZZ_CHECK(pointExposureConstant(path).ok() == isNumber(config.k3));
     FUZZ_CHECK(withModeLine(configText(config), config.modeLine) == configText(config));
     return 0;
 }

@@ -5,7 +5,7 @@
 // The input is grafy.dat.
 #include "fuzz_support.h"
 
-#include "common/text8bit.h"
+#include "common/code_page.h"
 #include "graphs/graph_math.h"
 
 using namespace noktaris;

@@ -4,7 +4,7 @@
 // The input is pics.dat.
 #include "fuzz_support.h"
 
-#include "common/text8bit.h"
+#include "common/code_page.h"
 #include "viewer/picture_list.h"
 
 using namespace noktaris;

@@ -6,7 +6,7 @@
 #include "fuzz_support.h"
 
 #include "app/versions.h"
-#include "common/text8bit.h"
+#include "common/file_read.h"
 
 using namespace noktaris;
 using namespace noktaris::update;
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes = fuzz::bytesOf(data, size);
     static const QString path = fuzz::pathOf(QStringLiteral("version.txt"));
     fuzz::writeFile(path, bytes);
-    const std::optional<QByteArray> line = readFirstLine(path);
+    const FileResult<QByteArray> line = readFirstLine(path);
     FUZZ_CHECK(line && bytes.startsWith(*line) && !line->contains('\r') && !line->contains('\n'));
     FUZZ_CHECK(line->size() == bytes.size() || bytes[line->size()] == '\r' || bytes[line->size()] == '\n');
 

@@ -39,7 +39,7 @@ SettingsHooks settingsHooks()
     return {
         [] {
             const TForm1* basic = application().form1();
-            return basic && basic->isVisible() ? QStringLiteral("Rezim:1") : QStringLiteral("Rezim:2");
+            return basic && basic->isVisible();
         },
         [](bool extended) { extended ? switchToExtendedMode() : switchToBasicMode(); },
         [] {

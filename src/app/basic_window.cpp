@@ -9,7 +9,8 @@
 #include "common/handover.h"
 #include "common/messages.h"
 #include "common/status_line.h"
-#include "common/text8bit.h"
+#include "common/paths.h"
+#include "common/file_read.h"
 #include "common/widgets.h"
 #include "config/config_file.h"
 #include "optics/ccd_group.h"
@@ -102,6 +103,14 @@ void TForm1::placeGroups(QWidget* canvas)
     GroupBox2->setTelescopeFields(GroupBox1->DdalEdit, GroupBox1->FdalEdit, GroupBox1->FokEdit);
     GroupBox4->setTelescopeFields(GroupBox1->DdalEdit, GroupBox1->FdalEdit, GroupBox2->FokEdit2);
 
+    pickLists_ = PickLists({
+        {GroupBox1->Dalekohled, CatalogueKind::Telescopes, {GroupBox1->DdalEdit, GroupBox1->FdalEdit}},
+        {GroupBox1->Okular, CatalogueKind::Eyepieces, {GroupBox1->FokEdit, GroupBox1->UhelEdit}},
+        {GroupBox2->Jasnosti, CatalogueKind::Brightness, {GroupBox2->JasEdit}},
+        {GroupBox4->Objekt, CatalogueKind::Sizes, {GroupBox4->RozmerEdit}},
+        {GroupBox5->Film, CatalogueKind::Films, {GroupBox5->FF1, GroupBox5->FF2}},
+        {GroupBox7->CCD, CatalogueKind::Chips, {GroupBox7->CCD1, GroupBox7->CCD2, GroupBox7->CCD3, GroupBox7->CCD4}},
+    });
     connect(GroupBox1->Dalekohled, &QComboBox::activated, this, &TForm1::DalekohledChange);
     connect(GroupBox1->Okular, &QComboBox::activated, this, &TForm1::OkularChange);
     connect(GroupBox2->Jasnosti, &QComboBox::activated, this, &TForm1::JasnostiChange);
@@ -163,7 +172,7 @@ void TForm1::prepare()
 {
     checkResolution();
     GroupBox1->Dalekohled->setFocus();
-    if (!lookupLine(QStringLiteral("Rezim:")))
+    if (!modeLine())
         showMessage(kConfigErrorMessage);
     if (!fillPickLists())
         return;
@@ -210,11 +219,9 @@ void TForm1::checkResolution()
 
 bool TForm1::fillPickLists()
 {
-    return noktaris::fillPickLists({
-        {GroupBox1->Dalekohled, CatalogueKind::Telescopes}, {GroupBox1->Okular, CatalogueKind::Eyepieces},
-        {GroupBox2->Jasnosti, CatalogueKind::Brightness},   {GroupBox4->Objekt, CatalogueKind::Sizes},
-        {GroupBox5->Film, CatalogueKind::Films},            {GroupBox7->CCD, CatalogueKind::Chips},
-    });
+    const FileResult<> filled = pickLists_.refill();
+    reportFilling(filled);
+    return filled.ok();
 }
 
 void TForm1::applyPickLists()
@@ -257,31 +264,21 @@ void TForm1::constantsChanged()
         GroupBox1Enter();
 }
 
-void TForm1::DalekohledChange()
-{
-    fillFromRecord(GroupBox1->Dalekohled, CatalogueKind::Telescopes, {GroupBox1->DdalEdit, GroupBox1->FdalEdit});
-}
+void TForm1::DalekohledChange() { reportLookup(pickLists_.apply(GroupBox1->Dalekohled)); }
 
-void TForm1::OkularChange()
-{
-    fillFromRecord(GroupBox1->Okular, CatalogueKind::Eyepieces, {GroupBox1->FokEdit, GroupBox1->UhelEdit});
-}
+void TForm1::OkularChange() { reportLookup(pickLists_.apply(GroupBox1->Okular)); }
 
-void TForm1::JasnostiChange() { fillFromRecord(GroupBox2->Jasnosti, CatalogueKind::Brightness, {GroupBox2->JasEdit}); }
+void TForm1::JasnostiChange() { reportLookup(pickLists_.apply(GroupBox2->Jasnosti)); }
 
-void TForm1::ObjektChange() { fillFromRecord(GroupBox4->Objekt, CatalogueKind::Sizes, {GroupBox4->RozmerEdit}); }
+void TForm1::ObjektChange() { reportLookup(pickLists_.apply(GroupBox4->Objekt)); }
 
-void TForm1::FilmChange() { fillFromRecord(GroupBox5->Film, CatalogueKind::Films, {GroupBox5->FF1, GroupBox5->FF2}); }
+void TForm1::FilmChange() { reportLookup(pickLists_.apply(GroupBox5->Film)); }
 
-void TForm1::CCDChange()
-{
-    fillFromRecord(GroupBox7->CCD, CatalogueKind::Chips,
-               {GroupBox7->CCD1, GroupBox7->CCD2, GroupBox7->CCD3, GroupBox7->CCD4});
-}
+void TForm1::CCDChange() { reportLookup(pickLists_.apply(GroupBox7->CCD)); }
 
 void TForm1::Timer1Timer()
 {
-    const auto mode = lookupLine(QStringLiteral("Rezim:"));
+    const auto mode = modeLine();
     if (!mode) {
         Timer1->stop();
         showMessage(kConfigErrorMessage);
@@ -291,7 +288,7 @@ void TForm1::Timer1Timer()
             close();
         return;
     }
-    if (!mode->startsWith(QStringLiteral("Rezim:1")))
+    if (!startsInBasicMode(*mode))
         switchToExtendedMode();
     Timer1->stop();
 }
@@ -300,10 +297,10 @@ void TForm1::Rozenvpoty1Click() { switchToExtendedMode(); }
 
 void TForm1::DdalEditChange()
 {
-    const Constants constants = readConstants({QStringLiteral("k1="), QStringLiteral("k2=")});
-    if (!constants.complete)
+    const FileResult<QList<Real>> constants = magnificationConstants();
+    if (!constants)
         showMessage(kConfigErrorMessage);
-    GroupBox1->computeResults(constants.values[0], constants.values[1]);
+    GroupBox1->computeResults(constants->at(0), constants->at(1));
 
     // The exposure and image-size groups take the eyepiece and show the telescope
     // in use when they work through it.
@@ -341,12 +338,12 @@ void TForm1::followFocus(QWidget* old, QWidget* now)
 void TForm1::GroupBox1Enter()
 {
     QString text;
-    for (const QString& key : {QStringLiteral("k1"), QStringLiteral("k2")}) {
-        if (const auto line = lookupLine(key))
+    for (const int which : {1, 2}) {
+        if (const auto line = constantLine(which))
             text += constantDisplay(*line);
         else
             showMessage(kConfigErrorMessage);
-        if (key == QStringLiteral("k1"))
+        if (which == 1)
             text += QStringLiteral("; ");
     }
     StatusBar1->setPanelText(1, text);
@@ -354,7 +351,7 @@ void TForm1::GroupBox1Enter()
 
 void TForm1::GroupBox8Enter()
 {
-    const auto line = lookupLine(QStringLiteral("k3"));
+    const auto line = constantLine(3);
     if (!line)
         showMessage(kConfigErrorMessage);
     StatusBar1->setPanelText(1, line ? constantDisplay(*line, true) : QString());

@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/pick_lists.h"
 
 class QAction;
 class QLineEdit;
@@ -92,6 +93,8 @@ private:
 
     int showCount_ = 0;
     QMetaObject::Connection focusWatch_;
+    // The catalogue pick lists and the fields each fills.
+    PickLists pickLists_;
 };
 
 } // namespace noktaris

@@ -6,26 +6,26 @@
 #include "catalogue/editor_window.h"
 #include "common/handover.h"
 #include "common/messages.h"
+#include "common/safe_write.h"
 #include "config/config_file.h"
 
 #include <QTabBar>
 
 namespace noktaris {
 
-void rememberMode(const QString& modeLine)
+void rememberMode(bool basic)
 {
-    const auto line = lookupLine(QStringLiteral("Prepinac:"));
+    const auto line = rememberModeLine();
     if (!line) {
         showMessage(kConfigErrorMessage);
         return;
     }
-    if (*line != QStringLiteral("Prepinac:1"))
+    if (!remembersMode(*line))
         return;
     // A file without a mode line is left as it is and reported like a read failure;
     // a failed write says that the file was not saved but is still whole.
-    FileError error;
-    if (!rewriteModeLine(modeLine, kConfigFile, &error))
-        showMessage(error.writeFailed() ? saveFailedMessage(kConfigFile, error) : kConfigErrorMessage);
+    if (const FileResult<> saved = rewriteModeLine(modeLineFor(basic)); !saved)
+        showMessage(saved.error().writeFailed() ? saveFailedMessage(kConfigFile, saved.error()) : kConfigErrorMessage);
 }
 
 void switchToExtendedMode()
@@ -33,7 +33,7 @@ void switchToExtendedMode()
     const Application& app = application();
     app.form1()->hide();
     app.form4()->show();
-    rememberMode(QStringLiteral("Rezim:2"));
+    rememberMode(false);
 }
 
 void switchToBasicMode()
@@ -43,7 +43,7 @@ void switchToBasicMode()
     app.form1()->show();
     if (QWidget* about = app.window(Application::Window::About))
         about->hide();
-    rememberMode(QStringLiteral("Rezim:1"));
+    rememberMode(true);
 }
 
 void openCatalogueEditor(int tab)

@@ -8,8 +8,8 @@ namespace noktaris {
 
 void switchToExtendedMode();
 void switchToBasicMode();
-// With "Prepinac:1" in config.ini, rewrites its mode line to modeLine.
-void rememberMode(const QString& modeLine);
+// When config.ini asks for it, writes the mode in use into its mode line.
+void rememberMode(bool basic);
 // The catalogue editor on one of its tabs, with both main windows disabled.
 void openCatalogueEditor(int tab);
 // The about box, shown without disabling anything and without waiting.

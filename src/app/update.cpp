@@ -2,7 +2,7 @@
 
 #include "app/versions.h"
 #include "common/messages.h"
-#include "common/text8bit.h"
+#include "common/file_read.h"
 #include "config/config_file.h"
 #include "platform/links.h"
 #include "platform/platform.h"
@@ -42,7 +42,10 @@ std::optional<QByteArray> publishedFirstLine()
     if (!platform().download(webLocation() + QStringLiteral("/download/version.txt"), local.fileName(),
                              kUpdateTimeoutMs))
         return std::nullopt;
-    return readFirstLine(local.fileName());
+    const FileResult<QByteArray> line = readFirstLine(local.fileName());
+    if (!line)
+        return std::nullopt;
+    return *line;
 }
 
 } // namespace
@@ -50,8 +53,8 @@ std::optional<QByteArray> publishedFirstLine()
 bool checkForUpdateAtStart()
 {
     // A config.ini without the line, or one that cannot be read, asks for no check.
-    const std::optional<QString> setting = lookupLine(QStringLiteral("Aktualizace:"));
-    if (!setting || *setting != QStringLiteral("Aktualizace:1") || !platform().isOnline())
+    const FileResult<QString> setting = updateCheckLine();
+    if (!setting || !checksForUpdates(*setting) || !platform().isOnline())
         return false;
     const update::Version own = update::ownVersion(platform().ownVersion());
     const std::optional<QByteArray> published = publishedFirstLine();

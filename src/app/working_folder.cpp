@@ -1,7 +1,9 @@
 #include "app/working_folder.h"
 
 #include "catalogue/catalogue.h"
-#include "common/text8bit.h"
+#include "common/paths.h"
+#include "common/file_read.h"
+#include "common/safe_write.h"
 #include "config/config_file.h"
 
 #include <QDir>
@@ -51,7 +53,7 @@ WorkingFolder prepareWorkingFolder(const QString& programFolder)
             continue;
         // Through the safe rewrite: a start broken off while copying leaves no half
         // file that the next start would keep.
-        const std::optional<QByteArray> delivered = readFile(resolvePath(file, programFolder));
+        const FileResult<QByteArray> delivered = readFile(resolvePath(file, programFolder));
         if (!delivered)
             continue; // the program reports a missing file where it reads it
         if (replaceFile(target, *delivered, false))

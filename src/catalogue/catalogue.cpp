@@ -1,5 +1,10 @@
 #include "catalogue/catalogue.h"
 
+#include "common/code_page.h"
+#include "common/file_read.h"
+#include "common/paths.h"
+#include "common/safe_write.h"
+
 #include <algorithm>
 #include <array>
 
@@ -119,50 +124,53 @@ std::optional<QString> nameProblem(const QString& name)
 
 QString cataloguePath(CatalogueKind kind) { return resolvePath(catalogueInfo(kind).file); }
 
-std::optional<QStringList> listNames(CatalogueKind kind, FileError* error)
+FileResult<QStringList> listNames(CatalogueKind kind)
 {
-    const auto line = readFirstLine(cataloguePath(kind), error);
+    const auto line = readFirstLine(cataloguePath(kind));
     if (!line)
-        return std::nullopt;
+        return line.error();
     return namesInLine(*line);
 }
 
-std::optional<QStringList> findRecord(CatalogueKind kind, const QString& name, bool* readFailed)
+FileResult<std::optional<QStringList>> findRecord(CatalogueKind kind, const QString& name)
 {
     const auto line = readFirstLine(cataloguePath(kind));
-    if (readFailed)
-        *readFailed = !line;
     if (!line)
-        return std::nullopt;
+        return line.error();
     return recordInLine(*line, name, kind);
 }
 
-bool appendRecord(CatalogueKind kind, const CatalogueRecord& record, FileError* error)
+namespace {
+
+// The catalogue's line changed by `change` and written back through the safe
+// rewrite; only the first line is read, which is all that readers see.
+template <class Change>
+FileResult<> rewriteLine(CatalogueKind kind, Change change)
 {
-    // Appended to the first line, which is all that readers see.
     const QString path = cataloguePath(kind);
-    const auto line = readFirstLine(path, error);
-    return line && replaceFile(path, *line + recordText(record, kind), true, error);
+    const auto line = readFirstLine(path);
+    if (!line)
+        return line.error();
+    return replaceFile(path, change(*line), true);
 }
 
-bool removeRecord(CatalogueKind kind, const QString& name, FileError* error)
+} // namespace
+
+FileResult<> appendRecord(CatalogueKind kind, const CatalogueRecord& record)
 {
-    const QString path = cataloguePath(kind);
-    const auto line = readFirstLine(path, error);
-    if (!line)
-        return false;
-    const auto rest = lineWithout(*line, name, kind);
-    return replaceFile(path, rest ? *rest : *line, true, error);
+    return rewriteLine(kind, [&](const QByteArray& line) { return line + recordText(record, kind); });
 }
 
-bool replaceRecord(CatalogueKind kind, const QString& oldName, const CatalogueRecord& record, FileError* error)
+FileResult<> removeRecord(CatalogueKind kind, const QString& name)
 {
-    const QString path = cataloguePath(kind);
-    const auto line = readFirstLine(path, error);
-    if (!line)
-        return false;
-    const auto rest = lineWithout(*line, oldName, kind);
-    return replaceFile(path, (rest ? *rest : *line) + recordText(record, kind), true, error);
+    return rewriteLine(kind, [&](const QByteArray& line) { return lineWithout(line, name, kind).value_or(line); });
+}
+
+FileResult<> replaceRecord(CatalogueKind kind, const QString& oldName, const CatalogueRecord& record)
+{
+    return rewriteLine(kind, [&](const QByteArray& line) {
+        return lineWithout(line, oldName, kind).value_or(line) + recordText(record, kind);
+    });
 }
 
 } // namespace noktaris

@@ -3,7 +3,7 @@
 // works on a copy and closes the file again.
 #pragma once
 
-#include "common/text8bit.h"
+#include "common/file_result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -44,12 +44,11 @@ std::optional<QString> nameProblem(const QString& name);
 
 // --- work on the files (paths resolved without regard to letter case) ---
 QString cataloguePath(CatalogueKind kind);
-std::optional<QStringList> listNames(CatalogueKind kind, FileError* error = nullptr);
-// The record's values; an empty optional when the file cannot be read or the name
-// is not in it (readFailed tells the two apart).
-std::optional<QStringList> findRecord(CatalogueKind kind, const QString& name, bool* readFailed = nullptr);
-bool appendRecord(CatalogueKind kind, const CatalogueRecord& record, FileError* error = nullptr);
-bool removeRecord(CatalogueKind kind, const QString& name, FileError* error = nullptr);
-bool replaceRecord(CatalogueKind kind, const QString& oldName, const CatalogueRecord& record, FileError* error = nullptr);
+FileResult<QStringList> listNames(CatalogueKind kind);
+// The record's values; an empty optional when the name is not in the file.
+FileResult<std::optional<QStringList>> findRecord(CatalogueKind kind, const QString& name);
+FileResult<> appendRecord(CatalogueKind kind, const CatalogueRecord& record);
+FileResult<> removeRecord(CatalogueKind kind, const QString& name);
+FileResult<> replaceRecord(CatalogueKind kind, const QString& oldName, const CatalogueRecord& record);
 
 } // namespace noktaris

@@ -1,5 +1,7 @@
 #include "catalogue/editor_window.h"
 
+#include "common/safe_write.h"
+
 #include "common/collation.h"
 #include "common/flat_tabs.h"
 #include "common/messages.h"
@@ -162,16 +164,16 @@ void TForm3::FormShow()
         Menu->clear();
     }
     clearFields();
-    FileError error;
-    auto names = listNames(kind(), &error);
-    if (!names) {
-        showErrorReport(error.message);
+    const FileResult<QStringList> listed = listNames(kind());
+    if (!listed) {
+        showErrorReport(listed.error().message);
         return;
     }
-    sortNames(*names);
+    QStringList names = *listed;
+    sortNames(names);
     {
         const QSignalBlocker quiet(Menu);
-        Menu->addItems(*names);
+        Menu->addItems(names);
         if (Menu->count() > 0)
             Menu->setCurrentRow(0);
     }
@@ -198,15 +200,15 @@ void TForm3::showRecord(const QString& name)
     clearFields();
     e1->setMaxLength(std::max(kTypedNameLength, int(name.size())));
     e1->setText(name);
-    bool readFailed = false;
-    const auto values = findRecord(kind(), name, &readFailed);
-    const QList<QLineEdit*> fields = valueFields();
-    for (qsizetype i = 0; values && i < fields.size() && i < values->size(); ++i)
-        fields[i]->setText(values->at(i));
-    if (readFailed) {
+    const FileResult<std::optional<QStringList>> found = findRecord(kind(), name);
+    if (!found) {
         showMessage(QStringLiteral("Chyba při zpracování databázového souboru ") + catalogueInfo(kind()).file);
         return;
     }
+    const std::optional<QStringList>& values = *found;
+    const QList<QLineEdit*> fields = valueFields();
+    for (qsizetype i = 0; values && i < fields.size() && i < values->size(); ++i)
+        fields[i]->setText(values->at(i));
     // Only a record whose values are on the screen may be changed by a save.
     if (values)
         shown_ = name;
@@ -291,11 +293,10 @@ void TForm3::BitBtn1Click()
         record.values << field->text();
     // A change is one rewrite of the file, the old record out and the new one at
     // the end together.
-    FileError error;
-    const bool saved = changed ? replaceRecord(kind(), *changed, record, &error) : appendRecord(kind(), record, &error);
+    const FileResult<> saved = changed ? replaceRecord(kind(), *changed, record) : appendRecord(kind(), record);
     if (!saved) {
         // The file is as it was; the typed record stays in the fields to try again.
-        reportFailure(error);
+        reportFailure(saved.error());
         return;
     }
     setNewRecordMode(false);
@@ -307,9 +308,8 @@ void TForm3::BitBtn4Click()
     const QListWidgetItem* selected = Menu->currentItem();
     if (!selected || !confirm(QStringLiteral("Smazat záznam?")))
         return;
-    FileError error;
-    if (!removeRecord(kind(), selected->text(), &error))
-        reportFailure(error);
+    if (const FileResult<> removed = removeRecord(kind(), selected->text()); !removed)
+        reportFailure(removed.error());
     reload();
     clearFields();
 }

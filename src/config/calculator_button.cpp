@@ -35,8 +35,8 @@ CornerButtons addCornerButtons(QWidget* window, const QString& closeCaption, con
 void runCalculator()
 {
     QString path;
-    if (const auto line = lookupLine(QStringLiteral("Kalkulacka:"))) {
-        path = lineValue(*line, 12);
+    if (const auto line = calculatorLine()) {
+        path = calculatorPath(*line);
         // An empty path is a computer without a calculator, chosen in the settings.
         if (path.isEmpty()) {
             showInformation(kNoCalculatorMessage);

@@ -1,11 +1,27 @@
 #include "config/config_file.h"
 
 #include "common/numbers.h"
-#include "common/text8bit.h"
+#include "common/code_page.h"
+#include "common/paths.h"
+#include "common/file_read.h"
+#include "common/safe_write.h"
 
 #include <QFileInfo>
 
 namespace noktaris {
+
+namespace {
+
+// The keys the lines begin with.
+const QString kModeKey = QStringLiteral("Rezim:");
+const QString kRememberKey = QStringLiteral("Prepinac:");
+const QString kCalculatorKey = QStringLiteral("Kalkulacka:");
+const QString kK1Key = QStringLiteral("k1=");
+const QString kK2Key = QStringLiteral("k2=");
+const QString kK3Key = QStringLiteral("k3=");
+const QString kUpdateKey = QStringLiteral("Aktualizace:");
+
+} // namespace
 
 QList<QByteArray> splitLines(const QByteArray& bytes)
 {
@@ -55,38 +71,6 @@ std::optional<QStringList> findLines(const QByteArray& contents, const QStringLi
     return result;
 }
 
-Constants readConstants(const QStringList& keys, const QString& path)
-{
-    Constants constants;
-    constants.values.fill(0, keys.size());
-    const auto contents = readFile(resolvePath(path));
-    if (!contents)
-        return constants;
-    const auto lines = findEachLine(*contents, keys);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (!lines[i] || !guarded([&] { constants.values[i] = toNumber(lineValue(*lines[i], 4)); }))
-            return constants;
-    }
-    constants.complete = true;
-    return constants;
-}
-
-std::optional<QStringList> lookupLines(const QStringList& keys, const QString& path)
-{
-    const auto contents = readFile(resolvePath(path));
-    if (!contents)
-        return std::nullopt;
-    return findLines(*contents, keys);
-}
-
-std::optional<QString> lookupLine(const QString& key, const QString& path)
-{
-    const auto lines = lookupLines({key}, path);
-    if (!lines)
-        return std::nullopt;
-    return lines->first();
-}
-
 QString constantDisplay(const QString& line, bool dropIndex)
 {
     QString text = line;
@@ -103,7 +87,7 @@ std::optional<QByteArray> withModeLine(const QByteArray& contents, const QString
 {
     const QList<QByteArray> lines = splitLines(contents);
     qsizetype mode = 0;
-    while (mode < lines.size() && !lines[mode].startsWith("Rezim:"))
+    while (mode < lines.size() && !lines[mode].startsWith(toCp1250(kModeKey)))
         ++mode;
     if (mode == lines.size())
         return std::nullopt;
@@ -120,14 +104,95 @@ std::optional<QByteArray> withModeLine(const QByteArray& contents, const QString
     return out;
 }
 
-bool rewriteModeLine(const QString& modeLine, const QString& path, FileError* error)
+namespace {
+
+// The line of the key that comes after the lines of the keys before it, or why
+// there is none.
+QList<FileResult<QString>> linesAfterEachOther(const FileResult<QByteArray>& contents, const QStringList& keys)
+{
+    QList<FileResult<QString>> found;
+    if (!contents) {
+        for (qsizetype i = 0; i < keys.size(); ++i)
+            found << FileResult<QString>(contents.error());
+        return found;
+    }
+    for (const std::optional<QString>& line : findEachLine(*contents, keys))
+        found << (line ? FileResult<QString>(*line) : FileResult<QString>(missingInFile()));
+    return found;
+}
+
+FileResult<QString> lineOf(const QString& key, const QString& path)
+{
+    return linesAfterEachOther(readFile(resolvePath(path)), {key}).first();
+}
+
+FileResult<QList<Real>> constants(const QStringList& keys, const QString& path)
+{
+    QList<Real> values(keys.size());
+    const QList<FileResult<QString>> lines = linesAfterEachOther(readFile(resolvePath(path)), keys);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!lines[i])
+            return {lines[i].error(), values};
+        if (!guarded([&] { values[i] = toNumber(lineValue(*lines[i], 4)); }))
+            return {FileError{QStringLiteral("Invalid floating point value")}, values};
+    }
+    return values;
+}
+
+} // namespace
+
+FileResult<QString> modeLine(const QString& path) { return lineOf(kModeKey, path); }
+
+QString modeLineFor(bool basic) { return kModeKey + (basic ? u'1' : u'2'); }
+
+bool startsInBasicMode(const QString& modeLine) { return modeLine.startsWith(modeLineFor(true)); }
+
+bool lastCharacterIsOne(const QString& line) { return line.endsWith(u'1'); }
+
+FileResult<QString> rememberModeLine(const QString& path) { return lineOf(kRememberKey, path); }
+
+bool remembersMode(const QString& line) { return line == kRememberKey + u'1'; }
+
+FileResult<QString> calculatorLine(const QString& path) { return lineOf(kCalculatorKey, path); }
+
+QString calculatorPath(const QString& line) { return lineValue(line, 12); }
+
+FileResult<QList<Real>> magnificationConstants(const QString& path) { return constants({kK1Key, kK2Key}, path); }
+
+FileResult<QList<Real>> pointExposureConstant(const QString& path) { return constants({kK3Key}, path); }
+
+FileResult<QString> constantLine(int which, const QString& path)
+{
+    return lineOf(QStringLiteral("k") + QString::number(which), path);
+}
+
+QString constantText(const QString& line) { return lineValue(line, 4); }
+
+FileResult<QString> updateCheckLine(const QString& path) { return lineOf(kUpdateKey, path); }
+
+bool checksForUpdates(const QString& line) { return line == kUpdateKey + u'1'; }
+
+bool updateCheckBoxOn(const QString& line) { return line.left(13) == kUpdateKey + u'1'; }
+
+SettingsLines readSettingsLines(const QString& path)
+{
+    const FileResult<QByteArray> contents = readFile(resolvePath(path));
+    const auto one = [&](const QString& key) { return linesAfterEachOther(contents, {key}).first(); };
+    const QList<FileResult<QString>> k12 = linesAfterEachOther(contents, {kK1Key, kK2Key});
+    const QList<FileResult<QString>> k3Update = linesAfterEachOther(contents, {kK3Key, kUpdateKey});
+    return {one(kModeKey), one(kRememberKey), one(kCalculatorKey), k12[0], k12[1], k3Update[0], k3Update[1]};
+}
+
+FileResult<> rewriteModeLine(const QString& modeLine, const QString& path)
 {
     const QString file = resolvePath(path);
-    const auto contents = readFile(file, error);
+    const auto contents = readFile(file);
     if (!contents)
-        return false;
+        return contents.error();
     const auto rewritten = withModeLine(*contents, modeLine);
-    return rewritten && replaceFile(file, *rewritten, true, error);
+    if (!rewritten)
+        return missingInFile();
+    return replaceFile(file, *rewritten, true);
 }
 
 QByteArray configText(const AppConfig& config)
@@ -135,16 +200,16 @@ QByteArray configText(const AppConfig& config)
     const QStringList lines{
         QStringLiteral("[CONFIG]"),
         config.modeLine,
-        config.rememberMode ? QStringLiteral("Prepinac:1") : QStringLiteral("Prepinac:0"),
-        QStringLiteral("Kalkulacka:") + config.calculator,
+        kRememberKey + (config.rememberMode ? u'1' : u'0'),
+        kCalculatorKey + config.calculator,
         QString(),
         QStringLiteral("[KONSTANTY]"),
-        QStringLiteral("k1=") + config.k1,
-        QStringLiteral("k2=") + config.k2,
-        QStringLiteral("k3=") + config.k3,
+        kK1Key + config.k1,
+        kK2Key + config.k2,
+        kK3Key + config.k3,
         QString(),
         QStringLiteral("[AKTUALIZACE]"),
-        config.updateCheck ? QStringLiteral("Aktualizace:1") : QStringLiteral("Aktualizace:0"),
+        kUpdateKey + (config.updateCheck ? u'1' : u'0'),
         QStringLiteral(";"),
     };
     return toCp1250(lines.join(QStringLiteral("\r\n")));
@@ -167,9 +232,9 @@ std::optional<QString> findCalculator(const QStringList& folders)
     return std::nullopt;
 }
 
-bool writeConfig(const AppConfig& config, const QString& path, FileError* error)
+FileResult<> writeConfig(const AppConfig& config, const QString& path)
 {
-    return replaceFile(resolvePath(path), configText(config), false, error);
+    return replaceFile(resolvePath(path), configText(config), false);
 }
 
 } // namespace noktaris

@@ -2,7 +2,10 @@
 
 #include "common/messages.h"
 #include "common/numbers.h"
-#include "common/text8bit.h"
+#include "common/code_page.h"
+#include "common/paths.h"
+#include "common/file_read.h"
+#include "common/safe_write.h"
 #include "common/widgets.h"
 #include "config/config_file.h"
 #include "platform/links.h"
@@ -188,48 +191,36 @@ void TForm15::FormShow()
 {
     ComboBox1->setFocus();
     loadedCalculator_.reset();
-    FileError error;
-    const auto contents = readFile(resolvePath(kConfigFile), &error);
-    const auto find = [&](const QStringList& keys) {
-        return contents ? findEachLine(*contents, keys) : QList<std::optional<QString>>(keys.size());
-    };
+    const SettingsLines lines = readSettingsLines();
 
     // Only the mode line has a message of its own; a later line that cannot be
     // read ends the loading with the general report, the rest as it was.
-    const auto mode = find({QStringLiteral("Rezim:")}).first();
-    if (mode)
-        ComboBox1->setCurrentIndex(mode->endsWith(u'1') ? 0 : 1);
+    if (lines.mode)
+        ComboBox1->setCurrentIndex(lastCharacterIsOne(*lines.mode) ? 0 : 1);
     else
         showMessage(kConfigErrorMessage);
-    const auto failed = [&] {
-        showErrorReport(contents ? QStringLiteral("Read beyond end of file") : error.message);
-    };
+    const auto failed = [](const FileResult<QString>& line) { showErrorReport(line.error().message); };
 
-    const auto remember = find({QStringLiteral("Prepinac:")}).first();
-    if (!remember)
-        return failed();
-    CheckBox1->setChecked(remember->endsWith(u'1'));
+    if (!lines.remember)
+        return failed(lines.remember);
+    CheckBox1->setChecked(lastCharacterIsOne(*lines.remember));
     CheckBox1Click();
 
-    const auto calculator = find({QStringLiteral("Kalkulacka:")}).first();
-    if (!calculator)
-        return failed();
-    Edit1->setText(lineValue(*calculator, 12));
+    if (!lines.calculator)
+        return failed(lines.calculator);
+    Edit1->setText(calculatorPath(*lines.calculator));
     loadedCalculator_ = Edit1->text();
 
-    const auto k12 = find({QStringLiteral("k1="), QStringLiteral("k2=")});
-    for (int i = 0; i < 2; ++i) {
-        if (!k12[i])
-            return failed();
-        (i == 0 ? Edit2 : Edit3)->setText(lineValue(*k12[i], 4));
+    const std::pair<const FileResult<QString>*, QLineEdit*> constants[] = {
+        {&lines.k1, Edit2}, {&lines.k2, Edit3}, {&lines.k3, Edit4}};
+    for (const auto& [line, field] : constants) {
+        if (!*line)
+            return failed(*line);
+        field->setText(constantText(**line));
     }
-    const auto k3Update = find({QStringLiteral("k3="), QStringLiteral("Aktualizace:")});
-    if (!k3Update[0])
-        return failed();
-    Edit4->setText(lineValue(*k3Update[0], 4));
-    if (!k3Update[1])
-        return failed();
-    CheckBox2->setChecked(k3Update[1]->left(13) == QStringLiteral("Aktualizace:1"));
+    if (!lines.update)
+        return failed(lines.update);
+    CheckBox2->setChecked(updateCheckBoxOn(*lines.update));
 }
 
 void TForm15::CheckBox1Click()
@@ -307,27 +298,26 @@ void TForm15::BitBtn1Click()
     if (!entriesValid() || !confirm(QStringLiteral("Uložit nastavení?")))
         return;
 
-    const auto fileModeLine = lookupLine(QStringLiteral("Rezim:"));
+    const auto fileModeLine = modeLine();
     if (!fileModeLine)
         showMessage(kConfigErrorMessage);
     const bool primaryChosen = ComboBox1->isEnabled();
     AppConfig config;
     config.rememberMode = !primaryChosen;
     if (primaryChosen)
-        config.modeLine = ComboBox1->currentIndex() == 0 ? QStringLiteral("Rezim:1") : QStringLiteral("Rezim:2");
+        config.modeLine = modeLineFor(ComboBox1->currentIndex() == 0);
     else
         // Remembering keeps the file's mode line; one that cannot be read is
         // replaced by the mode in use, which is what remembering would write.
-        config.modeLine = fileModeLine ? *fileModeLine : hooks_.modeInUse();
+        config.modeLine = fileModeLine ? *fileModeLine : modeLineFor(hooks_.basicModeInUse());
     config.calculator = Edit1->text();
     config.k1 = Edit2->text();
     config.k2 = Edit3->text();
     config.k3 = Edit4->text();
     config.updateCheck = CheckBox2->isChecked();
-    FileError error;
-    if (!writeConfig(config, kConfigFile, &error)) {
+    if (const FileResult<> saved = writeConfig(config); !saved) {
         // The old file is whole; the window stays open with the settings typed.
-        showMessage(saveFailedMessage(kConfigFile, error));
+        showMessage(saveFailedMessage(kConfigFile, saved.error()));
         return;
     }
 

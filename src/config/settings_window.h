@@ -22,9 +22,8 @@ class PickList;
 
 // What a save asks of the main windows, which lie above this layer.
 struct SettingsHooks {
-    // The mode line of the mode in use: "Rezim:1" while the basic-mode window is
-    // shown, else "Rezim:2".
-    std::function<QString()> modeInUse;
+    // Whether the basic-mode window is the one shown.
+    std::function<bool()> basicModeInUse;
     // The switch to the primary mode chosen (true: the extended mode).
     std::function<void(bool extended)> switchMode;
     // The basic-mode window's results computed again with the new constants.

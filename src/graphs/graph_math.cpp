@@ -1,6 +1,6 @@
 #include "graphs/graph_math.h"
 
-#include "common/text8bit.h"
+#include "common/code_page.h"
 
 #include <algorithm>
 

@@ -2,7 +2,8 @@
 
 #include "common/keyfilter.h"
 #include "common/messages.h"
-#include "common/text8bit.h"
+#include "common/file_read.h"
+#include "common/safe_write.h"
 #include "common/widgets.h"
 #include "config/calculator_button.h"
 #include "graphs/graph_picture.h"
@@ -358,9 +359,8 @@ bool TForm12::savePicture(const QString& path)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     panelPicture().save(&buffer, "BMP");
-    FileError error;
-    if (!replaceFile(path, bytes, false, &error)) {
-        showError(saveFailedMessage(QDir::toNativeSeparators(path), error));
+    if (const FileResult<> saved = replaceFile(path, bytes, false); !saved) {
+        showError(saveFailedMessage(QDir::toNativeSeparators(path), saved.error()));
         return false;
     }
     return true;

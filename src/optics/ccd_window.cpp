@@ -54,6 +54,7 @@ TForm7::TForm7(QWidget* parent)
 
     for (QLineEdit* field : {ccd1, ccd2, ccd3, ccd4, fok, cit})
         connect(field, &QLineEdit::textChanged, this, &TForm7::ccd1Change);
+    pickLists_ = PickLists({{CCD, CatalogueKind::Chips, {ccd1, ccd2, ccd3, ccd4}}});
     connect(CCD, &QComboBox::activated, this, &TForm7::CCDChange);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm7::BitBtn1Click);
 }
@@ -83,13 +84,12 @@ void TForm7::ccd1Change()
     });
 }
 
-void TForm7::CCDChange() { fillFromRecord(CCD, CatalogueKind::Chips, {ccd1, ccd2, ccd3, ccd4}); }
+void TForm7::CCDChange() { reportLookup(pickLists_.apply(CCD)); }
 
 void TForm7::FormShow()
 {
     CCD->setFocus();
-    if (fillPickLists({{CCD, CatalogueKind::Chips}}))
-        CCDChange();
+    refillAndApply(pickLists_);
 }
 
 void TForm7::BitBtn1Click() { close(); }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/handover.h"
+#include "catalogue/pick_lists.h"
 
 class QLabel;
 class QLineEdit;
@@ -40,6 +41,8 @@ public:
     QToolButton* SpeedButton1;
     QPushButton* BitBtn1;
 
+    // The catalogue pick lists and the fields each fills.
+    PickLists pickLists_;
 };
 
 } // namespace noktaris

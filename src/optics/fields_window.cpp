@@ -47,6 +47,12 @@ TForm10::TForm10(QWidget* parent)
     buildCameraGroup();
     buildTelescopeGroup();
     buildChipGroup();
+    // The telescope's focal length only, the chip's size only: the aperture and
+    // the pixel counts play no part in a field.
+    pickLists_ = PickLists({{Film, CatalogueKind::Films, {ff1, ff2}},
+                            {ComboBox1, CatalogueKind::Telescopes, {nullptr, fdaledit}},
+                            {ComboBox2, CatalogueKind::Eyepieces, {fokedit, uheledit}},
+                            {CCD, CatalogueKind::Chips, {ccd1, ccd2}}});
     const CornerButtons corner = addCornerButtons(this, QStringLiteral("&Zavřít"), QStringLiteral("SpeedButton2"), true);
     BitBtn1 = corner.close;
     SpeedButton2 = corner.calculator;
@@ -143,25 +149,15 @@ void TForm10::fdaleditChange()
     });
 }
 
-void TForm10::FilmChange() { fillFromRecord(Film, CatalogueKind::Films, {ff1, ff2}); }
-// The telescope's focal length only: its aperture plays no part in the field.
-void TForm10::ComboBox1Change() { fillFromRecord(ComboBox1, CatalogueKind::Telescopes, {nullptr, fdaledit}); }
-void TForm10::ComboBox2Change() { fillFromRecord(ComboBox2, CatalogueKind::Eyepieces, {fokedit, uheledit}); }
-// The chip's size only: its pixel counts play no part in the field.
-void TForm10::CCDChange() { fillFromRecord(CCD, CatalogueKind::Chips, {ccd1, ccd2}); }
+void TForm10::FilmChange() { reportLookup(pickLists_.apply(Film)); }
+void TForm10::ComboBox1Change() { reportLookup(pickLists_.apply(ComboBox1)); }
+void TForm10::ComboBox2Change() { reportLookup(pickLists_.apply(ComboBox2)); }
+void TForm10::CCDChange() { reportLookup(pickLists_.apply(CCD)); }
 
 void TForm10::FormShow()
 {
     ffotedit->setFocus();
-    if (!fillPickLists({{Film, CatalogueKind::Films},
-                        {ComboBox1, CatalogueKind::Telescopes},
-                        {ComboBox2, CatalogueKind::Eyepieces},
-                        {CCD, CatalogueKind::Chips}}))
-        return;
-    FilmChange();
-    ComboBox1Change();
-    ComboBox2Change();
-    CCDChange();
+    refillAndApply(pickLists_);
 }
 
 void TForm10::BitBtn1Click() { close(); }

@@ -4,6 +4,7 @@
 
 #include "common/handover.h"
 #include "common/viewer_link.h"
+#include "catalogue/pick_lists.h"
 
 class QGroupBox;
 class QLabel;
@@ -81,6 +82,8 @@ private:
     void buildCameraGroup();
     void buildTelescopeGroup();
     void buildChipGroup();
+    // The catalogue pick lists and the fields each fills.
+    PickLists pickLists_;
 };
 
 } // namespace noktaris

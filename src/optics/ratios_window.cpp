@@ -101,6 +101,12 @@ TForm9::TForm9(QWidget* parent)
         connect(field, &QLineEdit::textChanged, this, &TForm9::ddaledit2Change);
     for (QLineEdit* field : {Edit3, Edit2, Edit1})
         connect(field, &QLineEdit::textChanged, this, &TForm9::Edit3Change);
+    // The eyepiece's focal length only: its apparent field plays no part. The last
+    // telescope's aperture only: the magnification stands for its focal length.
+    pickLists_ = PickLists({{ComboBox1, CatalogueKind::Telescopes, {ddaledit, fdaledit}},
+                            {ComboBox2, CatalogueKind::Telescopes, {ddaledit2, fdaledit2}},
+                            {ComboBox3, CatalogueKind::Eyepieces, {fokedit}},
+                            {ComboBox4, CatalogueKind::Telescopes, {Edit2}}});
     connect(ComboBox1, &QComboBox::activated, this, &TForm9::ComboBox1Change);
     connect(ComboBox2, &QComboBox::activated, this, &TForm9::ComboBox2Change);
     connect(ComboBox3, &QComboBox::activated, this, &TForm9::ComboBox3Change);
@@ -136,25 +142,15 @@ void TForm9::Edit3Change()
     });
 }
 
-void TForm9::ComboBox1Change() { fillFromRecord(ComboBox1, CatalogueKind::Telescopes, {ddaledit, fdaledit}); }
-void TForm9::ComboBox2Change() { fillFromRecord(ComboBox2, CatalogueKind::Telescopes, {ddaledit2, fdaledit2}); }
-// The eyepiece's focal length only: its apparent field plays no part.
-void TForm9::ComboBox3Change() { fillFromRecord(ComboBox3, CatalogueKind::Eyepieces, {fokedit}); }
-// The telescope's aperture only: the magnification stands for its focal length.
-void TForm9::ComboBox4Change() { fillFromRecord(ComboBox4, CatalogueKind::Telescopes, {Edit2}); }
+void TForm9::ComboBox1Change() { reportLookup(pickLists_.apply(ComboBox1)); }
+void TForm9::ComboBox2Change() { reportLookup(pickLists_.apply(ComboBox2)); }
+void TForm9::ComboBox3Change() { reportLookup(pickLists_.apply(ComboBox3)); }
+void TForm9::ComboBox4Change() { reportLookup(pickLists_.apply(ComboBox4)); }
 
 void TForm9::FormShow()
 {
     ddaledit->setFocus();
-    if (!fillPickLists({{ComboBox1, CatalogueKind::Telescopes},
-                        {ComboBox2, CatalogueKind::Telescopes},
-                        {ComboBox3, CatalogueKind::Eyepieces},
-                        {ComboBox4, CatalogueKind::Telescopes}}))
-        return;
-    ComboBox1Change();
-    ComboBox2Change();
-    ComboBox3Change();
-    ComboBox4Change();
+    refillAndApply(pickLists_);
 }
 
 void TForm9::BitBtn1Click() { close(); }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/handover.h"
+#include "catalogue/pick_lists.h"
 
 class QGroupBox;
 class QLabel;
@@ -55,6 +56,8 @@ public:
     QToolButton* SpeedButton1;
 
     QPushButton* BitBtn1;
+    // The catalogue pick lists and the fields each fills.
+    PickLists pickLists_;
 };
 
 } // namespace noktaris

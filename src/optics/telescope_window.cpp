@@ -45,6 +45,8 @@ TForm6::TForm6(QWidget* parent)
         connect(field, &QLineEdit::textChanged, this, &TForm6::ddaleditChange);
     connect(main->ComboBox1, &QComboBox::activated, this, &TForm6::ddaleditChange);
     connect(main->SpinEdit1, &SpinField::changed, this, &TForm6::SpinEdit1Change);
+    pickLists_ = PickLists({{main->Dalekohled, CatalogueKind::Telescopes, {main->ddaledit, main->fdaledit}},
+                            {main->Okular, CatalogueKind::Eyepieces, {main->fokedit, main->uheledit}}});
     connect(main->Dalekohled, &QComboBox::activated, this, &TForm6::DalekohledChange);
     connect(main->Okular, &QComboBox::activated, this, &TForm6::OkularChange);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm6::BitBtn1Click);
@@ -105,13 +107,13 @@ void TForm6::SpinEdit1Change()
 
 void TForm6::DalekohledChange()
 {
-    fillFromRecord(GroupBox1->Dalekohled, CatalogueKind::Telescopes, {GroupBox1->ddaledit, GroupBox1->fdaledit});
+    reportLookup(pickLists_.apply(GroupBox1->Dalekohled));
     GroupBox2->TabControl1Change();
 }
 
 void TForm6::OkularChange()
 {
-    fillFromRecord(GroupBox1->Okular, CatalogueKind::Eyepieces, {GroupBox1->fokedit, GroupBox1->uheledit});
+    reportLookup(pickLists_.apply(GroupBox1->Okular));
 }
 
 void TForm6::FormShow()
@@ -120,8 +122,11 @@ void TForm6::FormShow()
     // Neither choice recomputes here: the typed wavelength stays.
     GroupBox1->ComboBox1->setCurrentIndex(telescope::kShownQuality);
     GroupBox4->ComboBox2->setCurrentIndex(telescope::kShownWavelength);
-    if (!fillPickLists({{GroupBox1->Dalekohled, CatalogueKind::Telescopes}, {GroupBox1->Okular, CatalogueKind::Eyepieces}}))
+    const FileResult<> filled = pickLists_.refill();
+    reportFilling(filled);
+    if (!filled)
         return;
+    // Through the handlers: a telescope passes its values on to the other groups.
     DalekohledChange();
     OkularChange();
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "common/handover.h"
+#include "catalogue/pick_lists.h"
 
 class QPushButton;
 class QToolButton;
@@ -37,6 +38,8 @@ public:
     LightGraspGroup* GroupBox5;
     QToolButton* SpeedButton1;
     QPushButton* BitBtn1;
+    // The catalogue pick lists and the fields each fills.
+    PickLists pickLists_;
 };
 
 } // namespace noktaris

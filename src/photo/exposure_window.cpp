@@ -97,6 +97,11 @@ TForm8::TForm8(QWidget* parent)
     buildAfocalGroup();
     buildPointGroup();
     buildNotes();
+    pickLists_ = PickLists({
+        {ComboBox1, CatalogueKind::Brightness, {jasedit}}, {ComboBox6, CatalogueKind::Brightness, {jasedit3}},
+        {ComboBox3, CatalogueKind::Brightness, {jasedit2}}, {ComboBox2, CatalogueKind::Telescopes, {ddaledit2, fdaledit2}},
+        {ComboBox4, CatalogueKind::Telescopes, {ddaledit3, fdaledit3}}, {ComboBox5, CatalogueKind::Eyepieces, {fokedit3}},
+    });
     Memo3->installEventFilter(this);
     setHintDisplayTime(7000);
 }
@@ -364,12 +369,12 @@ void TForm8::computePointExposure()
 
 // ---- pick lists ----
 
-void TForm8::ComboBox1Change() { fillFromRecord(ComboBox1, CatalogueKind::Brightness, {jasedit}); }
-void TForm8::ComboBox3Change() { fillFromRecord(ComboBox3, CatalogueKind::Brightness, {jasedit2}); }
-void TForm8::ComboBox6Change() { fillFromRecord(ComboBox6, CatalogueKind::Brightness, {jasedit3}); }
-void TForm8::ComboBox2Change() { fillFromRecord(ComboBox2, CatalogueKind::Telescopes, {ddaledit2, fdaledit2}); }
-void TForm8::ComboBox4Change() { fillFromRecord(ComboBox4, CatalogueKind::Telescopes, {ddaledit3, fdaledit3}); }
-void TForm8::ComboBox5Change() { fillFromRecord(ComboBox5, CatalogueKind::Eyepieces, {fokedit3}); }
+void TForm8::ComboBox1Change() { reportLookup(pickLists_.apply(ComboBox1)); }
+void TForm8::ComboBox3Change() { reportLookup(pickLists_.apply(ComboBox3)); }
+void TForm8::ComboBox6Change() { reportLookup(pickLists_.apply(ComboBox6)); }
+void TForm8::ComboBox2Change() { reportLookup(pickLists_.apply(ComboBox2)); }
+void TForm8::ComboBox4Change() { reportLookup(pickLists_.apply(ComboBox4)); }
+void TForm8::ComboBox5Change() { reportLookup(pickLists_.apply(ComboBox5)); }
 
 void TForm8::ComboBox7Change()
 {
@@ -397,23 +402,7 @@ void TForm8::FormShow()
         list->setCurrentIndex(0);
     ComboBox7->setCurrentIndex(2);
     konst->setText(QStringLiteral("1000"));
-    if (!reloadPickLists())
-        return;
-    ComboBox1Change();
-    ComboBox6Change();
-    ComboBox3Change();
-    ComboBox2Change();
-    ComboBox4Change();
-    ComboBox5Change();
-}
-
-bool TForm8::reloadPickLists()
-{
-    return fillPickLists({
-        {ComboBox1, CatalogueKind::Brightness}, {ComboBox6, CatalogueKind::Brightness},
-        {ComboBox3, CatalogueKind::Brightness}, {ComboBox2, CatalogueKind::Telescopes},
-        {ComboBox4, CatalogueKind::Telescopes}, {ComboBox5, CatalogueKind::Eyepieces},
-    });
+    refillAndApply(pickLists_);
 }
 
 void TForm8::Memo3Click() { openHelpPage(QStringLiteral("HTML/vypocty.html"), true); }

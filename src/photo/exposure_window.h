@@ -6,6 +6,7 @@
 #include "common/handover.h"
 #include "common/numbers.h"
 #include "common/widgets.h"
+#include "catalogue/pick_lists.h"
 
 #include <QList>
 
@@ -148,10 +149,11 @@ private:
     void connectFields(const QList<QLineEdit*>& fields, void (TForm8::*handler)());
     void connectList(PickList* list, void (TForm8::*handler)());
 
-    bool reloadPickLists();
     void showExposure(Real t0, QLineEdit* filter, QLineEdit* reciprocity, QLabel* exposureLabel,
                       QLabel* recommendationLabel);
     void computePointExposure();
+    // The catalogue pick lists and the fields each fills.
+    PickLists pickLists_;
 };
 
 } // namespace noktaris

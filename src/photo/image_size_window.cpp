@@ -74,6 +74,10 @@ TForm13::TForm13(QWidget* parent)
         connect(field, &QLineEdit::textChanged, this, &TForm13::RozmerEditChange);
     for (QLineEdit* field : {Edit2, ffotedit, fokedit, fdaledit})
         connect(field, &QLineEdit::textChanged, this, &TForm13::Edit2Change);
+    // The telescope's focal length only.
+    pickLists_ = PickLists({{Objekt, CatalogueKind::Sizes, {RozmerEdit}},
+                            {ComboBox1, CatalogueKind::Sizes, {Edit2}},
+                            {Dalekohled, CatalogueKind::Telescopes, {nullptr, fdaledit}}});
     connect(Objekt, &QComboBox::activated, this, &TForm13::ObjektChange);
     connect(ComboBox1, &QComboBox::activated, this, &TForm13::ComboBox1Change);
     connect(Dalekohled, &QComboBox::activated, this, &TForm13::DalekohledChange);
@@ -101,21 +105,11 @@ void TForm13::Edit2Change()
     });
 }
 
-void TForm13::ObjektChange() { fillFromRecord(Objekt, CatalogueKind::Sizes, {RozmerEdit}); }
-void TForm13::ComboBox1Change() { fillFromRecord(ComboBox1, CatalogueKind::Sizes, {Edit2}); }
-// The telescope's focal length only.
-void TForm13::DalekohledChange() { fillFromRecord(Dalekohled, CatalogueKind::Telescopes, {nullptr, fdaledit}); }
+void TForm13::ObjektChange() { reportLookup(pickLists_.apply(Objekt)); }
+void TForm13::ComboBox1Change() { reportLookup(pickLists_.apply(ComboBox1)); }
+void TForm13::DalekohledChange() { reportLookup(pickLists_.apply(Dalekohled)); }
 
-void TForm13::FormShow()
-{
-    if (!fillPickLists({{Objekt, CatalogueKind::Sizes},
-                        {ComboBox1, CatalogueKind::Sizes},
-                        {Dalekohled, CatalogueKind::Telescopes}}))
-        return;
-    ObjektChange();
-    ComboBox1Change();
-    DalekohledChange();
-}
+void TForm13::FormShow() { refillAndApply(pickLists_); }
 
 void TForm13::BitBtn1Click() { close(); }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/handover.h"
+#include "catalogue/pick_lists.h"
 
 class QGroupBox;
 class QLabel;
@@ -53,6 +54,8 @@ public:
     TrailGroup* GroupBox3;
     QPushButton* BitBtn1;
 
+    // The catalogue pick lists and the fields each fills.
+    PickLists pickLists_;
 };
 
 } // namespace noktaris

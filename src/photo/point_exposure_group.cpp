@@ -38,8 +38,8 @@ PointExposureGroup::PointExposureGroup(QWidget* parent) : QGroupBox(parent)
 void PointExposureGroup::D4Change()
 {
     // k3 is read afresh each time, so a value saved in the settings counts at once.
-    const Constants k3 = readConstants({QStringLiteral("k3=")});
-    if (!k3.complete)
+    const FileResult<QList<Real>> k3 = pointExposureConstant();
+    if (!k3)
         showMessage(kConfigErrorMessage);
     Label31->setText(exposure::kExposureCaption);
     Real f = 0;
@@ -50,7 +50,7 @@ void PointExposureGroup::D4Change()
         if (declination.range != declination::Range::Inside)
             return;
         f = toNumber(F->text());
-        const Real seconds = declination::pointExposure(k3.values[0], f, declination.cosDelta);
+        const Real seconds = declination::pointExposure(k3->at(0), f, declination.cosDelta);
         Label31->setText(exposure::hoursText(exposure::toHours(seconds)));
     });
     if (f < 0)

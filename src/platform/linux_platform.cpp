@@ -2,7 +2,8 @@
 
 #include "common/version.h"
 
-#include "common/text8bit.h"
+#include "common/paths.h"
+#include "common/safe_write.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,7 +1,7 @@
 #include "viewer/picture_list.h"
 
 #include "common/numbers.h"
-#include "common/text8bit.h"
+#include "common/code_page.h"
 
 namespace noktaris::pictures {
 

@@ -3,7 +3,7 @@
 #include "common/flat_tabs.h"
 #include "common/messages.h"
 #include "common/status_line.h"
-#include "common/text8bit.h"
+#include "common/file_read.h"
 #include "common/widgets.h"
 #include "optics/telescope.h"
 #include "platform/platform.h"
@@ -132,7 +132,7 @@ ViewerTab TForm16::tab() const { return ViewerTab(TabControl1->currentIndex()); 
 void TForm16::FormCreate()
 {
     z_ = 1;
-    const std::optional<QByteArray> list = readFile(programFile(pictures::kListFile));
+    const FileResult<QByteArray> list = readFile(programFile(pictures::kListFile));
     if (!list)
         showMessage(pictures::kListError);
     ComboBox1->setNames(list ? pictures::names(*list) : QStringList());
@@ -216,7 +216,7 @@ void TForm16::aaChange()
 
 void TForm16::ComboBox1Change()
 {
-    const std::optional<QByteArray> list = readFile(programFile(pictures::kListFile));
+    const FileResult<QByteArray> list = readFile(programFile(pictures::kListFile));
     if (!list)
         return;
     const std::optional<pictures::Picture> picture = pictures::pictureAt(*list, ComboBox1->currentIndex());

@@ -3,7 +3,8 @@
 // removed in place; every operation works on the first line only.
 #include "catalogue/catalogue.h"
 #include "common/numbers.h"
-#include "common/text8bit.h"
+#include "common/paths.h"
+#include "common/file_result.h"
 #include "support/child_process.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
@@ -351,16 +352,15 @@ TEST(CatalogueFiles, DeliveredCataloguesListAtLeastThePromisedRecordsAndEachIsFo
         EXPECT_EQ(raw.indexOf('\n'), -1) << "the catalogue is one line";
         EXPECT_EQ(raw.indexOf('\r'), -1) << "the catalogue is one line";
 
-        FileError error;
-        const auto names = listNames(p.kind, &error);
-        ASSERT_TRUE(names.has_value()) << error.message.toStdString();
+        const auto names = listNames(p.kind);
+        ASSERT_TRUE(names) << names.error().message.toStdString();
         EXPECT_GE(names->size(), p.atLeast);
         EXPECT_EQ(raw.count('#'), names->size());
         for (const QString& name : *names) {
             ASSERT_FALSE(name.isEmpty());
-            bool readFailed = true;
-            const auto values = findRecord(p.kind, name, &readFailed);
-            EXPECT_FALSE(readFailed);
+            const auto found = findRecord(p.kind, name);
+            ASSERT_TRUE(found);
+            const auto& values = *found;
             ASSERT_TRUE(values.has_value()) << name.toStdString();
             ASSERT_EQ(values->size(), catalogueInfo(p.kind).keys.size()) << name.toStdString();
             for (const QString& value : *values) {
@@ -384,7 +384,7 @@ TEST(CatalogueFiles, CzechNamesAreReadAndWrittenInWindows1250)
     EXPECT_EQ(bytes(folder.read(QStringLiteral("data/Okulary.dat"))),
               std::string("#name=Kellner 25 mm$f=25$u=40$#name=") + kWideAngleCp1250 + "$f=32$u=70$");
     EXPECT_EQ(strings(*listNames(CatalogueKind::Eyepieces)), (Names{"Kellner 25 mm", kWideAngle}));
-    EXPECT_EQ(strings(findRecord(CatalogueKind::Eyepieces, QString::fromUtf8(kWideAngle))), (Names{"32", "70"}));
+    EXPECT_EQ(strings(*findRecord(CatalogueKind::Eyepieces, QString::fromUtf8(kWideAngle))), (Names{"32", "70"}));
 }
 
 TEST(CatalogueFiles, MissingFileIsFileNotFoundAndIsNeverCreated)
@@ -393,18 +393,16 @@ TEST(CatalogueFiles, MissingFileIsFileNotFoundAndIsNeverCreated)
     folder.remove(QStringLiteral("data/Dalekohledy.dat"));
     const QString path = folder.path(QStringLiteral("data/Dalekohledy.dat"));
 
-    FileError listError;
-    EXPECT_FALSE(listNames(CatalogueKind::Telescopes, &listError).has_value());
-    EXPECT_EQ(listError.message.toStdString(), "File not found");
+    const auto listed = listNames(CatalogueKind::Telescopes);
+    ASSERT_FALSE(listed);
+    EXPECT_EQ(listed.error().message.toStdString(), "File not found");
 
-    bool readFailed = false;
-    EXPECT_FALSE(findRecord(CatalogueKind::Telescopes, QStringLiteral("A"), &readFailed).has_value());
-    EXPECT_TRUE(readFailed);
+    EXPECT_FALSE(findRecord(CatalogueKind::Telescopes, QStringLiteral("A")));
 
-    FileError appendError;
-    EXPECT_FALSE(appendRecord(CatalogueKind::Telescopes, {QStringLiteral("A"), {QStringLiteral("1"), QStringLiteral("2")}},
-                              &appendError));
-    EXPECT_EQ(appendError.message.toStdString(), "File not found");
+    const auto appended =
+        appendRecord(CatalogueKind::Telescopes, {QStringLiteral("A"), {QStringLiteral("1"), QStringLiteral("2")}});
+    ASSERT_FALSE(appended);
+    EXPECT_EQ(appended.error().message.toStdString(), "File not found");
     EXPECT_FALSE(QFileInfo::exists(path));
 
     EXPECT_FALSE(removeRecord(CatalogueKind::Telescopes, QStringLiteral("A")));
@@ -450,12 +448,12 @@ TEST(CatalogueFiles, OpenFailuresAreToldApart)
         QFile::setPermissions(folder.path(QString()), QFile::permissions(folder.path(QString())) | QFileDevice::ExeOther);
         row.damage(folder);
         const auto child = test::runAsOrdinaryUser([] {
-            FileError listError;
-            listNames(CatalogueKind::Films, &listError);
-            FileError appendError;
-            appendRecord(CatalogueKind::Films, {QStringLiteral("A"), {QStringLiteral("1"), QStringLiteral("2")}},
-                         &appendError);
-            return (listError.message + u'|' + appendError.message).toUtf8();
+            const auto listed = listNames(CatalogueKind::Films);
+            const auto appended =
+                appendRecord(CatalogueKind::Films, {QStringLiteral("A"), {QStringLiteral("1"), QStringLiteral("2")}});
+            return ((listed ? QStringLiteral("read") : listed.error().message) + u'|'
+                    + (appended ? QStringLiteral("written") : appended.error().message))
+                .toUtf8();
         });
         EXPECT_EQ(child.output.toStdString(), std::string(row.message) + '|' + row.message) << row.name;
     }
@@ -466,19 +464,19 @@ TEST(CatalogueFiles, EmptyFileListsNothingAndFindsNothing)
     ProgramFolder folder;
     folder.write(QStringLiteral("data/Filmy.dat"), QByteArray());
     const auto names = listNames(CatalogueKind::Films);
-    ASSERT_TRUE(names.has_value());
+    ASSERT_TRUE(names);
     EXPECT_TRUE(names->isEmpty());
-    bool readFailed = true;
-    EXPECT_FALSE(findRecord(CatalogueKind::Films, QStringLiteral("Kinofilm 35 mm"), &readFailed).has_value());
-    EXPECT_FALSE(readFailed);
+    const auto found = findRecord(CatalogueKind::Films, QStringLiteral("Kinofilm 35 mm"));
+    ASSERT_TRUE(found) << "an empty file is read";
+    EXPECT_FALSE(found->has_value());
 }
 
 TEST(CatalogueFiles, UnknownNameIsNotFoundWithoutReadFailure)
 {
     ProgramFolder folder;
-    bool readFailed = true;
-    EXPECT_FALSE(findRecord(CatalogueKind::Telescopes, QStringLiteral("Neexistuje"), &readFailed).has_value());
-    EXPECT_FALSE(readFailed);
+    const auto found = findRecord(CatalogueKind::Telescopes, QStringLiteral("Neexistuje"));
+    ASSERT_TRUE(found);
+    EXPECT_FALSE(found->has_value());
 }
 
 TEST(CatalogueFiles, AppendAddsTheRecordAtTheEndOfTheLine)
@@ -490,7 +488,7 @@ TEST(CatalogueFiles, AppendAddsTheRecordAtTheEndOfTheLine)
                                                      QStringLiteral("768"), QStringLiteral("512")}}));
     EXPECT_EQ(bytes(folder.read(QStringLiteral("data/CCD.dat"))),
               "#name=A$x1=1$y1=2$x2=3$y2=4$#name=B$x1=6,9$y1=4,6$x2=768$y2=512$");
-    EXPECT_EQ(strings(findRecord(CatalogueKind::Chips, QStringLiteral("B"))), (Names{"6,9", "4,6", "768", "512"}));
+    EXPECT_EQ(strings(*findRecord(CatalogueKind::Chips, QStringLiteral("B"))), (Names{"6,9", "4,6", "768", "512"}));
 }
 
 TEST(CatalogueFiles, AppendToEmptyFileGivesTheRecordAlone)
@@ -555,7 +553,7 @@ TEST(CatalogueFiles, ReplaceMovesTheRecordToTheEnd)
                               {QStringLiteral("Newton 150/750"), {QStringLiteral("150"), QStringLiteral("750")}}));
     EXPECT_EQ(strings(*listNames(CatalogueKind::Telescopes)),
               (Names{"Maksutov 90/1250", "Refraktor 60/700", "Newton 150/750"}));
-    EXPECT_FALSE(findRecord(CatalogueKind::Telescopes, QStringLiteral("Reflektor 150/750")).has_value());
+    EXPECT_FALSE(findRecord(CatalogueKind::Telescopes, QStringLiteral("Reflektor 150/750"))->has_value());
 }
 
 TEST(CatalogueFiles, SecondLineIsInvisibleAndDroppedByTheNextSave)
@@ -566,8 +564,8 @@ TEST(CatalogueFiles, SecondLineIsInvisibleAndDroppedByTheNextSave)
         folder.write(QStringLiteral("data/Dalekohledy.dat"),
                      "#name=A$D=1$F=2$#name=B$D=3$F=4$" + lineBreak + "#name=C$D=5$F=6$" + lineBreak);
         EXPECT_EQ(strings(*listNames(CatalogueKind::Telescopes)), (Names{"A", "B"}));
-        EXPECT_EQ(strings(findRecord(CatalogueKind::Telescopes, QStringLiteral("B"))), (Names{"3", "4"}));
-        EXPECT_FALSE(findRecord(CatalogueKind::Telescopes, QStringLiteral("C")).has_value());
+        EXPECT_EQ(strings(*findRecord(CatalogueKind::Telescopes, QStringLiteral("B"))), (Names{"3", "4"}));
+        EXPECT_FALSE(findRecord(CatalogueKind::Telescopes, QStringLiteral("C"))->has_value());
 
         ASSERT_TRUE(appendRecord(CatalogueKind::Telescopes, {QStringLiteral("D"), {QStringLiteral("7"), QStringLiteral("8")}}));
         EXPECT_EQ(bytes(folder.read(QStringLiteral("data/Dalekohledy.dat"))),
@@ -591,11 +589,10 @@ TEST(CatalogueFiles, FolderAndFileNamesResolveWithoutRegardToCase)
     // The files on disk spelt differently from the program's names.
     ASSERT_TRUE(QDir().rename(QStringLiteral("data"), QStringLiteral("Data")));
     ASSERT_TRUE(QFile::rename(QStringLiteral("Data/Dalekohledy.dat"), QStringLiteral("Data/DALEKOHLEDY.DAT")));
-    FileError error;
-    const auto names = listNames(CatalogueKind::Telescopes, &error);
-    ASSERT_TRUE(names.has_value()) << error.message.toStdString();
+    const auto names = listNames(CatalogueKind::Telescopes);
+    ASSERT_TRUE(names) << names.error().message.toStdString();
     EXPECT_FALSE(names->isEmpty());
-    EXPECT_TRUE(findRecord(CatalogueKind::Telescopes, names->first()).has_value());
+    EXPECT_TRUE(findRecord(CatalogueKind::Telescopes, names->first())->has_value());
 
     ASSERT_TRUE(appendRecord(CatalogueKind::Telescopes, {QStringLiteral("Nový"), {QStringLiteral("1"), QStringLiteral("2")}}));
     EXPECT_TRUE(folder.read(QStringLiteral("Data/DALEKOHLEDY.DAT")).endsWith("#name=Nov\xFD$D=1$F=2$"));

@@ -1,7 +1,7 @@
 // The order of the sorted pick lists: Czech alphabetical order with letter case
 // ignored, equal names in the order given, for short lists and for long ones.
 #include "common/collation.h"
-#include "common/text8bit.h"
+#include "common/code_page.h"
 #include "support/qt_printers.h"
 
 #include <QCollator>

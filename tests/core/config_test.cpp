@@ -1,7 +1,6 @@
 // config.ini: line lookups by key prefix from the top of the file, the mode-line
 // rewrite that must leave every other byte alone, and the thirteen lines the
 // settings window writes.
-#include "common/text8bit.h"
 #include "config/config_file.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
@@ -45,6 +44,11 @@ Lines strings(const std::optional<QStringList>& list)
 std::optional<std::string> string(const std::optional<QString>& s)
 {
     return s ? std::optional<std::string>(s->toStdString()) : std::nullopt;
+}
+
+std::optional<std::string> string(const FileResult<QString>& line)
+{
+    return line ? std::optional<std::string>(line->toStdString()) : std::nullopt;
 }
 
 std::optional<std::string> bytes(const std::optional<QByteArray>& b)
@@ -123,27 +127,48 @@ INSTANTIATE_TEST_SUITE_P(Config, FindLines,
 TEST(ConfigLookup, ReadsTheDeliveredFile)
 {
     ProgramFolder folder;
-    EXPECT_EQ(string(lookupLine(QStringLiteral("Rezim:"))), "Rezim:1");
-    EXPECT_EQ(string(lookupLine(QStringLiteral("Prepinac:"))), "Prepinac:1");
-    EXPECT_EQ(string(lookupLine(QStringLiteral("k1="))), "k1=1,5873");
-    EXPECT_EQ(string(lookupLine(QStringLiteral("k2="))), "k2=2,7");
-    EXPECT_EQ(string(lookupLine(QStringLiteral("k3="))), "k3=1000");
-    EXPECT_EQ(strings(lookupLines({QStringLiteral("k1="), QStringLiteral("k2=")})),
-              (std::vector<std::string>{"k1=1,5873", "k2=2,7"}));
-    const auto calculator = lookupLine(QStringLiteral("Kalkulacka:"));
-    ASSERT_TRUE(calculator.has_value());
+    EXPECT_EQ(string(modeLine()), "Rezim:1");
+    EXPECT_EQ(string(rememberModeLine()), "Prepinac:1");
+    EXPECT_EQ(string(constantLine(1)), "k1=1,5873");
+    EXPECT_EQ(string(constantLine(2)), "k2=2,7");
+    EXPECT_EQ(string(constantLine(3)), "k3=1000");
+    EXPECT_EQ(string(updateCheckLine()), "Aktualizace:0");
+    const auto calculator = calculatorLine();
+    ASSERT_TRUE(calculator);
     EXPECT_FALSE(calculator->contains(u'\r'));
-    EXPECT_FALSE(lineValue(*calculator, 12).isEmpty());
+    EXPECT_EQ(calculatorPath(*calculator).toStdString(), "/usr/bin/gnome-calculator");
 }
 
 TEST(ConfigLookup, MissingFileOrKeyIsNotFound)
 {
     ProgramFolder folder;
-    EXPECT_EQ(string(lookupLine(QStringLiteral("k9="))), std::nullopt);
+    folder.write(QStringLiteral("config.ini"), "[CONFIG]\r\nPrepinac:1\r\n;");
+    const auto missing = modeLine();
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error().message.toStdString(), "Read beyond end of file");
     folder.remove(QStringLiteral("config.ini"));
-    EXPECT_EQ(string(lookupLine(QStringLiteral("Rezim:"))), std::nullopt);
-    EXPECT_EQ(strings(lookupLines({QStringLiteral("k1="), QStringLiteral("k2=")})), std::nullopt);
+    const auto unreadable = modeLine();
+    ASSERT_FALSE(unreadable);
+    EXPECT_EQ(unreadable.error().message.toStdString(), "File not found");
+    EXPECT_FALSE(magnificationConstants());
     EXPECT_FALSE(QFileInfo::exists(folder.path(QStringLiteral("config.ini"))));
+}
+
+// How each reader reads its line, named once.
+TEST(ConfigLookup, EachReaderReadsItsLineByItsOwnRule)
+{
+    EXPECT_TRUE(startsInBasicMode(QStringLiteral("Rezim:1x")));
+    EXPECT_FALSE(startsInBasicMode(QStringLiteral("Rezim:2")));
+    EXPECT_TRUE(lastCharacterIsOne(QStringLiteral("Rezim:21")));
+    EXPECT_FALSE(lastCharacterIsOne(QStringLiteral("Rezim:1x")));
+    EXPECT_TRUE(remembersMode(QStringLiteral("Prepinac:1")));
+    EXPECT_FALSE(remembersMode(QStringLiteral("Prepinac:1 ")));
+    EXPECT_TRUE(checksForUpdates(QStringLiteral("Aktualizace:1")));
+    EXPECT_FALSE(checksForUpdates(QStringLiteral("Aktualizace:1 ")));
+    EXPECT_TRUE(updateCheckBoxOn(QStringLiteral("Aktualizace:1 ")));
+    EXPECT_EQ(calculatorPath(QStringLiteral("Kalkulacka:")).toStdString(), "");
+    EXPECT_EQ(constantText(QStringLiteral("k3=1397")).toStdString(), "1397");
+    EXPECT_EQ(modeLineFor(true).toStdString() + modeLineFor(false).toStdString(), "Rezim:1Rezim:2");
 }
 
 TEST(ConfigLookup, LineValueIsTheTextFromTheGivenCharacter)
@@ -290,7 +315,7 @@ TEST(ConfigText, WriteReplacesTheWholeFile)
     config.calculator = QStringLiteral("/usr/bin/kcalc");
     ASSERT_TRUE(writeConfig(config));
     EXPECT_EQ(folder.read(QStringLiteral("config.ini")).toStdString(), configText(config).toStdString());
-    EXPECT_EQ(string(lookupLine(QStringLiteral("Kalkulacka:"))), "Kalkulacka:/usr/bin/kcalc");
+    EXPECT_EQ(string(calculatorLine()), "Kalkulacka:/usr/bin/kcalc");
 }
 
 TEST(SplitLines, AnyLineBreakEndsALine)
@@ -333,14 +358,14 @@ TEST(Constants, ReadingStopsAtTheFirstFault)
     };
     for (const auto& row : rows) {
         folder.write(QStringLiteral("config.ini"), row.file);
-        const Constants c = readConstants({QStringLiteral("k1="), QStringLiteral("k2=")});
-        EXPECT_EQ(c.complete, row.complete) << row.name;
-        ASSERT_EQ(c.values.size(), 2) << row.name;
-        EXPECT_EQ(c.values[0], row.values[0]) << row.name;
-        EXPECT_EQ(c.values[1], row.values[1]) << row.name;
+        const FileResult<QList<Real>> c = magnificationConstants();
+        EXPECT_EQ(c.ok(), row.complete) << row.name;
+        ASSERT_EQ(c->size(), 2) << row.name;
+        EXPECT_EQ(c->at(0), row.values[0]) << row.name;
+        EXPECT_EQ(c->at(1), row.values[1]) << row.name;
     }
     folder.remove(QStringLiteral("config.ini"));
-    EXPECT_FALSE(readConstants({QStringLiteral("k3=")}).complete);
+    EXPECT_FALSE(pointExposureConstant());
 }
 
 TEST(Constants, StatusLineSpacing)

@@ -2,7 +2,7 @@
 // file whole and say so. A full disk is played by a child process whose files may
 // not grow (RLIMIT_FSIZE, with SIGXFSZ ignored so the write fails with EFBIG).
 #include "catalogue/catalogue.h"
-#include "common/text8bit.h"
+#include "common/safe_write.h"
 #include "config/config_file.h"
 #include "support/child_process.h"
 #include "support/program_folder.h"
@@ -65,22 +65,22 @@ INSTANTIATE_TEST_SUITE_P(
     SafeWrite, FailedSave,
     ::testing::Values(
         SaveRow{"AppendOnAFullDisk", "data/Dalekohledy.dat", 0,
-                [] { return appendRecord(CatalogueKind::Telescopes, kRecord); }},
+                [] { return appendRecord(CatalogueKind::Telescopes, kRecord).ok(); }},
         SaveRow{"AppendPastTheSizeLimit", "data/Dalekohledy.dat", 16 * 1024,
-                [] { return appendRecord(CatalogueKind::Telescopes, kRecord); }},
+                [] { return appendRecord(CatalogueKind::Telescopes, kRecord).ok(); }},
         SaveRow{"RemoveOnAFullDisk", "data/Okulary.dat", 0,
                 [] {
                     const auto names = listNames(CatalogueKind::Eyepieces);
-                    return names && removeRecord(CatalogueKind::Eyepieces, names->first());
+                    return names && removeRecord(CatalogueKind::Eyepieces, names->first()).ok();
                 }},
         SaveRow{"ReplaceOnAFullDisk", "data/Dalekohledy.dat", 0,
                 [] {
                     const auto names = listNames(CatalogueKind::Telescopes);
-                    return names && replaceRecord(CatalogueKind::Telescopes, names->first(), kRecord);
+                    return names && replaceRecord(CatalogueKind::Telescopes, names->first(), kRecord).ok();
                 }},
-        SaveRow{"ModeLineOnAFullDisk", "config.ini", 0, [] { return rewriteModeLine(QStringLiteral("Rezim:2")); }},
-        SaveRow{"SettingsOnAFullDisk", "config.ini", 0, [] { return writeConfig(AppConfig{}); }},
-        SaveRow{"SettingsPastTheSizeLimit", "config.ini", 100, [] { return writeConfig(AppConfig{}); }}),
+        SaveRow{"ModeLineOnAFullDisk", "config.ini", 0, [] { return rewriteModeLine(modeLineFor(false)).ok(); }},
+        SaveRow{"SettingsOnAFullDisk", "config.ini", 0, [] { return writeConfig(AppConfig{}).ok(); }},
+        SaveRow{"SettingsPastTheSizeLimit", "config.ini", 100, [] { return writeConfig(AppConfig{}).ok(); }}),
     test::RowName());
 
 TEST(SafeWrite, ReasonsByTheSystemError)

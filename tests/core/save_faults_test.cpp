@@ -3,7 +3,8 @@
 // After each, the file is the old or the new version, whole, and a failed save
 // says so. The figures of the killing runs are printed for the README.
 #include "catalogue/catalogue.h"
-#include "common/text8bit.h"
+#include "common/file_read.h"
+#include "common/safe_write.h"
 #include "config/config_file.h"
 #include "support/child_process.h"
 #include "support/program_folder.h"
@@ -61,10 +62,9 @@ TEST(SaveFaults, KilledWhileSavingLeavesTheOldOrTheNewFileWhole)
 {
     const KillRow rows[] = {
         {"catalogue", "data/Dalekohledy.dat",
-         [](bool changed) { return replaceRecord(CatalogueKind::Telescopes, kOld.name, changed ? kNew : kOld); }},
-        {"settings", "config.ini", [](bool changed) { return writeConfig(settings(changed)); }},
-        {"mode line", "config.ini",
-         [](bool changed) { return rewriteModeLine(changed ? QStringLiteral("Rezim:2") : QStringLiteral("Rezim:1")); }},
+         [](bool changed) { return replaceRecord(CatalogueKind::Telescopes, kOld.name, changed ? kNew : kOld).ok(); }},
+        {"settings", "config.ini", [](bool changed) { return writeConfig(settings(changed)).ok(); }},
+        {"mode line", "config.ini", [](bool changed) { return rewriteModeLine(modeLineFor(!changed)).ok(); }},
     };
     constexpr int kKills[] = {1000, 500, 500}; // the settings share their thousand
     std::mt19937 random(20261208);
@@ -168,15 +168,16 @@ TEST(SaveFaults, AFullDiskKeepsTheOldFilesAndSaysSo)
         }
         filler.close();
         QStringList told;
-        FileError error;
-        const bool appended = appendRecord(CatalogueKind::Telescopes, kNew, &error);
-        told << saveFailedMessage(QStringLiteral("data\\Dalekohledy.dat"), error);
-        const bool written = writeConfig(settings(true), kConfigFile, &error);
-        told << saveFailedMessage(kConfigFile, error);
-        const bool same = readFile(QStringLiteral("data/Dalekohledy.dat")) == catalogue
-            && readFile(QStringLiteral("config.ini")) == config;
+        const FileResult<> appended = appendRecord(CatalogueKind::Telescopes, kNew);
+        if (!appended)
+            told << saveFailedMessage(QStringLiteral("data\\Dalekohledy.dat"), appended.error());
+        const FileResult<> written = writeConfig(settings(true));
+        if (!written)
+            told << saveFailedMessage(kConfigFile, written.error());
+        const bool same = readFile(QStringLiteral("data/Dalekohledy.dat")).value() == catalogue
+            && readFile(QStringLiteral("config.ini")).value() == config;
         const int left = temporaryFiles(QStringLiteral("data/Dalekohledy.dat")) + temporaryFiles(kConfigFile);
-        return QStringList{QString::number(appended), QString::number(written), QString::number(same),
+        return QStringList{QString::number(appended.ok()), QString::number(written.ok()), QString::number(same),
                            QString::number(left), told.join(u'|')}
             .join(u'\n')
             .toUtf8();
@@ -198,12 +199,9 @@ TEST(SaveFaults, AReadOnlyFolderKeepsTheSettingsAndSaysSo)
     QFile::setPermissions(folder.path(QStringLiteral("config.ini")),
                           QFileDevice::ReadOwner | QFileDevice::ReadOther | QFileDevice::WriteOther);
     const test::ChildOutcome child = test::runAsOrdinaryUser([] {
-        FileError error;
         QStringList told;
-        for (const auto& save : std::initializer_list<std::function<bool()>>{
-                 [&] { return writeConfig(settings(true), kConfigFile, &error); },
-                 [&] { return rewriteModeLine(QStringLiteral("Rezim:2"), kConfigFile, &error); }})
-            told << (save() ? QStringLiteral("saved") : saveFailedMessage(kConfigFile, error));
+        for (const FileResult<>& saved : {writeConfig(settings(true)), rewriteModeLine(modeLineFor(false))})
+            told << (saved ? QStringLiteral("saved") : saveFailedMessage(kConfigFile, saved.error()));
         return told.join(u'|').toUtf8();
     });
     QFile::setPermissions(folder.path(QString()), QFileDevice::Permissions(0x7755));

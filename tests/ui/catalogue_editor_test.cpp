@@ -4,7 +4,7 @@
 #include "app/modes.h"
 #include "catalogue/editor_window.h"
 #include "common/collation.h"
-#include "common/text8bit.h"
+#include "common/paths.h"
 #include "common/widgets.h"
 #include "optics/telescope_group.h"
 #include "optics/telescope_window.h"

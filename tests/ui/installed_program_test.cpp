@@ -4,7 +4,7 @@
 #include "app/basic_window.h"
 #include "app/main_menu.h"
 #include "catalogue/editor_window.h"
-#include "common/text8bit.h"
+#include "common/code_page.h"
 #include "support/modal_answerer.h"
 #include "support/window_test.h"
 

@@ -9,6 +9,8 @@
 #include "support/child_process.h"
 #include "support/window_test.h"
 
+#include "common/code_page.h"
+
 #include <QAbstractItemView>
 #include <QAbstractProxyModel>
 #include <QAction>

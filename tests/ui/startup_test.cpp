@@ -6,7 +6,7 @@
 #include "catalogue/catalogue.h"
 #include "common/collation.h"
 #include "common/status_line.h"
-#include "common/text8bit.h"
+#include "common/code_page.h"
 #include "common/widgets.h"
 
 #include <QApplication>
@@ -168,7 +168,7 @@ TEST_F(StartUp, PickListsAreSortedAndTheirFirstEntriesFillTheFields)
             shown << list->itemText(i);
         EXPECT_EQ(shown, names);
         EXPECT_EQ(list->currentIndex(), 0);
-        const QStringList values = *findRecord(row.kind, names.first());
+        const QStringList values = findRecord(row.kind, names.first())->value();
         for (qsizetype i = 0; i < row.fields.size(); ++i)
             EXPECT_EQ(child(row.fields[i].toLatin1().constData())->text(), values[i]) << row.fields[i].toStdString();
     }
