@@ -3,21 +3,16 @@
 #include "common/keyfilter.h"
 #include "common/messages.h"
 #include "common/file_read.h"
-#include "common/safe_write.h"
 #include "common/widgets.h"
 #include "config/calculator_button.h"
 #include "graphs/graph_picture.h"
 #include "platform/platform.h"
-#include "common/version.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -30,12 +25,9 @@ namespace {
 
 constexpr QSize kWindowSize(460, 518);
 constexpr QPoint kPanelAt(5, 5);
-constexpr QSize kPanelSize(450, 329);
 constexpr int kParameterX = 292;  // where the parameter field stands when there is none
 constexpr int kReadoutRight = 336; // the read-out row keeps clear of the credit line
 const QString kNoParameter = QStringLiteral("Žádný");
-const QString kCredit = kProgramName;
-const QPoint kCreditAt(340, 304);
 
 // The report of a range end that is not a number (two commas, an empty field).
 QString unreadableRangeReport(const QString& text)
@@ -76,11 +68,11 @@ TForm12::TForm12(QWidget* parent)
 {
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(QRect(kPanelAt, kPanelSize));
+    Panel1->setGeometry(QRect(kPanelAt, kGraphPanelSize));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setAutoFillBackground(true);
 
-    Label2 = addLabel(Panel1, QStringLiteral("Label2"), QString(), QRect(2, 8, kPanelSize.width() - 4, 16));
+    Label2 = addLabel(Panel1, QStringLiteral("Label2"), QString(), QRect(2, 8, kGraphPanelSize.width() - 4, 16));
     Label2->setAlignment(Qt::AlignCenter);
     QFont bold = Label2->font();
     bold.setBold(true);
@@ -330,60 +322,6 @@ void TForm12::Image1MouseMove(QPoint position)
     if (read.y)
         osay->setText(*read.y);
     placeReadout();
-}
-
-QImage TForm12::panelPicture()
-{
-    QImage picture(kPanelSize, QImage::Format_RGB32);
-    picture.fill(palette().color(QPalette::Window));
-    Panel1->render(&picture);
-    QPainter painter(&picture);
-    painter.setPen(Qt::black);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(0, 0, kPanelSize.width() - 1, kPanelSize.height() - 1);
-    // The credit line in navy on the window's colour, its text cell at kCreditAt.
-    QFont plain = font();
-    plain.setStyleStrategy(QFont::NoAntialias);
-    painter.setFont(plain);
-    const QFontMetrics metrics = painter.fontMetrics();
-    const QRect cell(kCreditAt, QSize(metrics.horizontalAdvance(kCredit), metrics.height()));
-    painter.fillRect(cell, palette().color(QPalette::Window));
-    painter.setPen(QColor(0, 0, 128));
-    painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop, kCredit);
-    return picture;
-}
-
-bool TForm12::savePicture(const QString& path)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    panelPicture().save(&buffer, "BMP");
-    if (const FileResult<> saved = replaceFile(path, bytes, false); !saved) {
-        showError(saveFailedMessage(QDir::toNativeSeparators(path), saved.error()));
-        return false;
-    }
-    return true;
-}
-
-void TForm12::BitBtn2Click()
-{
-    QFileDialog dialog(this, QStringLiteral("Uložit graf jako BMP"));
-    dialog.setObjectName(QStringLiteral("SaveDialog1"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("(*.bmp)"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    // The name is tested and written with one ".bmp", typed or not.
-    QString path = dialog.selectedFiles().first();
-    if (!path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive))
-        path += QStringLiteral(".bmp");
-    if (QFileInfo::exists(path) && !confirm(QStringLiteral("Soubor již existuje, chcete ho přepsat?")))
-        return;
-    savePicture(path);
 }
 
 void TForm12::BitBtn1Click() { close(); }

@@ -7,6 +7,7 @@
 #include "graphs/graph_math.h"
 
 #include <QImage>
+#include <QSize>
 
 #include <array>
 
@@ -18,6 +19,9 @@ class QRadioButton;
 class QToolButton;
 
 namespace noktaris {
+
+// The panel of the graph, as shown and as saved (pixels).
+inline constexpr QSize kGraphPanelSize(450, 329);
 
 class GraphPicture;
 class PickList;
