@@ -30,16 +30,17 @@ void onTrigger(QAction* action, F&& handler)
 
 } // namespace
 
-MainMenu buildMainMenu(QMenuBar* bar, MenuOwner owner)
-{
-    const bool hub = owner == MenuOwner::Hub;
-    MainMenu m;
-    bar->setObjectName(QStringLiteral("MainMenu1"));
+namespace {
 
+void addFileMenu(QMenuBar* bar, MainMenu& m)
+{
     QMenu* file = bar->addMenu(QStringLiteral("Soubor"));
     m.Konec1 = addItem(file, QStringLiteral("Konec1"), QStringLiteral("Konec"), QKeySequence(Qt::ALT | Qt::Key_F4));
     onTrigger(m.Konec1, [] { closeMainWindow(); });
+}
 
+void addCatalogueMenu(QMenuBar* bar, MainMenu& m, bool hub)
+{
     QMenu* catalogues = bar->addMenu(QStringLiteral("Správa databází"));
     const struct {
         QAction* MainMenu::*item;
@@ -61,7 +62,10 @@ MainMenu buildMainMenu(QMenuBar* bar, MenuOwner owner)
     }
     // The hub cannot open the chip catalogue from its menu; its editor's tabs still reach it.
     m.CCDipy1->setEnabled(!hub);
+}
 
+void addModeMenu(QMenuBar* bar, MainMenu& m, bool hub)
+{
     QMenu* mode = bar->addMenu(QStringLiteral("Režim"));
     m.Zkladnvpoty1 = addItem(mode, QStringLiteral("Zkladnvpoty1"), QStringLiteral("Základní výpočty"), Qt::Key_F8);
     m.Rozenvpoty1 = addItem(mode, QStringLiteral("Rozenvpoty1"), QStringLiteral("Rozšířené výpočty"), Qt::Key_F9);
@@ -73,11 +77,10 @@ MainMenu buildMainMenu(QMenuBar* bar, MenuOwner owner)
         onTrigger(m.Zkladnvpoty1, [] { switchToBasicMode(); });
     else
         onTrigger(m.Rozenvpoty1, [] { switchToExtendedMode(); });
+}
 
-    m.Vpoty1 = bar->addAction(QStringLiteral("Nastavení..."));
-    m.Vpoty1->setObjectName(QStringLiteral("Vpoty1"));
-    onTrigger(m.Vpoty1, [] { openChildWindow(application().window(Application::Window::Settings)); });
-
+void addHelpMenu(QMenuBar* bar, MainMenu& m, bool hub)
+{
     QMenu* help = bar->addMenu(QStringLiteral("Nápověda"));
     m.Oaplikaci1 = addItem(help, QStringLiteral("Oaplikaci1"), QStringLiteral("O aplikaci ..."), Qt::Key_F1);
     onTrigger(m.Oaplikaci1, [] { showAboutBox(); });
@@ -98,6 +101,23 @@ MainMenu buildMainMenu(QMenuBar* bar, MenuOwner owner)
     m.Aktualizaceonline1 = addItem(help, QStringLiteral("Aktualizaceonline1"), QStringLiteral("Aktualizace (online)"));
     m.Email1 = addItem(help, QStringLiteral("Email1"), QStringLiteral("E-mail"));
     onTrigger(m.Email1, [] { openMail(); });
+}
+
+} // namespace
+
+MainMenu buildMainMenu(QMenuBar* bar, MenuOwner owner)
+{
+    const bool hub = owner == MenuOwner::Hub;
+    MainMenu m;
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    addFileMenu(bar, m);
+    addCatalogueMenu(bar, m, hub);
+    addModeMenu(bar, m, hub);
+    m.Vpoty1 = bar->addAction(QStringLiteral("Nastavení..."));
+    m.Vpoty1->setObjectName(QStringLiteral("Vpoty1"));
+    onTrigger(m.Vpoty1, [] { openChildWindow(application().window(Application::Window::Settings)); });
+
+    addHelpMenu(bar, m, hub);
     return m;
 }
 

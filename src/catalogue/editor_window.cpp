@@ -104,17 +104,15 @@ TForm3::TForm3(std::function<void()> refreshBasicWindow, QWidget* parent)
     BitBtn3 = addCloseButton(this, QStringLiteral("Zavřít"), QRect(400, y, 92, 28), true, QStringLiteral("BitBtn3"));
     setNewRecordMode(false, false);
 
-    setTabOrder(Menu, e1);
-    setTabOrder(e1, e2);
-    setTabOrder(e2, e3);
-    setTabOrder(e3, e4);
-    setTabOrder(e4, e5);
-    setTabOrder(e5, BitBtn4);
-    setTabOrder(BitBtn4, BitBtn2);
-    setTabOrder(BitBtn2, BitBtn1);
-    setTabOrder(BitBtn1, BitBtn3);
+    QWidget* const order[] = {Menu, e1, e2, e3, e4, e5, BitBtn4, BitBtn2, BitBtn1, BitBtn3};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     TabControl1->setFocusPolicy(Qt::NoFocus);
+    connectHandlers();
+}
 
+void TForm3::connectHandlers()
+{
     // Shown or not, the tab bar's change loads the tab when the window is on screen;
     // the opening sets the tab first and loads at its show.
     connect(TabControl1, &QTabBar::currentChanged, this, [this] {

@@ -61,6 +61,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void connectHandlers();
     CatalogueKind kind() const;
     // The value fields the current tab uses, in record order.
     QList<QLineEdit*> valueFields() const;

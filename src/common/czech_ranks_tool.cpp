@@ -77,25 +77,16 @@ struct Table {
     std::vector<std::uint8_t> secondary;
 };
 
-std::optional<Table> build()
-{
-    const Collator czech = openCzech(UCOL_SECONDARY);
-    const Collator primaryOnly = openCzech(UCOL_PRIMARY);
-    if (!czech || !primaryOnly)
-        return std::nullopt;
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<UCollationElements, void (*)(UCollationElements*)> elements(
-        ucol_openElements(czech.get(), nullptr, 0, &status), ucol_closeElements);
-    if (U_FAILURE(status))
-        return std::nullopt;
+// The characters of the code page the table can stand for.
+struct Candidate {
+    std::u16string unit;
+    bool weightless;
+    int elements;
+    bool joins = false;
+};
 
-    // The characters of the code page the table can stand for.
-    struct Candidate {
-        std::u16string unit;
-        bool weightless;
-        int elements;
-        bool joins = false;
-    };
+std::vector<Candidate> candidatesOf(const Collator& czech, const Collator& primaryOnly, UCollationElements* elements)
+{
     std::vector<Candidate> candidates;
     std::vector<bool> seen(0x10000, false);
     QStringDecoder decoder("windows-1250", QStringConverter::Flag::Stateless);
@@ -109,7 +100,7 @@ std::optional<Table> build()
         const UChar none = 0;
         const bool weightless = ucol_strcoll(czech.get(), uText, 1, &none, 0) == UCOL_EQUAL;
         const bool primaryWeightless = ucol_strcoll(primaryOnly.get(), uText, 1, &none, 0) == UCOL_EQUAL;
-        const auto count = elementsOf(elements.get(), unit);
+        const auto count = elementsOf(elements, unit);
         // A character of several letters (ß, …), or one that weighs only as an
         // accent does, is left to the collator's own keys. A letter with accents
         // (á, ů) is one letter whose accents count only where all else is equal.
@@ -117,22 +108,45 @@ std::optional<Table> build()
             continue;
         candidates.push_back({unit, weightless, count->all});
     }
-    // Two characters that the collator joins into something else than the two of
-    // them: Czech "ch" becomes a letter of its own; any other pair (such as "l·")
-    // leaves its second character to the collator's own keys.
+    return candidates;
+}
+
+// Two characters that the collator joins into something else than the two of
+// them: Czech "ch" becomes a letter of its own; any other pair (such as "l·")
+// leaves its second character to the collator's own keys. False when the
+// collator could not be asked.
+bool markJoins(std::vector<Candidate>& candidates, UCollationElements* elements)
+{
     const auto isC = [](const std::u16string& u) { return u == u"c" || u == u"C"; };
     const auto isH = [](const std::u16string& u) { return u == u"h" || u == u"H"; };
     for (const Candidate& a : candidates) {
         for (Candidate& b : candidates) {
             if (a.weightless || b.weightless || (isC(a.unit) && isH(b.unit)))
                 continue;
-            const auto count = elementsOf(elements.get(), a.unit + b.unit);
+            const auto count = elementsOf(elements, a.unit + b.unit);
             if (!count)
-                return std::nullopt;
+                return false;
             if (count->all != a.elements + b.elements)
                 b.joins = true;
         }
     }
+    return true;
+}
+
+std::optional<Table> build()
+{
+    const Collator czech = openCzech(UCOL_SECONDARY);
+    const Collator primaryOnly = openCzech(UCOL_PRIMARY);
+    if (!czech || !primaryOnly)
+        return std::nullopt;
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<UCollationElements, void (*)(UCollationElements*)> elements(
+        ucol_openElements(czech.get(), nullptr, 0, &status), ucol_closeElements);
+    if (U_FAILURE(status))
+        return std::nullopt;
+    std::vector<Candidate> candidates = candidatesOf(czech, primaryOnly, elements.get());
+    if (!markJoins(candidates, elements.get()))
+        return std::nullopt;
 
     Table table;
     std::vector<bool> ignorable;

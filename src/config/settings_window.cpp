@@ -113,6 +113,25 @@ TForm15::TForm15(SettingsHooks hooks, QWidget* parent)
     : SecondaryWindow(QStringLiteral("TForm15"), QStringLiteral("Nastavení ..."), kWindowSize, parent),
       hooks_(std::move(hooks))
 {
+    buildModeAndCalculatorRows();
+    buildConstantsGroup();
+    const int y = kWindowSize.height() - 8 - 28;
+    BitBtn1 = addPictureButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Uložit"), QRect(260, y, 90, 28),
+                               QStyle::SP_DialogSaveButton);
+    BitBtn2 = addCloseButton(this, QStringLiteral("Storno"), QRect(358, y, 90, 28), true, QStringLiteral("BitBtn2"));
+    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+
+    QWidget* const order[] = {ComboBox1, CheckBox1, Edit1,   Button1, Edit2,   ComboBox2, Edit3,
+                              Edit4,     ComboBox3, Button2, BitBtn1, BitBtn2, Button3,   CheckBox2};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    connectHandlers();
+    Edit2Change();
+    Edit4Change();
+}
+
+void TForm15::buildModeAndCalculatorRows()
+{
     Label2 = addBoldLabel(this, QStringLiteral("Label2"), QStringLiteral("Primární režim:"), QRect(12, 15, 120, 16));
     ComboBox1 = addPickList(this, QStringLiteral("ComboBox1"), QRect(136, 12, 150, 22), QString(), false);
     ComboBox1->setNames({QStringLiteral("Základní"), QStringLiteral("Rozšířený")});
@@ -126,7 +145,10 @@ TForm15::TForm15(SettingsHooks hooks, QWidget* parent)
     Button3 = addButton(this, QStringLiteral("Button3"), QStringLiteral("Zjisti"), QRect(374, 89, 74, 23));
     CheckBox2 = addCheckBox(this, QStringLiteral("CheckBox2"), QStringLiteral("Při spuštění kontrolovat aktualizace"),
                             QRect(12, 120, 436, 18));
+}
 
+void TForm15::buildConstantsGroup()
+{
     GroupBox1 = addGroup(this, QStringLiteral("GroupBox1"), QStringLiteral(" Nastavení konstant pro základní režim "),
                          QRect(12, 148, 436, 200));
     Label4 = addLabel(GroupBox1, QStringLiteral("Label4"),
@@ -160,18 +182,10 @@ TForm15::TForm15(SettingsHooks hooks, QWidget* parent)
     Button2 = addButton(GroupBox1, QStringLiteral("Button2"), QStringLiteral("Původní nastavení"),
                         QRect(10, 162, 130, 25));
     finishGroup(GroupBox1);
+}
 
-    const int y = kWindowSize.height() - 8 - 28;
-    BitBtn1 = addPictureButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Uložit"), QRect(260, y, 90, 28),
-                               QStyle::SP_DialogSaveButton);
-    BitBtn2 = addCloseButton(this, QStringLiteral("Storno"), QRect(358, y, 90, 28), true, QStringLiteral("BitBtn2"));
-    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-
-    QWidget* const order[] = {ComboBox1, CheckBox1, Edit1,   Button1, Edit2,   ComboBox2, Edit3,
-                              Edit4,     ComboBox3, Button2, BitBtn1, BitBtn2, Button3,   CheckBox2};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
-
+void TForm15::connectHandlers()
+{
     connect(CheckBox1, &QCheckBox::toggled, this, &TForm15::CheckBox1Click);
     connect(Edit2, &QLineEdit::textChanged, this, &TForm15::Edit2Change);
     connect(Edit4, &QLineEdit::textChanged, this, &TForm15::Edit4Change);
@@ -183,8 +197,6 @@ TForm15::TForm15(SettingsHooks hooks, QWidget* parent)
     onLabelClick(Label4, [this] { Label4Click(); });
     connect(BitBtn1, &QPushButton::clicked, this, &TForm15::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm15::BitBtn2Click);
-    Edit2Change();
-    Edit4Change();
 }
 
 void TForm15::FormShow()

@@ -75,6 +75,9 @@ public:
     QPushButton* BitBtn2;
 
 private:
+    void buildModeAndCalculatorRows();
+    void buildConstantsGroup();
+    void connectHandlers();
     // The checks of a save, in order; false after the warning with the focus in
     // the field concerned.
     bool entriesValid();

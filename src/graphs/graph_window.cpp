@@ -66,6 +66,17 @@ int textWidth(const QLabel* label) { return label->fontMetrics().horizontalAdvan
 TForm12::TForm12(QWidget* parent)
     : SecondaryWindow(QStringLiteral("TForm12"), QStringLiteral("Grafy"), kWindowSize, parent)
 {
+    buildPanel();
+    buildRangeRows();
+    buildButtons();
+    clearControls();
+    Image1->paintBackground();
+    Image1->paintPlotArea();
+}
+
+// The saved panel: the title, the picture, the axis labels and the read-out.
+void TForm12::buildPanel()
+{
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(QRect(kPanelAt, kGraphPanelSize));
@@ -93,7 +104,12 @@ TForm12::TForm12(QWidget* parent)
     osax = addLabel(Panel1, QStringLiteral("osax"), QString(), QRect(12, 298, 10, 14), LabelStyle::Result);
     Label30 = addValueLabel(Panel1, QStringLiteral("Label30"), QRect(12, 298, 10, 14), Qt::AlignLeft);
     osay = addLabel(Panel1, QStringLiteral("osay"), QString(), QRect(12, 298, 10, 14), LabelStyle::Result);
+    connect(Image1, &GraphPicture::pointerMoved, this, &TForm12::Image1MouseMove);
+}
 
+// The dependence, the range, the decimals and the parameter.
+void TForm12::buildRangeRows()
+{
     Label1 = addLabel(this, QStringLiteral("Label1"), QStringLiteral("Závislost:"), QRect(8, 348, 60, 16));
     ComboBox1 = addPickList(this, QStringLiteral("ComboBox1"), QRect(70, 345, 382, 22), QString(), false);
     ComboBox1->setNames(graphs::titles());
@@ -123,22 +139,20 @@ TForm12::TForm12(QWidget* parent)
         installKeyFilter(field, KeyFilter::GraphDecimal, redraw);
     for (SpinField* field : {SpinEdit1, SpinEdit2})
         field->installEventFilter(new KeyFilterObject(KeyFilter::GraphDecimal, field, redraw));
+    connect(ComboBox1, &QComboBox::activated, this, &TForm12::ComboBox1Change);
+}
 
+void TForm12::buildButtons()
+{
     SpeedButton1 = addCalculatorButton(this, QStringLiteral("SpeedButton1"), QPoint(8, 485), false);
     Button1 = addButton(this, QStringLiteral("Button1"), QStringLiteral("Překresli"), QRect(40, 484, 90, 26));
     BitBtn2 = addPictureButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Uložit graf jako BMP..."),
                                QRect(136, 484, 170, 26), QStyle::SP_DialogSaveButton);
     BitBtn1 = addCloseButton(this, QStringLiteral("&Zavřít"), QRect(362, 484, 90, 26), true);
 
-    connect(ComboBox1, &QComboBox::activated, this, &TForm12::ComboBox1Change);
     connect(Button1, &QPushButton::clicked, this, &TForm12::Button1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm12::BitBtn2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm12::BitBtn1Click);
-    connect(Image1, &GraphPicture::pointerMoved, this, &TForm12::Image1MouseMove);
-
-    clearControls();
-    Image1->paintBackground();
-    Image1->paintPlotArea();
 }
 
 void TForm12::FormShow()

@@ -80,6 +80,9 @@ public:
     QPushButton* BitBtn1;
 
 private:
+    void buildPanel();
+    void buildRangeRows();
+    void buildButtons();
     void fillControls(const graphs::Definition& d);
     void clearControls();
     graphs::Range range() const;

@@ -53,6 +53,18 @@ QString displayedText(viewer::Span field)
 TForm16::TForm16(QWidget* parent)
     : SecondaryWindow(QStringLiteral("TForm16"), QStringLiteral("Ukaž zorné pole"), kWindowSize, parent)
 {
+    buildDisplay();
+    buildFieldRows();
+    buildBottomRow();
+    connectHandlers();
+    FormCreate();
+    setViewerOpener([this](QWidget* opener, ViewerTab tab, const std::array<QString, 3>& texts) {
+        openFrom(opener, tab, texts);
+    });
+}
+
+void TForm16::buildDisplay()
+{
     // The display first, so that the controls around it stay above a dragged frame.
     Shape2 = addBlackArea(this, QStringLiteral("Shape2"), viewer::kDisplayArea);
     Image = new PictureView(this);
@@ -71,7 +83,11 @@ TForm16::TForm16(QWidget* parent)
     };
     band("TabControl1Page", 0, viewer::kDisplayArea.top() - 2);
     band("ControlsPanel", viewer::kDisplayArea.bottom() + 3, kWindowSize.height());
+}
 
+// The tabs, the three fields of the instrument and the field of view.
+void TForm16::buildFieldRows()
+{
     TabControl1 = addTabBar(this, QStringLiteral("TabControl1"), QRect(8, 6, 635, 24),
                             {QStringLiteral("Dalekohled"), QStringLiteral("CCD"), QStringLiteral("Film")});
     makeWrappedFlatTabs(TabControl1);
@@ -87,7 +103,11 @@ TForm16::TForm16(QWidget* parent)
     }
     zp = addLabel(this, QStringLiteral("zp"), viewer::kFieldCaption, QRect(8, 82, 635, kLabelHeight),
                   LabelStyle::ResultBold);
+}
 
+// The pictures, the zoom, the turn and close buttons and the status line.
+void TForm16::buildBottomRow()
+{
     ComboBox1 = addPickList(this, QStringLiteral("ComboBox1"), QRect(8, 612, 233, 22), QString(), false);
     ComboBox2 = addPickList(this, QStringLiteral("ComboBox2"), QRect(249, 612, 72, 22), QString(), false);
     QStringList zooms;
@@ -107,7 +127,10 @@ TForm16::TForm16(QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
+}
 
+void TForm16::connectHandlers()
+{
     connect(TabControl1, &QTabBar::currentChanged, this, &TForm16::TabControl1Change);
     for (QLineEdit* field : {aa, bb, cc})
         connect(field, &QLineEdit::textChanged, this, &TForm16::aaChange);
@@ -118,11 +141,6 @@ TForm16::TForm16(QWidget* parent)
     connect(Shape1, &FrameShape::released, this, &TForm16::Shape1MouseUp);
     connect(Timer1, &QTimer::timeout, this, &TForm16::Timer1Timer);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm16::BitBtn1Click);
-
-    FormCreate();
-    setViewerOpener([this](QWidget* opener, ViewerTab tab, const std::array<QString, 3>& texts) {
-        openFrom(opener, tab, texts);
-    });
 }
 
 TForm16::~TForm16() { setViewerOpener(nullptr); }

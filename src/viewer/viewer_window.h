@@ -71,6 +71,10 @@ protected:
     void onClosed() override;
 
 private:
+    void buildDisplay();
+    void buildFieldRows();
+    void buildBottomRow();
+    void connectHandlers();
     ViewerTab tab() const;
     void writeCaptions(ViewerTab tab);
     void layOutFrame();
