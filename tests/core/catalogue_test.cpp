@@ -26,13 +26,7 @@ namespace {
 
 using test::ProgramFolder;
 
-// Parameter rows show up in failure reports by their name.
-template <class Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
+using test::PrintTo;
 
 std::vector<std::string> strings(const QStringList& list)
 {

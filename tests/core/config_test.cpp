@@ -23,13 +23,7 @@ namespace {
 using test::ProgramFolder;
 using Lines = std::optional<std::vector<std::string>>;
 
-// Parameter rows show up in failure reports by their name.
-template <class Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
+using test::PrintTo;
 
 Lines strings(const std::optional<QStringList>& list)
 {

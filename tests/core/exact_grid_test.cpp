@@ -159,7 +159,7 @@ struct GridRow {
     bool rounds = true;                               // the grid must meet exact halves
 };
 
-void PrintTo(const GridRow& row, std::ostream* out) { *out << row.name; }
+using test::PrintTo;
 
 QString failing(const std::function<QString()>& f)
 {

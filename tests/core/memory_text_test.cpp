@@ -15,13 +15,7 @@ namespace {
 constexpr std::uint64_t kB = 1024;
 constexpr std::uint64_t GiB = 1024 * 1024 * 1024;
 
-// Parameter rows show up in failure reports by their name.
-template <class Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
+using test::PrintTo;
 
 struct MemoryRow {
     const char* name;

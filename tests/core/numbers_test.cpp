@@ -18,13 +18,7 @@ namespace {
 
 using Kind = CalcFailure::Kind;
 
-// Parameter rows show up in failure reports by their name.
-template <class Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
+using test::PrintTo;
 
 std::string kindName(std::optional<Kind> kind)
 {

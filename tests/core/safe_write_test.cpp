@@ -38,7 +38,7 @@ struct SaveRow {
     std::function<bool()> write;
 };
 
-void PrintTo(const SaveRow& row, std::ostream* os) { *os << row.name; }
+using test::PrintTo;
 
 class FailedSave : public ::testing::TestWithParam<SaveRow> {};
 

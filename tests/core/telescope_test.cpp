@@ -21,7 +21,7 @@ struct Instrument {
     bool overMagnified;
 };
 
-void PrintTo(const Instrument& row, std::ostream* os) { *os << row.name; }
+using test::PrintTo;
 
 class TelescopeFormulas : public ::testing::TestWithParam<Instrument> {};
 

@@ -28,6 +28,16 @@ inline void PrintTo(const Real& value, std::ostream* out) { *out << value; }
 
 namespace noktaris::test {
 
+// Parameter rows show up in failure reports by their name. A test file brings it
+// into the namespace of its rows with `using test::PrintTo;`, where GoogleTest's
+// printer finds it.
+template <class Row>
+    requires requires(const Row& row) { row.name; }
+void PrintTo(const Row& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
 // Names the rows of a parameterised test after their `name` member.
 struct RowName {
     template <class Info>

@@ -54,9 +54,9 @@ void pick(QComboBox* list, int index)
 
 WindowTest::~WindowTest() { destroyWindows(); }
 
-void WindowTest::start()
+void WindowTest::start(std::initializer_list<Application::Window> only)
 {
-    startUp();
+    startUp(only);
     // The start-mode timer fires once the events are processed, then stops for good.
     EXPECT_TRUE(QTest::qWaitFor([this] { return !form1()->Timer1->isActive(); }, 5000))
         << "the start-mode timer did not fire";

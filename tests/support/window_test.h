@@ -44,8 +44,10 @@ void paintBeforeFork();
 class WindowTest : public ::testing::Test {
 protected:
     ~WindowTest() override;
-    // Runs the start-up and lets the start-mode timer fire.
-    void start();
+    // Runs the start-up and lets the start-mode timer fire. A case whose subject
+    // is not the start-up makes only the windows it works with (`only`, the
+    // basic-mode window always among them).
+    void start(std::initializer_list<Application::Window> only = {});
     Application& app() const { return application(); }
     TForm1* form1() const { return app().form1(); }
     // Opens a calculation window as the hub's buttons do.

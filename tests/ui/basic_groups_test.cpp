@@ -28,7 +28,7 @@ protected:
         folder.write(QStringLiteral("data/Rozmery.dat"), "#name=Objekt$r=30$");
         folder.write(QStringLiteral("data/Dalekohledy.dat"), "#name=Refraktor$D=100$F=1000$");
         folder.write(QStringLiteral("data/Okulary.dat"), "#name=Okular$f=25$u=50$");
-        start();
+        start({Application::Window::Basic});
     }
 };
 

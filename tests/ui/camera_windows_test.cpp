@@ -28,7 +28,7 @@ protected:
         folder.write(QStringLiteral("data/Dalekohledy.dat"), "#name=Reflektor$D=200$F=800$#name=Refraktor$D=100$F=1000$");
         folder.write(QStringLiteral("data/Okulary.dat"), "#name=Okular$f=25$u=50$");
         folder.write(QStringLiteral("data/Rozmery.dat"), "#name=Objekt$r=30$");
-        start();
+        start({Application::Window::Basic, Application::Window::Ccd, Application::Window::Fields, Application::Window::Guiding, Application::Window::ImageSize});
     }
     static void pressEscape(QWidget* window)
     {

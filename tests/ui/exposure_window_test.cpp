@@ -29,7 +29,7 @@ protected:
         folder.write(QStringLiteral("data/Jasnosti.dat"), "#name=Zkouska$j=2$#name=Jednotka$j=1$");
         folder.write(QStringLiteral("data/Dalekohledy.dat"), "#name=Refraktor 100/1000$D=100$F=1000$");
         folder.write(QStringLiteral("data/Okulary.dat"), "#name=Okular 25$f=25$u=50$");
-        start();
+        start({Application::Window::Basic, Application::Window::Hub, Application::Window::Exposure});
         win = app().form8();
     }
 

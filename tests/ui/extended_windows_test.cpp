@@ -22,7 +22,7 @@ protected:
         // Sorted first entries: the refractor 100/1000 and the 25 mm eyepiece of 50°.
         folder.write(QStringLiteral("data/Dalekohledy.dat"), "#name=Reflektor$D=200$F=2273$#name=Achromat$D=100$F=1000$");
         folder.write(QStringLiteral("data/Okulary.dat"), "#name=Okular$f=25$u=50$#name=Plossl$f=12,5$u=52$");
-        start();
+        start({Application::Window::Basic, Application::Window::DoubleStar, Application::Window::Telescope, Application::Window::Ratios, Application::Window::Brightness});
     }
     static void typeSpin(QSpinBox* spin, const char* keys)
     {

@@ -36,7 +36,7 @@ class GraphWindow : public WindowTest {
 protected:
     void SetUp() override
     {
-        start();
+        start({Application::Window::Basic, Application::Window::Graphs});
         win = app().form12();
         openChildWindow(win);
     }

@@ -21,7 +21,7 @@ protected:
         // Empty catalogues leave every field at "0" after the start.
         for (const char* file : {"Dalekohledy", "Okulary", "Jasnosti"})
             folder.write(QStringLiteral("data/%1.dat").arg(QLatin1String(file)), QByteArray());
-        start();
+        start({Application::Window::Basic});
         exposure = form1()->GroupBox2;
         telescope = form1()->GroupBox1;
     }
@@ -160,7 +160,7 @@ TEST_F(PhotoGroups, BrightnessPickFillsTheField)
 {
     folder.write(QStringLiteral("data/Jasnosti.dat"), "#name=Mesic v uplnku$j=125$#name=Jupiter$j=25$");
     destroyWindows();
-    start();
+    start({Application::Window::Basic});
     ExposureGroup* group = form1()->GroupBox2;
     EXPECT_EQ(group->JasEdit->text(), QStringLiteral("25"));
     group->Jasnosti->setFocus();

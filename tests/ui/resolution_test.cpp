@@ -22,7 +22,7 @@ TEST_F(Resolution, WideScreensAreNotAskedWhateverTheirHeight)
     for (QSize screen : {QSize(1280, 1024), QSize(1024, 600)}) {
         fake->screen = screen;
         ModalAnswerer answerer;
-        start();
+        start({Application::Window::Basic, Application::Window::Hub});
         EXPECT_TRUE(answerer.boxes.isEmpty());
         EXPECT_FALSE(form1()->scrollsContents());
         destroyWindows();
@@ -33,7 +33,7 @@ TEST_F(Resolution, NarrowScreenIsAskedAndNoMakesTheWindowScroll)
 {
     fake->screen = QSize(800, 600);
     ModalAnswerer answerer({QStringLiteral("&Ne")});
-    start();
+    start({Application::Window::Basic, Application::Window::Hub});
     ASSERT_EQ(answerer.boxes.size(), 1);
     EXPECT_EQ(answerer.boxes[0].caption, QStringLiteral("Nevhodné rozlišení!"));
     EXPECT_EQ(answerer.boxes[0].text, kQuestion);
@@ -58,7 +58,7 @@ TEST_F(Resolution, YesChangesTheDisplayAndReportsEachOutcome)
         fake->displayAnswer = row.answer;
         fake->displayChanges = 0;
         ModalAnswerer answerer({QStringLiteral("&Ano")});
-        start();
+        start({Application::Window::Basic, Application::Window::Hub});
         EXPECT_EQ(fake->displayChanges, 1);
         EXPECT_EQ(answerer.texts(), (QStringList{kQuestion, QString::fromUtf8(row.message)}));
         EXPECT_FALSE(form1()->scrollsContents());
@@ -75,7 +75,7 @@ TEST_F(Resolution, CustomAsksAgainUntilTheScreenIsWideEnough)
     };
     // Escape and the close box count as "&Vlastní...".
     ModalAnswerer answerer({QStringLiteral("&Vlastní..."), QStringLiteral("OK"), QStringLiteral("Escape")});
-    start();
+    start({Application::Window::Basic, Application::Window::Hub});
     EXPECT_EQ(fake->displaySettingsOpened, 2);
     EXPECT_EQ(answerer.texts(), (QStringList{kQuestion, kAfterSettings, kQuestion, kAfterSettings}));
     EXPECT_FALSE(form1()->scrollsContents());
@@ -91,7 +91,7 @@ TEST_F(Resolution, YesAndASuccessfulCustomFitTheWindowToItsContentsAgain)
         fake->screen = QSize(800, 600);
         fake->onDisplaySettings = [this] { fake->screen = QSize(1280, 1024); };
         ModalAnswerer answerer({QStringLiteral("&Ne"), QString::fromUtf8(answer), QStringLiteral("OK")});
-        start();
+        start({Application::Window::Basic, Application::Window::Hub});
         ASSERT_TRUE(form1()->scrollsContents());
         form1()->Rozenvpoty1Click();
         switchToBasicMode();

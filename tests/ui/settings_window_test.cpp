@@ -106,7 +106,7 @@ TEST_F(SettingsWindow, LoadsEveryLine)
     };
     for (const Row& row : rows) {
         setConfig(base);
-        start();
+        start({Application::Window::Basic, Application::Window::Hub, Application::Window::Settings});
         if (row.file.isEmpty())
             folder.remove(QStringLiteral("config.ini"));
         else
@@ -122,7 +122,7 @@ TEST_F(SettingsWindow, LoadsEveryLine)
 TEST_F(SettingsWindow, PresetsFollowTheFieldsAndBack)
 {
     setConfig(configWith(calculator()));
-    start();
+    start({Application::Window::Basic, Application::Window::Hub, Application::Window::Settings});
     TForm15* s = open();
     type(s->Edit2, QStringLiteral("2,5"));
     EXPECT_EQ(s->ComboBox2->currentText(), QStringLiteral("Kvalitní optika"));
@@ -222,7 +222,7 @@ TEST_F(SettingsWindow, SavingChecksAsksAndRewritesTheWholeFile)
     };
     for (const Row& row : rows) {
         setConfig(row.before);
-        start();
+        start({Application::Window::Basic, Application::Window::Hub, Application::Window::Settings});
         TForm15* s = open();
         {
             ModalAnswerer answerer(row.answers);
@@ -243,7 +243,7 @@ TEST_F(SettingsWindow, SavingChecksAsksAndRewritesTheWholeFile)
 TEST_F(SettingsWindow, SavingSwitchesToThePrimaryModeAndRecomputesTheBasicWindow)
 {
     setConfig(configWith(calculator()));
-    start();
+    start({Application::Window::Basic, Application::Window::Hub, Application::Window::Settings});
     TelescopeGroup* telescope = form1()->GroupBox1;
     type(telescope->DdalEdit, QStringLiteral("150"));
     type(telescope->FdalEdit, QStringLiteral("750"));
@@ -275,7 +275,7 @@ TEST_F(SettingsWindow, StornoAndTheCloseBoxLeaveTheFileUntouched)
 {
     const QByteArray before = configWith(calculator());
     setConfig(before);
-    start();
+    start({Application::Window::Basic, Application::Window::Hub, Application::Window::Settings});
     for (const auto& leave : std::initializer_list<std::function<void(TForm15*)>>{
              [](TForm15* s) { s->BitBtn2->click(); }, [](TForm15* s) { s->close(); },
              [](TForm15* s) {
@@ -297,7 +297,7 @@ TEST_F(SettingsWindow, FailedSaveKeepsTheFileAndTheWindow)
 {
     const QByteArray before = configWith(calculator());
     setConfig(before);
-    start();
+    start({Application::Window::Basic, Application::Window::Hub, Application::Window::Settings});
     TForm15* s = open();
     type(s->Edit2, QStringLiteral("2,5"));
     paintBeforeFork();
@@ -325,7 +325,7 @@ TEST_F(SettingsWindow, FinderWritesThePathAndSaysSo)
         {"Found", {"calc"}, {"xcalc", "kcalc"}, "1/kcalc"},
     };
     setConfig(configWith(calculator()));
-    start();
+    start({Application::Window::Basic, Application::Window::Hub, Application::Window::Settings});
     TForm15* s = open();
     for (const Row& row : rows) {
         QTemporaryDir dirs[2];
@@ -354,7 +354,7 @@ TEST_F(SettingsWindow, BrowseOffersProgramsOnly)
     setConfig(configWith(calculator()));
     QFile::setPermissions(calculator(), QFile::permissions(calculator()) | QFileDevice::ExeOwner);
     folder.write(QStringLiteral("popis.txt"), "text");
-    start();
+    start({Application::Window::Basic, Application::Window::Hub, Application::Window::Settings});
     TForm15* s = open();
     QStringList offered;
     bool listedKalk = false;

@@ -35,7 +35,7 @@ protected:
         // Empty catalogues keep the fields at their initial "0" after the start.
         folder.write(QStringLiteral("data/Dalekohledy.dat"), QByteArray());
         folder.write(QStringLiteral("data/Okulary.dat"), QByteArray());
-        start();
+        start({Application::Window::Basic, Application::Window::DoubleStar, Application::Window::Brightness});
         group = form1()->GroupBox1;
     }
 
@@ -239,7 +239,7 @@ TEST_F(PickingTest, PickingATelescopeAndAnEyepieceFillsTheFieldsAndRecomputes)
     folder.write(QStringLiteral("data/Dalekohledy.dat"),
                  "#name=Refraktor 80 ED$D=80$F=600$#name=Refraktor 80$D=80$F=900$#name=Reflektor 150/750$D=150$F=750$");
     folder.write(QStringLiteral("data/Okulary.dat"), "#name=Plossl 25$f=25$u=50$#name=Ortho 9$f=9$u=42$");
-    start();
+    start({Application::Window::Basic, Application::Window::DoubleStar, Application::Window::Brightness});
     TelescopeGroup* group = form1()->GroupBox1;
     // Sorted: Reflektor 150/750, Refraktor 80, Refraktor 80 ED; Ortho 9, Plossl 25.
     EXPECT_EQ(group->DdalEdit->text(), QStringLiteral("150"));
@@ -258,7 +258,7 @@ TEST_F(PickingTest, PickingATelescopeAndAnEyepieceFillsTheFieldsAndRecomputes)
 
 TEST_F(PickingTest, UnreadableEyepieceCatalogueIsNamedAndLeavesTheFieldsEmpty)
 {
-    start();
+    start({Application::Window::Basic, Application::Window::DoubleStar, Application::Window::Brightness});
     folder.remove(QStringLiteral("data/Okulary.dat"));
     ModalAnswerer answerer;
     form1()->OkularChange();

@@ -115,7 +115,7 @@ TEST_F(Update, CheckAtStartAsksOnlyWhenTheSettingIsOnAndTheComputerOnline)
         fake->downloads.clear();
         publish("1.4");
         ModalAnswerer answerer;
-        start();
+        start({Application::Window::Basic, Application::Window::Hub});
         EXPECT_EQ(fake->downloads,
                   row.downloads ? QStringList{webLocation() + kVersionUrlPath} : QStringList{});
         EXPECT_TRUE(answerer.texts().isEmpty());
@@ -158,7 +158,7 @@ TEST_F(Update, NewerVersionIsOfferedAndTakingItStartsTheUpdaterAndEndsTheProgram
         fake->startAnswer = row.outcome;
         fake->started.clear();
         ModalAnswerer answerer({QString::fromUtf8(row.answer)});
-        start();
+        start({Application::Window::Basic, Application::Window::Hub});
         EXPECT_EQ(answerer.texts(), row.boxes);
         EXPECT_EQ(fake->started, row.started ? QStringList{folder.path(QStringLiteral("update"))} : QStringList{});
         EXPECT_EQ(programEnded(), row.started);
@@ -190,7 +190,7 @@ TEST_F(Update, PublishedVersionIsFetchedOverHttp)
         ModalAnswerer answerer({QStringLiteral("Zrušit")});
         QElapsedTimer clock;
         clock.start();
-        start();
+        start({Application::Window::Basic, Application::Window::Hub});
         // The start goes on once the server's time is up; a hang would be caught here.
         EXPECT_LT(clock.elapsed(), kUpdateTimeoutMs + 5000);
         EXPECT_TRUE(server.requests.startsWith("GET /download/version.txt HTTP/1.1\r\n")) << server.requests.data();
@@ -227,7 +227,7 @@ TEST_F(Update, MenuItemWarnsThenStartsTheUpdaterAndEndsTheProgramFromEitherWindo
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         setConfig(QByteArray(deliveredFile(QStringLiteral("config.ini"))).replace("Rezim:1", row.hub ? "Rezim:2" : "Rezim:1"));
-        start();
+        start({Application::Window::Basic, Application::Window::Hub});
         fake->startAnswer = row.outcome;
         fake->started.clear();
         fake->downloads.clear();
