@@ -1,8 +1,8 @@
 // The graphs window: one full redraw ("Překresli": labels, plot area, curve) and
 // one redraw under a moving pointer (the whole picture, curve and cross-hair, the
 // read-out), each with the window painted afterwards.
-#include "app/startup.h"
 #include "app/application.h"
+#include "app/startup.h"
 #include "bench_util.h"
 #include "common/handover.h"
 #include "common/widgets.h"

@@ -38,7 +38,8 @@ void keystroke(const QWidget* window, const char* field, const char* first, cons
     int n = 0;
     const QString a = QString::fromLatin1(first);
     const QString b = QString::fromLatin1(second);
-    const double median = bench::medianMs(kRuns, [] {}, [&] { edit->setText(++n % 2 ? a : b); }, [] {});
+    const double median = bench::medianMs(
+        kRuns, [] {}, [&] { edit->setText(++n % 2 ? a : b); }, [] {});
     bench::figure("keystroke", window->objectName() + u'.' + QLatin1String(field), median);
     std::printf("keystroke in %s.%s: median %.4f ms over %d runs (target: at most %.1f ms)\n",
                 qPrintable(window->objectName()), field, median, kRuns, kTargetMs);
@@ -80,8 +81,9 @@ int main(int argc, char** argv)
     keystroke(w.window(W::Basic), "PointEdit", "1000", "1001");
     pick(w.window(W::Basic), "CCD");
     pick(w.window(W::Basic), "Film");
-    for (QWidget* window : std::initializer_list<QWidget*>{w.window(W::DoubleStar), w.window(W::Telescope), w.window(W::Ccd), w.window(W::Ratios), w.window(W::Fields),
-                                                           w.window(W::Guiding), w.window(W::ImageSize), w.window(W::Brightness)}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             w.window(W::DoubleStar), w.window(W::Telescope), w.window(W::Ccd), w.window(W::Ratios),
+             w.window(W::Fields), w.window(W::Guiding), w.window(W::ImageSize), w.window(W::Brightness)}) {
         openChildWindow(window);
         QCoreApplication::processEvents();
     }

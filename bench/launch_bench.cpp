@@ -93,7 +93,7 @@ Outcome runOnce(const Command& command, const char* log)
     const auto end = std::chrono::steady_clock::now();
     outcome.ms = std::chrono::duration<double, std::milli>(end - begin).count();
     outcome.maxrssKiB = usage.ru_maxrss;
-    const auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+    const auto ms = [](const timeval& t) { return double(t.tv_sec) * 1000.0 + double(t.tv_usec) / 1000.0; };
     outcome.cpuMs = ms(usage.ru_utime) + ms(usage.ru_stime);
     outcome.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     if (!outcome.ok)

@@ -30,7 +30,8 @@ void fillCatalogues(int records)
                 record.values << QString::number(10 + (i * 7 + f * 13) % 990) + QStringLiteral(",5");
             line += recordText(record, kind);
         }
-        replaceFile(cataloguePath(kind), line, false);
+        if (!replaceFile(cataloguePath(kind), line, false))
+            std::fprintf(stderr, "could not write %s\n", qPrintable(cataloguePath(kind)));
     }
 }
 
@@ -65,7 +66,8 @@ int main(int argc, char** argv)
         const int bigRuns = 5;
         test::ProgramFolder folder;
         for (int k = 0; k < kCatalogueCount; ++k)
-            replaceFile(cataloguePath(CatalogueKind(k)), QByteArray(1 << 20, '#'), false);
+            if (!replaceFile(cataloguePath(CatalogueKind(k)), QByteArray(1 << 20, '#'), false))
+                std::fprintf(stderr, "could not write %s\n", qPrintable(cataloguePath(CatalogueKind(k))));
         std::printf("start-up, 1 MB of \"#\" in every catalogue: median %.2f ms over %d runs\n",
                     bench::startUpMs(bigRuns), bigRuns);
     }

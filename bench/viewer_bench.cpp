@@ -2,8 +2,8 @@
 // paint of the display area) beside djpeg decoding the same file at full size; a
 // zoom change, a tab change and a frame layout; and the program's start-up with
 // and without the viewer's pictures.
-#include "app/startup.h"
 #include "app/application.h"
+#include "app/startup.h"
 #include "bench_util.h"
 #include "common/widgets.h"
 #include "viewer/display_widgets.h"
@@ -42,7 +42,8 @@ double djpegMs(const QString& path, int runs, const QString& scale = QString())
     QStringList arguments{QStringLiteral("-outfile"), QStringLiteral("/dev/null"), path};
     if (!scale.isEmpty())
         arguments = QStringList{QStringLiteral("-scale"), scale} + arguments;
-    return bench::medianMs(runs, [] {}, [&] { QProcess::execute(djpeg, arguments); }, [] {});
+    return bench::medianMs(
+        runs, [] {}, [&] { QProcess::execute(djpeg, arguments); }, [] {});
 }
 
 // The decode alone inside this process, at full size or at the scale that covers
@@ -52,7 +53,8 @@ double decodeMs(const QString& path, QSize cover, int runs)
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     const QByteArray bytes = file.readAll();
-    return bench::medianMs(runs, [] {}, [&] { pictures::decodeJpeg(bytes, cover); }, [] {});
+    return bench::medianMs(
+        runs, [] {}, [&] { pictures::decodeJpeg(bytes, cover); }, [] {});
 }
 
 // A 24-megapixel astrophotograph-like JPEG, as a camera of that size gives it: a
@@ -140,7 +142,8 @@ int main(int argc, char** argv)
         // The largest delivered picture by its pixels, and one of 24 megapixels.
         QString largest;
         qint64 pixels = 0;
-        for (const QFileInfo& file : QDir(folder.path(QStringLiteral("data"))).entryInfoList({QStringLiteral("*.jpg")})) {
+        for (const QFileInfo& file :
+             QDir(folder.path(QStringLiteral("data"))).entryInfoList({QStringLiteral("*.jpg")})) {
             const QSize size = QImage(file.filePath()).size();
             if (qint64(size.width()) * size.height() > pixels) {
                 pixels = qint64(size.width()) * size.height();
@@ -163,7 +166,8 @@ int main(int argc, char** argv)
             const QString eighth = QStringLiteral("1/8");
             report("  djpeg -scale 1/8 (the same command at the least scale)", djpegMs(path, n, eighth), "");
             report("  libjpeg in this process, full size", decodeMs(path, QSize(), n), "");
-            report("  libjpeg in this process, the scale that covers 635 x 500", decodeMs(path, QSize(635, 500), n), "");
+            report("  libjpeg in this process, the scale that covers 635 x 500", decodeMs(path, QSize(635, 500), n),
+                   "");
             char target[64];
             std::snprintf(target, sizeof target, "(target: at most %.3f ms, half of djpeg)", djpeg / 2);
             report("  first shown: decode, scale, paint of the display area", shown, target);
@@ -173,21 +177,30 @@ int main(int argc, char** argv)
         int step = 0;
         viewer->ComboBox1->setCurrentIndex(1);
         viewer->ComboBox1Change();
-        const double zoom = bench::medianMs(runs, [] {}, [&] {
-            viewer->ComboBox2->setCurrentIndex(++step % 2);
-            viewer->ComboBox2Change();
-            viewer->grab(viewer::kDisplayArea);
-        }, [] {});
+        const double zoom = bench::medianMs(
+            runs, [] {},
+            [&] {
+                viewer->ComboBox2->setCurrentIndex(++step % 2);
+                viewer->ComboBox2Change();
+                viewer->grab(viewer::kDisplayArea);
+            },
+            [] {});
         report("zoom change (100% <-> 75%)", zoom, "(target: under 16 ms)");
-        const double tab = bench::medianMs(runs, [] {}, [&] {
-            viewer->TabControl1->setCurrentIndex(1 + ++step % 2);
-            viewer->grab(viewer::kDisplayArea);
-        }, [] {});
+        const double tab = bench::medianMs(
+            runs, [] {},
+            [&] {
+                viewer->TabControl1->setCurrentIndex(1 + ++step % 2);
+                viewer->grab(viewer::kDisplayArea);
+            },
+            [] {});
         report("tab change (CCD <-> film, the tab's own values)", tab, "(target: under 16 ms)");
-        const double frame = bench::medianMs(runs, [] {}, [&] {
-            viewer->aa->setText(++step % 2 ? QStringLiteral("1000") : QStringLiteral("1200"));
-            viewer->grab(viewer::kDisplayArea);
-        }, [] {});
+        const double frame = bench::medianMs(
+            runs, [] {},
+            [&] {
+                viewer->aa->setText(++step % 2 ? QStringLiteral("1000") : QStringLiteral("1200"));
+                viewer->grab(viewer::kDisplayArea);
+            },
+            [] {});
         report("frame layout (a focal length typed)", frame, "(target: under 16 ms)");
         bench::figure("change", QStringLiteral("zoom"), zoom);
         bench::figure("change", QStringLiteral("tab"), tab);

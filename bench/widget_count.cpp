@@ -10,8 +10,8 @@
 //   bare LABELS EDITS BUTTONS            ALL - 1 children (the window is one more),
 //                                        the other kinds shared out in proportion
 //   class NAME COUNT                     every widget class, most frequent first
-#include "app/startup.h"
 #include "app/application.h"
+#include "app/startup.h"
 #include "bench_util.h"
 
 #include <QAbstractButton>
@@ -86,8 +86,8 @@ void count(bool painted)
     // itself, the three kinds in the program's proportions.
     const long long children = all.size() - 1;
     const long long known = labels + edits + buttons;
-    const long long bareLabels = known ? std::llround(double(children) * labels / known) : children;
-    const long long bareEdits = known ? std::llround(double(children) * edits / known) : 0;
+    const long long bareLabels = known ? std::llround(double(children) * double(labels) / double(known)) : children;
+    const long long bareEdits = known ? std::llround(double(children) * double(edits) / double(known)) : 0;
     std::printf("bare\t%lld\t%lld\t%lld\n", bareLabels, bareEdits, children - bareLabels - bareEdits);
 
     std::vector<std::pair<int, QString>> byCount;

@@ -17,15 +17,14 @@ namespace {
 
 const QStringList kConstantKeys{QStringLiteral("k1="), QStringLiteral("k2="), QStringLiteral("k3=")};
 // The lines the program looks up, one at a time and as a chain.
-const QStringList kLookups{QStringLiteral("Rezim:"),    QStringLiteral("Prepinac:"), QStringLiteral("Kalkulacka:"),
-                           QStringLiteral("[KONSTANTY]"), QStringLiteral("k1="),       QStringLiteral("k2="),
+const QStringList kLookups{QStringLiteral("Rezim:"),      QStringLiteral("Prepinac:"),   QStringLiteral("Kalkulacka:"),
+                           QStringLiteral("[KONSTANTY]"), QStringLiteral("k1="),         QStringLiteral("k2="),
                            QStringLiteral("k3="),         QStringLiteral("Aktualizace:")};
 
 // What a text becomes once written to the file and read back.
 QString stored(const QString& text) { return fromCp1250(toCp1250(text)); }
 
 } // namespace
-
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -47,8 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     };
     for (const auto& [key, line] : readers) {
         const QByteArray keyBytes = toCp1250(key);
-        const bool anyLine = std::any_of(lines.begin(), lines.end(),
-                                         [&](const QByteArray& l) { return l.startsWith(keyBytes); });
+        const bool anyLine =
+            std::any_of(lines.begin(), lines.end(), [&](const QByteArray& l) { return l.startsWith(keyBytes); });
         FUZZ_CHECK(line.ok() == anyLine);
         FUZZ_CHECK(line.ok() || line.error().message == QStringLiteral("Read beyond end of file"));
         if (line) {
@@ -63,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return read.ok() == found.has_value() && (!found || *read == *found);
     };
     const QList<std::optional<QString>> k12 = findEachLine(contents, {QStringLiteral("k1="), QStringLiteral("k2=")});
-    const QList<std::optional<QString>> k3u = findEachLine(contents, {QStringLiteral("k3="), QStringLiteral("Aktualizace:")});
+    const QList<std::optional<QString>> k3u =
+        findEachLine(contents, {QStringLiteral("k3="), QStringLiteral("Aktualizace:")});
     FUZZ_CHECK(same(settings.k1, k12[0]) && same(settings.k2, k12[1]) && same(settings.k3, k3u[0])
                && same(settings.update, k3u[1]));
     const QList<std::optional<QString>> each = findEachLine(contents, kLookups);
@@ -94,8 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // the end marker that follows it.
     const QString mode = modeLineFor(false);
     const std::optional<QByteArray> rewritten = withModeLine(contents, mode);
-    const qsizetype modeAt = std::find_if(lines.begin(), lines.end(),
-                                          [](const QByteArray& l) { return l.startsWith("Rezim:"); })
+    const qsizetype modeAt =
+        std::find_if(lines.begin(), lines.end(), [](const QByteArray& l) { return l.startsWith("Rezim:"); })
         - lines.begin();
     FUZZ_CHECK(rewritten.has_value() == (modeAt < lines.size()));
     if (rewritten) {

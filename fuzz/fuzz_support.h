@@ -12,9 +12,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 #include <fcntl.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fuzz {
 
@@ -31,8 +31,8 @@ inline const QString& privateFolder()
 {
     static const QString folder = [] {
         const char* env = std::getenv("TMPDIR");
-        const QByteArray base = access("/dev/shm", W_OK) == 0 ? QByteArray("/dev/shm")
-                                                               : QByteArray(env && *env ? env : "/tmp");
+        const QByteArray base =
+            access("/dev/shm", W_OK) == 0 ? QByteArray("/dev/shm") : QByteArray(env && *env ? env : "/tmp");
         QByteArray pattern = base + "/noktaris-fuzz-XXXXXX";
         if (!mkdtemp(pattern.data())) {
             std::perror("noktaris fuzz: private folder");
@@ -122,7 +122,7 @@ inline void keepArtifactsInStartFolder(int* argc, char*** argv)
 
 // A property of the program that must hold for every input; abort() makes
 // libFuzzer keep the input as a crash.
-#define FUZZ_CHECK(condition)                                                                                        \
+#define FUZZ_CHECK(condition)                                                                                          \
     do {                                                                                                               \
         if (!(condition))                                                                                              \
             fuzz::broken(#condition, __FILE__, __LINE__);                                                              \

@@ -20,10 +20,10 @@ QByteArray lineOf(const Definition& d, int graph)
 {
     QByteArray line(1, char('0' + graph));
     line += '|';
-    for (const QString& field : {d.xName, d.yName, d.start, d.end, d.xDescription, d.yDescription,
-                                 QString::number(d.xDecimals), QString::number(d.yDecimals),
-                                 QString(d.rangeOnX ? u'1' : u'0'), QString(d.hasParameter ? u'1' : u'0'),
-                                 d.parameterName, d.parameterValue})
+    for (const QString& field :
+         {d.xName, d.yName, d.start, d.end, d.xDescription, d.yDescription, QString::number(d.xDecimals),
+          QString::number(d.yDecimals), QString(d.rangeOnX ? u'1' : u'0'), QString(d.hasParameter ? u'1' : u'0'),
+          d.parameterName, d.parameterValue})
         line += toCp1250(field) + '#';
     return line;
 }
@@ -51,8 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(again->parameterValue == stored(d->parameterValue));
 
         // The window opened on this graph: labels, curve, read-out.
-        const Range range{graph, d->start, d->end, d->hasParameter ? d->parameterValue : QStringLiteral("0"),
-                          d->rangeOnX, d->xDecimals, d->yDecimals};
+        const Range range{
+            graph,       d->start,     d->end,      d->hasParameter ? d->parameterValue : QStringLiteral("0"),
+            d->rangeOnX, d->xDecimals, d->yDecimals};
         AxisTexts texts;
         if (!computeLabels(range, texts))
             continue;

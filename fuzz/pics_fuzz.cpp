@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             continue;
         FUZZ_CHECK(picture->name == items[i] && picture->width > 0);
         FUZZ_CHECK(!picture->name.contains(u'$') && !picture->file.contains(u'$'));
-        list += toCp1250(picture->name) + '$' + toCp1250(picture->file) + '$' + QByteArray::number(picture->width)
-            + "\r\n";
+        list +=
+            toCp1250(picture->name) + '$' + toCp1250(picture->file) + '$' + QByteArray::number(picture->width) + "\r\n";
         pictures << *picture;
     }
     list += ";\r\nnothing$read$after$the$end\r\n";

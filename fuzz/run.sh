@@ -27,9 +27,14 @@ harnesses=("$@")
 [ ${#harnesses[@]} -gt 0 ] || harnesses=("${ALL[@]}")
 
 # The program's own packages (scripts/common.sh), clang and libFuzzer's runtime.
+# The runtime's package carries clang's major version in its name
+# (libclang-rt-14-dev on Debian 12), so it is asked for by the clang installed.
 # shellcheck source=../scripts/common.sh
 source "$ROOT/scripts/common.sh"
-NOKTARIS_PACKAGES+=(clang libclang-rt-14-dev)
+NOKTARIS_PACKAGES+=(clang)
+ensure_packages
+clang_major="$(clang -dumpversion | cut -d. -f1)"
+NOKTARIS_PACKAGES=("libclang-rt-${clang_major}-dev")
 ensure_packages
 
 targets=()

@@ -15,8 +15,8 @@ namespace noktaris {
 namespace {
 
 // A label over the picture: no background of its own, light text on the night sky.
-QLabel* overPicture(QWidget* box, const QString& name, const QString& text, const QRect& geometry,
-                    const QColor& colour, bool link = false)
+QLabel* overPicture(QWidget* box, const QString& name, const QString& text, const QRect& geometry, const QColor& colour,
+                    bool link = false)
 {
     QLabel* label = addLabel(box, name, text, geometry);
     label->setAttribute(Qt::WA_TranslucentBackground);

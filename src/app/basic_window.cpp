@@ -1,16 +1,17 @@
 // "Noktaris 1.4 (základní režim)" — the basic-mode window.
 #include "app/basic_window.h"
 
+#include "app/application.h"
 #include "app/memory_text.h"
 #include "app/modes.h"
 #include "app/update.h"
-#include "app/application.h"
 #include "catalogue/pick_lists.h"
+#include "common/file_read.h"
 #include "common/handover.h"
 #include "common/messages.h"
-#include "common/status_line.h"
 #include "common/paths.h"
-#include "common/file_read.h"
+#include "common/status_line.h"
+#include "common/version.h"
 #include "common/widgets.h"
 #include "config/config_file.h"
 #include "optics/ccd_group.h"
@@ -23,25 +24,23 @@
 #include "photo/trail_group.h"
 #include "platform/links.h"
 #include "platform/platform.h"
-#include "common/version.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QTabBar>
 #include <QTimer>
-#include <QLabel>
 
 namespace noktaris {
-
 
 TForm1::TForm1(QWidget*)
     : MainWindowBase(QStringLiteral("TForm1"), kProgramName + QStringLiteral(" (základní režim)"), QSize(1004, 523),
@@ -127,8 +126,8 @@ void TForm1::buildButtons()
     BitBtn10 = addButton(canvas, QStringLiteral("BitBtn10"), QStringLiteral("Přepnout do rozšířeného režimu"),
                          QRect(4, top, width, 25), QStringLiteral("Přepne na režim rozšířených výpočtů"));
     const int third = (width - 8) / 3;
-    BitBtn11 = addButton(canvas, QStringLiteral("BitBtn11"), QStringLiteral("Správa databází"),
-                         QRect(4, top + 29, third, 25));
+    BitBtn11 =
+        addButton(canvas, QStringLiteral("BitBtn11"), QStringLiteral("Správa databází"), QRect(4, top + 29, third, 25));
     BitBtn12 = addButton(canvas, QStringLiteral("BitBtn12"), QStringLiteral("O aplikaci ..."),
                          QRect(8 + third, top + 29, third, 25));
     BitBtn1 = addButton(canvas, QStringLiteral("BitBtn1"), QStringLiteral("&Konec"),
@@ -139,10 +138,7 @@ void TForm1::buildButtons()
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
 }
 
-bool TForm1::scrollsContents() const
-{
-    return scrollArea()->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
-}
+bool TForm1::scrollsContents() const { return scrollArea()->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn; }
 
 void TForm1::showEvent(QShowEvent* event)
 {
@@ -202,9 +198,7 @@ void TForm1::checkResolution()
             }
             fitToContents();
             return;
-        case ResolutionAnswer::No:
-            scrollContents();
-            return;
+        case ResolutionAnswer::No: scrollContents(); return;
         case ResolutionAnswer::Custom:
             platform().openDisplaySettings();
             showMessage(QStringLiteral("Až nastavíte vyhovující rozlišení, pokračujte stiskem tlačítka."));

@@ -1,14 +1,14 @@
 // "Noktaris 1.4 (rozšířený režim)" — the extended-mode hub window.
 #include "app/hub_window.h"
 
+#include "app/application.h"
 #include "app/basic_window.h"
 #include "app/modes.h"
-#include "app/application.h"
 #include "common/handover.h"
 #include "common/status_line.h"
+#include "common/version.h"
 #include "common/widgets.h"
 #include "platform/links.h"
-#include "common/version.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -20,8 +20,7 @@ namespace noktaris {
 
 TForm4::TForm4(QWidget*)
     : MainWindowBase(QStringLiteral("TForm4"), kProgramName + QStringLiteral(" (rozšířený režim)"), QSize(548, 142),
-                     {{470, false, kProgramName}, {50, true, QStringLiteral("--- ROZLIŠENÍ ---")}},
-                     MenuOwner::Hub)
+                     {{470, false, kProgramName}, {50, true, QStringLiteral("--- ROZLIŠENÍ ---")}}, MenuOwner::Hub)
 {
     using W = Application::Window;
     struct Entry {
@@ -56,8 +55,7 @@ TForm4::TForm4(QWidget*)
                                         QRect(4 + (i / 5) * (width + 4), 1 + (i % 5) * 24, width, 23));
         this->*e.button = button;
         if (e.window)
-            connect(button, &QPushButton::clicked, this,
-                    [w = *e.window] { openChildWindow(application().window(w)); });
+            connect(button, &QPushButton::clicked, this, [w = *e.window] { openChildWindow(application().window(w)); });
     }
     connect(BitBtn16, &QPushButton::clicked, this, [] { switchToBasicMode(); });
     connect(BitBtn17, &QPushButton::clicked, this, [] { openCatalogueEditor(0); });

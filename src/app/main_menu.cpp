@@ -1,8 +1,8 @@
 #include "app/main_menu.h"
 
+#include "app/application.h"
 #include "app/basic_window.h"
 #include "app/modes.h"
-#include "app/application.h"
 #include "common/handover.h"
 #include "platform/links.h"
 

@@ -1,8 +1,8 @@
 #include "app/main_window.h"
 
+#include "app/application.h"
 #include "app/memory_text.h"
 #include "app/update.h"
-#include "app/application.h"
 #include "common/handover.h"
 #include "common/status_line.h"
 #include "platform/platform.h"
@@ -18,8 +18,9 @@ namespace noktaris {
 
 MainWindowBase::MainWindowBase(const QString& name, const QString& caption, const QSize& clientSize,
                                const QVector<PanelSpec>& panels, MenuOwner owner)
-    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                               | Qt::WindowCloseButtonHint)
+    : QMainWindow(nullptr,
+                  Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                      | Qt::WindowCloseButtonHint)
 {
     setObjectName(name);
     setWindowTitle(caption);
@@ -89,7 +90,8 @@ void MainWindowBase::showSystemPanels()
     PametTimer();
     const QSize screen = platform().screenSize();
     StatusBar1->setPanelText(StatusBar1->panelCount() - 1,
-                             QString::number(screen.width()) + QStringLiteral(" x ") + QString::number(screen.height()));
+                             QString::number(screen.width()) + QStringLiteral(" x ")
+                                 + QString::number(screen.height()));
 }
 
 } // namespace noktaris

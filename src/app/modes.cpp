@@ -1,8 +1,8 @@
 #include "app/modes.h"
 
+#include "app/application.h"
 #include "app/basic_window.h"
 #include "app/hub_window.h"
-#include "app/application.h"
 #include "catalogue/editor_window.h"
 #include "common/handover.h"
 #include "common/messages.h"

@@ -1,8 +1,8 @@
 #include "app/update.h"
 
 #include "app/versions.h"
-#include "common/messages.h"
 #include "common/file_read.h"
+#include "common/messages.h"
 #include "config/config_file.h"
 #include "platform/links.h"
 #include "platform/platform.h"

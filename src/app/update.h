@@ -10,8 +10,8 @@ namespace noktaris {
 
 inline const QString kUpdateOffer =
     QStringLiteral("Na síti je k dispozici nejnovější verze programu. Chcete provést aktualizaci nyní?");
-inline const QString kUpdateWarning = QStringLiteral(
-    "Aplikace bude nyní ukončena. Během aktualizace nesmí být spuštěna, jinak nedojde k aktualizaci.");
+inline const QString kUpdateWarning =
+    QStringLiteral("Aplikace bude nyní ukončena. Během aktualizace nesmí být spuštěna, jinak nedojde k aktualizaci.");
 // A server that does not answer must not hold up the start for longer.
 inline constexpr int kUpdateTimeoutMs = 3000;
 

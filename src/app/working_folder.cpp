@@ -1,8 +1,8 @@
 #include "app/working_folder.h"
 
 #include "catalogue/catalogue.h"
-#include "common/paths.h"
 #include "common/file_read.h"
+#include "common/paths.h"
 #include "common/safe_write.h"
 #include "config/config_file.h"
 
@@ -43,9 +43,11 @@ WorkingFolder prepareWorkingFolder(const QString& programFolder)
         return {programFolder, false, {}, {}};
     const QString user = userDataFolder();
     if (!QDir().mkpath(user + QStringLiteral("/data")) || !writable(user))
-        return {programFolder, false, {},
-                QStringLiteral("Nelze vytvořit složku %1 pro nastavení a katalogy. Změny nebude možné uložit.")
-                    .arg(user)};
+        return {
+            programFolder,
+            false,
+            {},
+            QStringLiteral("Nelze vytvořit složku %1 pro nastavení a katalogy. Změny nebude možné uložit.").arg(user)};
     WorkingFolder folder{user, true, {}, {}};
     for (const QString& file : userFiles()) {
         const QString target = resolvePath(file, user);

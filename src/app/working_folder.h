@@ -13,10 +13,10 @@
 namespace noktaris {
 
 struct WorkingFolder {
-    QString path;        // the folder to make the working directory
+    QString path; // the folder to make the working directory
     bool inUserFolder = false;
-    QStringList copied;  // delivered files copied there at this start (program paths)
-    QString problem;     // in Czech, when the user's folder could not be prepared
+    QStringList copied; // delivered files copied there at this start (program paths)
+    QString problem;    // in Czech, when the user's folder could not be prepared
 };
 
 // $XDG_DATA_HOME/noktaris when XDG_DATA_HOME is an absolute path, else

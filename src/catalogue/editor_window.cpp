@@ -71,10 +71,10 @@ TForm3::TForm3(std::function<void()> refreshBasicWindow, QWidget* parent)
     : SecondaryWindow(QStringLiteral("TForm3"), QStringLiteral("Úprava dat v databázi"), kWindowSize, parent),
       refreshBasicWindow_(std::move(refreshBasicWindow))
 {
-    TabControl1 = addTabBar(this, QStringLiteral("TabControl1"), QRect(8, 6, kWindowSize.width() - 16, 24),
-                            {QStringLiteral("Dalekohledy"), QStringLiteral("Okuláry"), QStringLiteral("Jasnosti objektů"),
-                             QStringLiteral("Rozměry objektů"), QStringLiteral("Formáty filmů"),
-                             QStringLiteral("CCD čipy")});
+    TabControl1 =
+        addTabBar(this, QStringLiteral("TabControl1"), QRect(8, 6, kWindowSize.width() - 16, 24),
+                  {QStringLiteral("Dalekohledy"), QStringLiteral("Okuláry"), QStringLiteral("Jasnosti objektů"),
+                   QStringLiteral("Rozměry objektů"), QStringLiteral("Formáty filmů"), QStringLiteral("CCD čipy")});
     makeWrappedFlatTabs(TabControl1, TabWidths::ByCaption);
 
     Menu = new QListWidget(this);
@@ -248,9 +248,10 @@ std::optional<QString> TForm3::validationFailure(bool adding) const
     if (adding && !Menu->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
         return QStringLiteral("Zadaný název se již v databázi vyskytuje.");
     const QList<QLineEdit*> fields = valueFields();
-    if (name.isEmpty() || std::any_of(fields.cbegin(), fields.cend(), [](const QLineEdit* f) { return f->text().isEmpty(); }))
+    if (name.isEmpty()
+        || std::any_of(fields.cbegin(), fields.cend(), [](const QLineEdit* f) { return f->text().isEmpty(); }))
         return QStringLiteral("Vyplňte prosím všechna pole!");
-    if (const auto problem = nameProblem(name))
+    if (auto problem = nameProblem(name))
         return problem;
     // Pasted text gets past the key filters: a value holds digits and commas only.
     if (!std::all_of(fields.cbegin(), fields.cend(), [](const QLineEdit* f) { return isTypedDecimal(f->text()); }))

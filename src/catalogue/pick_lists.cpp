@@ -22,7 +22,8 @@ FileResult<> PickLists::refill() const
 
 FileResult<CatalogueKind> PickLists::apply(const PickList* list) const
 {
-    const auto b = std::find_if(table_.cbegin(), table_.cend(), [&](const PickListBinding& e) { return e.list == list; });
+    const auto b =
+        std::find_if(table_.cbegin(), table_.cend(), [&](const PickListBinding& e) { return e.list == list; });
     for (QLineEdit* field : b->fields)
         if (field)
             field->clear();

@@ -3,8 +3,8 @@
 
 #include <QList>
 #include <QPoint>
-#include <QStyle>
 #include <QString>
+#include <QStyle>
 
 #include <functional>
 

@@ -37,12 +37,12 @@ std::string icuKeys(const QStringList& names, std::vector<std::size_t>& offsets)
         const std::size_t at = keys.size();
         const auto* text = reinterpret_cast<const UChar*>(name.utf16());
         keys.resize(at + 64);
-        int32_t length = ucol_getSortKey(czech(), text, int32_t(name.size()),
-                                         reinterpret_cast<uint8_t*>(keys.data() + at), 64);
+        int32_t length =
+            ucol_getSortKey(czech(), text, int32_t(name.size()), reinterpret_cast<uint8_t*>(keys.data() + at), 64);
         if (length > 64) {
             keys.resize(at + std::size_t(length));
-            length = ucol_getSortKey(czech(), text, int32_t(name.size()),
-                                     reinterpret_cast<uint8_t*>(keys.data() + at), length);
+            length = ucol_getSortKey(czech(), text, int32_t(name.size()), reinterpret_cast<uint8_t*>(keys.data() + at),
+                                     length);
         }
         keys.resize(at + std::size_t(std::max(length, 1) - 1)); // without the closing zero
     }

@@ -183,9 +183,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s: ICU's Czech collator could not be used\n", argv[0]);
         return 1;
     }
-    QByteArray text = "// Made by noktaris_czech_ranks from ICU " U_ICU_VERSION ": {code unit, primary rank (0: ignorable),\n"
-                      "// secondary rank} of the Windows-1250 characters, then the letter \"ch\" (rank 0: none).\n"
-                      "inline constexpr CzechRank kCzechRanks[] = {\n";
+    QByteArray text =
+        "// Made by noktaris_czech_ranks from ICU " U_ICU_VERSION ": {code unit, primary rank (0: ignorable),\n"
+        "// secondary rank} of the Windows-1250 characters, then the letter \"ch\" (rank 0: none).\n"
+        "inline constexpr CzechRank kCzechRanks[] = {\n";
     std::uint8_t chPrimary = 0, chSecondary = 0;
     for (std::size_t i = 0; i < table->units.size(); ++i) {
         if (table->units[i] == u"ch") {

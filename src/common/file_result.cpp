@@ -11,7 +11,8 @@ FileError openFailure(const QString& path, int code)
 {
     switch (code) {
     case ENOENT:
-        return {QFileInfo(path).absoluteDir().exists() ? QStringLiteral("File not found") : QStringLiteral("Path not found")};
+        return {QFileInfo(path).absoluteDir().exists() ? QStringLiteral("File not found")
+                                                       : QStringLiteral("Path not found")};
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP: return {QStringLiteral("Path not found")};

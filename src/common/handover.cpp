@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QShowEvent>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QList>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace noktaris {
 
@@ -140,15 +140,12 @@ void restoreProgram()
     state.busy = false;
 }
 
-void followMinimiseRule(QWidget* window)
-{
-    window->installEventFilter(new MinimiseWatcher(window));
-}
+void followMinimiseRule(QWidget* window) { window->installEventFilter(new MinimiseWatcher(window)); }
 
-SecondaryWindow::SecondaryWindow(const QString& name, const QString& caption, const QSize& clientSize,
-                                 QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+SecondaryWindow::SecondaryWindow(const QString& name, const QString& caption, const QSize& clientSize, QWidget* parent)
+    : QWidget(parent,
+              Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(name);
     setWindowTitle(caption);

@@ -33,8 +33,7 @@ void followMinimiseRule(QWidget* window);
 class SecondaryWindow : public QWidget {
     Q_OBJECT
 public:
-    SecondaryWindow(const QString& name, const QString& caption, const QSize& clientSize,
-                    QWidget* parent = nullptr);
+    SecondaryWindow(const QString& name, const QString& caption, const QSize& clientSize, QWidget* parent = nullptr);
 
     // The window's preparation each time the program shows it (not when the
     // desktop merely restores it): focus, pick lists refilled, first entries applied.

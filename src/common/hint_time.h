@@ -1,7 +1,6 @@
 // How long the hints of the whole program stay visible.
 #pragma once
 
-
 namespace noktaris {
 
 // How long a hint stays visible, for the whole program (milliseconds).

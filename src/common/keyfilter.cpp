@@ -61,10 +61,7 @@ bool takesDecimalComma(KeyFilter filter) { return filter != KeyFilter::Name && a
 // The numeric keypad's decimal key where the layout makes it a full stop (the
 // Czech layout types a comma already; with Num Lock off it is the keypad's
 // Delete, an editing key).
-bool isKeypadFullStop(const QKeyEvent* key)
-{
-    return (key->modifiers() & Qt::KeypadModifier) && key->text() == u".";
-}
+bool isKeypadFullStop(const QKeyEvent* key) { return (key->modifiers() & Qt::KeypadModifier) && key->text() == u"."; }
 
 } // namespace
 
@@ -131,7 +128,7 @@ bool KeyFilterObject::eventFilter(QObject* watched, QEvent* event)
     // comma goes to the field as if typed (through this filter again).
     if (isKeypadFullStop(key) && takesDecimalComma(filter_)) {
         QKeyEvent comma(QEvent::KeyPress, Qt::Key_Comma, key->modifiers(), QStringLiteral(","), key->isAutoRepeat(),
-                        key->count());
+                        static_cast<quint16>(key->count()));
         QCoreApplication::sendEvent(watched, &comma);
         return true;
     }

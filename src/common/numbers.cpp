@@ -21,10 +21,10 @@ bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 // comma stood and the exponent.
 struct DecimalText {
     bool negative = false;
-    std::string digits;  // integer then fraction digits
+    std::string digits; // integer then fraction digits
     long fractionDigits = 0;
-    long exponent = 0;   // held at +-10^9 when longer
-    std::string cForm;   // the same in the C form ("-12.5e3")
+    long exponent = 0; // held at +-10^9 when longer
+    std::string cForm; // the same in the C form ("-12.5e3")
 };
 
 // Checks the shape of a decimal-comma number; false when the text is not one.
@@ -214,8 +214,8 @@ bool isNumber(const QString& text)
 
 bool isTypedDecimal(const QString& text)
 {
-    const bool typed = std::all_of(text.cbegin(), text.cend(),
-                                   [](QChar c) { return (c >= u'0' && c <= u'9') || c == u','; });
+    const bool typed =
+        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return (c >= u'0' && c <= u'9') || c == u','; });
     return typed && isNumber(text);
 }
 
@@ -259,7 +259,8 @@ bool smallSignificant(const Real& v, Significant& out)
         return false;
     __extension__ typedef unsigned __int128 UWide;
     const unsigned long long d = static_cast<unsigned long long>(den);
-    const unsigned long long n = num < 0 ? 0 - static_cast<unsigned long long>(num) : static_cast<unsigned long long>(num);
+    const unsigned long long n =
+        num < 0 ? 0 - static_cast<unsigned long long>(num) : static_cast<unsigned long long>(num);
     std::string digits = std::to_string(n / d);
     long exponent = long(digits.size()) - 1;
     if (digits == "0") {
@@ -398,7 +399,7 @@ Real sqrtChecked(const Real& x)
     mpq_t root;
     mpq_init(root);
     if (exactRoot(mpq_numref(root), f.num()) && exactRoot(mpq_denref(root), f.den())) {
-        const Real r = Real::fromFraction(root);
+        Real r = Real::fromFraction(root);
         mpq_clear(root);
         return r;
     }
@@ -428,7 +429,7 @@ Real powChecked(const Real& base, const Real& exponent)
             if (k < 0)
                 mpq_inv(power, power);
             try {
-                const Real r = Real::fromFraction(power);
+                Real r = Real::fromFraction(power);
                 mpq_clear(power);
                 return r;
             } catch (const CalcFailure&) {
@@ -465,10 +466,7 @@ Real truncate(const Real& x)
     return x.wholePart();
 }
 
-Real roundTo(const Real& x, int decimals)
-{
-    return Real::scaled(roundHalfEven(Real::scaled(x, decimals)), -decimals);
-}
+Real roundTo(const Real& x, int decimals) { return Real::scaled(roundHalfEven(Real::scaled(x, decimals)), -decimals); }
 
 QString angleText(const Real& degrees)
 {
@@ -476,8 +474,8 @@ QString angleText(const Real& degrees)
     const Real r = degrees - d;
     const Real m = truncate(r * 60);
     const Real s = roundHalfEven((r * 60 - m) * 60);
-    return formatNumber(d) + QStringLiteral("° ") + formatNumber(m) + QStringLiteral("' ")
-        + formatNumber(s) + QStringLiteral("''");
+    return formatNumber(d) + QStringLiteral("° ") + formatNumber(m) + QStringLiteral("' ") + formatNumber(s)
+        + QStringLiteral("''");
 }
 
 } // namespace noktaris

@@ -13,7 +13,8 @@ QString resolvePath(const QString& programPath, const QString& base)
         QString chosen = part;
         const QDir dir(resolved.isEmpty() ? QStringLiteral(".") : resolved);
         if (!part.isEmpty() && part != u"." && part != u".." && !dir.exists(part)) {
-            const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            const QStringList entries =
+                dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
             for (const QString& entry : entries) {
                 if (entry.compare(part, Qt::CaseInsensitive) == 0) {
                     chosen = entry;

@@ -23,7 +23,7 @@ void PickList::setNames(QStringList names)
         sortNames(names);
     const QSignalBlocker blocker(this);
     const bool empty = names.isEmpty();
-    names_->setStringList(std::move(names));
+    names_->setStringList(names);
     setCurrentIndex(empty ? -1 : 0);
 }
 

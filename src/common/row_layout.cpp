@@ -40,9 +40,9 @@ PickList* RowLayout::pickList(int y, const QString& name, const QString& hint, b
 
 QLabel* RowLayout::line(int y, const QString& name, const QString& text, LabelStyle style, int lines, int width)
 {
-    QLabel* label = addLabel(parent_, name, text,
-                             QRect(left_, y, width < 0 ? right_ - left_ : width, lines > 1 ? 13 * lines : kLabelHeight),
-                             style);
+    QLabel* label =
+        addLabel(parent_, name, text,
+                 QRect(left_, y, width < 0 ? right_ - left_ : width, lines > 1 ? 13 * lines : kLabelHeight), style);
     if (lines > 1) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -77,15 +77,18 @@ DeclinationRow addDeclinationRow(QWidget* parent, const QString& prefix, const Q
     row.degrees = addEdit(parent, fieldNames.value(0), QRect(x + 58, y, 34, kEditHeight), QStringLiteral("0"),
                           KeyFilter::SignedWhole, hint);
     row.degrees->setMaxLength(3);
-    addLabel(parent, prefix + QStringLiteral("DegreeSign"), QStringLiteral("°"), QRect(x + 94, y + 1, 10, kLabelHeight));
+    addLabel(parent, prefix + QStringLiteral("DegreeSign"), QStringLiteral("°"),
+             QRect(x + 94, y + 1, 10, kLabelHeight));
     row.minutes = addEdit(parent, fieldNames.value(1), QRect(x + 106, y, 28, kEditHeight), QStringLiteral("0"),
                           partsFilter, hint);
     row.minutes->setMaxLength(2);
-    addLabel(parent, prefix + QStringLiteral("MinuteSign"), QStringLiteral("'"), QRect(x + 136, y + 1, 8, kLabelHeight));
+    addLabel(parent, prefix + QStringLiteral("MinuteSign"), QStringLiteral("'"),
+             QRect(x + 136, y + 1, 8, kLabelHeight));
     row.seconds = addEdit(parent, fieldNames.value(2), QRect(x + 146, y, 28, kEditHeight), QStringLiteral("0"),
                           partsFilter, hint);
     row.seconds->setMaxLength(2);
-    addLabel(parent, prefix + QStringLiteral("SecondSign"), QStringLiteral("''"), QRect(x + 176, y + 1, 12, kLabelHeight));
+    addLabel(parent, prefix + QStringLiteral("SecondSign"), QStringLiteral("''"),
+             QRect(x + 176, y + 1, 12, kLabelHeight));
     return row;
 }
 

@@ -37,8 +37,8 @@ public:
     // A pick list from x (the left edge when -1) to the right edge.
     PickList* pickList(int y, const QString& name, const QString& hint, bool sorted = true, int x = -1);
     // A label from the left edge, `width` wide (to the right edge when -1).
-    QLabel* line(int y, const QString& name, const QString& text, LabelStyle style = LabelStyle::Input,
-                 int lines = 1, int width = -1);
+    QLabel* line(int y, const QString& name, const QString& text, LabelStyle style = LabelStyle::Input, int lines = 1,
+                 int width = -1);
     // A caption and two fields at the right edge with an "x" between them: "width x height".
     struct Pair {
         QLabel* caption;

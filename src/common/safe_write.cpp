@@ -85,8 +85,8 @@ FileResult<> replaceFile(const QString& path, const QByteArray& bytes, bool must
         return writeFailure(EISDIR);
     const QByteArray finalName = QFile::encodeName(target.absoluteFilePath());
     const QByteArray folder = QFile::encodeName(target.absolutePath());
-    QByteArray temporary = QFile::encodeName(target.absolutePath() + QStringLiteral("/.")
-                                             + target.fileName() + QStringLiteral(".XXXXXX"));
+    QByteArray temporary =
+        QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return writeFailure(errno);

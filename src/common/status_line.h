@@ -9,7 +9,7 @@ class QLabel;
 namespace noktaris {
 
 struct PanelSpec {
-    int width;     // pixels; the last panel takes the rest of the line
+    int width; // pixels; the last panel takes the rest of the line
     bool centred;
     QString text;
 };

@@ -25,8 +25,7 @@ QToolButton* addCalculatorButton(QWidget* parent, const QString& name, const QPo
     return button;
 }
 
-CornerButtons addCornerButtons(QWidget* window, const QString& closeCaption, const QString& calculatorName,
-                               bool escape)
+CornerButtons addCornerButtons(QWidget* window, const QString& closeCaption, const QString& calculatorName, bool escape)
 {
     QPushButton* close = addCornerCloseButton(window, closeCaption, escape);
     return {close, addCalculatorButton(window, calculatorName, QPoint(close->x() - 33, close->y()))};
@@ -54,12 +53,9 @@ void runCalculator()
         showError(QStringLiteral("Zadaná cesta ") + path
                   + QStringLiteral(" neexistuje! Ve složce Nastavení zadejte správnou cestu."));
         break;
-    case StartOutcome::NotExecutable:
-        showError(path + QStringLiteral(" není spustitelný soubor."));
-        break;
+    case StartOutcome::NotExecutable: showError(path + QStringLiteral(" není spustitelný soubor.")); break;
     case StartOutcome::Started:
-    case StartOutcome::OtherFailure:
-        break;
+    case StartOutcome::OtherFailure: break;
     }
 }
 

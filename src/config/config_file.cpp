@@ -1,9 +1,9 @@
 #include "config/config_file.h"
 
-#include "common/numbers.h"
 #include "common/code_page.h"
-#include "common/paths.h"
 #include "common/file_read.h"
+#include "common/numbers.h"
+#include "common/paths.h"
 #include "common/safe_write.h"
 
 #include <QFileInfo>
@@ -215,10 +215,7 @@ QByteArray configText(const AppConfig& config)
     return toCp1250(lines.join(QStringLiteral("\r\n")));
 }
 
-QString withLeadingZero(const QString& text)
-{
-    return text.startsWith(u',') ? QStringLiteral("0") + text : text;
-}
+QString withLeadingZero(const QString& text) { return text.startsWith(u',') ? QStringLiteral("0") + text : text; }
 
 std::optional<QString> findCalculator(const QStringList& folders)
 {

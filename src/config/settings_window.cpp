@@ -1,10 +1,10 @@
 #include "config/settings_window.h"
 
+#include "common/code_page.h"
+#include "common/file_read.h"
 #include "common/messages.h"
 #include "common/numbers.h"
-#include "common/code_page.h"
 #include "common/paths.h"
-#include "common/file_read.h"
 #include "common/safe_write.h"
 #include "common/widgets.h"
 #include "config/config_file.h"
@@ -139,8 +139,10 @@ void TForm15::buildModeAndCalculatorRows()
                             QStringLiteral("Pamatovat si naposledy používaný režim pro příští spuštění"),
                             QRect(12, 42, 436, 18));
 
-    Label1 = addBoldLabel(this, QStringLiteral("Label1"), QStringLiteral("Umístění kalkulačky:"), QRect(12, 72, 200, 16));
-    Edit1 = addEdit(this, QStringLiteral("Edit1"), QRect(12, 90, 264, kEditHeight), QStringLiteral("C:\\"), std::nullopt);
+    Label1 =
+        addBoldLabel(this, QStringLiteral("Label1"), QStringLiteral("Umístění kalkulačky:"), QRect(12, 72, 200, 16));
+    Edit1 =
+        addEdit(this, QStringLiteral("Edit1"), QRect(12, 90, 264, kEditHeight), QStringLiteral("C:\\"), std::nullopt);
     Button1 = addButton(this, QStringLiteral("Button1"), QStringLiteral("Procházet..."), QRect(282, 89, 86, 23));
     Button3 = addButton(this, QStringLiteral("Button3"), QStringLiteral("Zjisti"), QRect(374, 89, 74, 23));
     CheckBox2 = addCheckBox(this, QStringLiteral("CheckBox2"), QStringLiteral("Při spuštění kontrolovat aktualizace"),
@@ -175,12 +177,12 @@ void TForm15::buildConstantsGroup()
     Edit3 = constants.field(88, QStringLiteral("Edit3"), QStringLiteral("Label6"),
                             QStringLiteral("Teoretická mezní magnituda:"), KeyFilter::Decimal, QString(), 1, &Label6);
     Edit4 = constants.field(122, QStringLiteral("Edit4"), QStringLiteral("Label5"),
-                            QStringLiteral("Maximální expozice pro bodové zobrazení:"), KeyFilter::Decimal, QString(), 1,
-                            &Label5);
+                            QStringLiteral("Maximální expozice pro bodové zobrazení:"), KeyFilter::Decimal, QString(),
+                            1, &Label5);
     ComboBox3 = presets.pickList(122, QStringLiteral("ComboBox3"), QString(), false, 298);
     ComboBox3->setNames(presetEntries(kPointExposurePresets));
-    Button2 = addButton(GroupBox1, QStringLiteral("Button2"), QStringLiteral("Původní nastavení"),
-                        QRect(10, 162, 130, 25));
+    Button2 =
+        addButton(GroupBox1, QStringLiteral("Button2"), QStringLiteral("Původní nastavení"), QRect(10, 162, 130, 25));
     finishGroup(GroupBox1);
 }
 

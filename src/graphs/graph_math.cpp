@@ -16,7 +16,7 @@ QStringList titles()
 namespace {
 
 // The numerator c of y = c / x.
-Real numerator(int graph, Real p)
+Real numerator(int graph, const Real& p)
 {
     switch (graph) {
     case 0: return 115.8_dec;
@@ -26,12 +26,12 @@ Real numerator(int graph, Real p)
 }
 
 // N(v x 10^d) / 10^d, written as a label.
-QString rounded(Real v, int decimals) { return formatNumber(roundTo(v, decimals)); }
+QString rounded(const Real& v, int decimals) { return formatNumber(roundTo(v, decimals)); }
 
 // Rows far off the picture are held here, so that a line to them stays cheap.
 const Real kRowLimit = 1000000;
 
-int row(Real y, const Scale& scale)
+int row(const Real& y, const Scale& scale)
 {
     const Real steps = std::clamp(divide(y - scale.fr, scale.s), -kRowLimit, kRowLimit);
     return kBottom - static_cast<int>(roundHalfEven(steps).toInt64());
@@ -39,9 +39,9 @@ int row(Real y, const Scale& scale)
 
 } // namespace
 
-Real value(int graph, Real x, Real p) { return divide(numerator(graph, p), x); }
+Real value(int graph, const Real& x, const Real& p) { return divide(numerator(graph, p), x); }
 
-Real inverse(int graph, Real y, Real p) { return divide(numerator(graph, p), y); }
+Real inverse(int graph, const Real& y, const Real& p) { return divide(numerator(graph, p), y); }
 
 std::optional<Definition> definition(const QByteArray& file, int graph)
 {
@@ -79,7 +79,7 @@ namespace {
 // The labels of one axis: the end at index 0 (10 when reversed) is a, the other
 // end b, both written as given, then the nine between from a's side,
 // R_d(a + (b - a) x k / 10).
-void spread(std::array<QString, 11>& labels, bool reversed, Real a, Real b, int decimals)
+void spread(std::array<QString, 11>& labels, bool reversed, const Real& a, const Real& b, int decimals)
 {
     const auto at = [reversed](int k) { return reversed ? 10 - k : k; };
     labels[at(0)] = formatNumber(a);

@@ -34,9 +34,9 @@ QStringList titles();
 inline constexpr int kGraphCount = 3;
 
 // y = f(x) of the graph, p its additional parameter; fails on a division by zero.
-Real value(int graph, Real x, Real p);
+Real value(int graph, const Real& x, const Real& p);
 // x for a value y (the functions are their own inverses).
-Real inverse(int graph, Real y, Real p);
+Real inverse(int graph, const Real& y, const Real& p);
 
 // One line of the definitions file.
 struct Definition {

@@ -1,8 +1,8 @@
 #include "graphs/graph_window.h"
 
+#include "common/file_read.h"
 #include "common/keyfilter.h"
 #include "common/messages.h"
-#include "common/file_read.h"
 #include "common/widgets.h"
 #include "config/calculator_button.h"
 #include "graphs/graph_picture.h"
@@ -25,7 +25,7 @@ namespace {
 
 constexpr QSize kWindowSize(460, 518);
 constexpr QPoint kPanelAt(5, 5);
-constexpr int kParameterX = 292;  // where the parameter field stands when there is none
+constexpr int kParameterX = 292;   // where the parameter field stands when there is none
 constexpr int kReadoutRight = 336; // the read-out row keeps clear of the credit line
 const QString kNoParameter = QStringLiteral("Žádný");
 
@@ -123,7 +123,8 @@ void TForm12::buildRangeRows()
     Label26->setAlignment(Qt::AlignCenter);
     Edit2 = addEdit(this, QStringLiteral("Edit2"), QRect(378, 376, 74, kEditHeight), QStringLiteral("0"), std::nullopt);
 
-    Label34 = addLabel(this, QStringLiteral("Label34"), QStringLiteral("Počet desetinných míst:"), QRect(8, 428, 136, 16));
+    Label34 =
+        addLabel(this, QStringLiteral("Label34"), QStringLiteral("Počet desetinných míst:"), QRect(8, 428, 136, 16));
     Label32 = addLabel(this, QStringLiteral("Label32"), QStringLiteral("Osa X:"), QRect(150, 428, 36, 16));
     SpinEdit1 = addSpinField(this, QStringLiteral("SpinEdit1"), QRect(188, 425, 44, kEditHeight), 0, 9);
     Label33 = addLabel(this, QStringLiteral("Label33"), QStringLiteral("Osa Y:"), QRect(244, 428, 36, 16));
@@ -238,9 +239,11 @@ QString TForm12::parameterText() const { return Edit3->isEnabled() ? Edit3->text
 
 graphs::Range TForm12::range() const
 {
-    const auto decimals = [](const SpinField* field) { return int(std::clamp<std::int64_t>(field->typedValue(), 0, 9)); };
-    return {ComboBox1->currentIndex(), Edit1->text(), Edit2->text(), parameterText(), Checkbox1->isChecked(),
-            decimals(SpinEdit1), decimals(SpinEdit2)};
+    const auto decimals = [](const SpinField* field) {
+        return int(std::clamp<std::int64_t>(field->typedValue(), 0, 9));
+    };
+    return {ComboBox1->currentIndex(), Edit1->text(),       Edit2->text(),      parameterText(),
+            Checkbox1->isChecked(),    decimals(SpinEdit1), decimals(SpinEdit2)};
 }
 
 graphs::AxisTexts TForm12::labelTexts() const
@@ -314,8 +317,8 @@ void TForm12::Image1MouseMove(QPoint position)
 {
     if (Edit3->isEnabled() && Edit3->text() == QStringLiteral("0"))
         return;
-    const bool inside = position.x() >= graphs::kLeft && position.x() <= graphs::kRight
-        && position.y() >= graphs::kTop && position.y() <= graphs::kBottom;
+    const bool inside = position.x() >= graphs::kLeft && position.x() <= graphs::kRight && position.y() >= graphs::kTop
+        && position.y() <= graphs::kBottom;
     Image1->setCursor(inside ? Qt::CrossCursor : Qt::ArrowCursor);
     if (!inside)
         return;
@@ -328,8 +331,8 @@ void TForm12::Image1MouseMove(QPoint position)
     Image1->paintPlotArea();
     drawCurve(curve, false);
     const graphs::Range r = range();
-    const graphs::Readout read
-        = graphs::readout(r.graph, curve.scale, r.parameter, r.xDecimals, r.yDecimals, position.x());
+    const graphs::Readout read =
+        graphs::readout(r.graph, curve.scale, r.parameter, r.xDecimals, r.yDecimals, position.x());
     Image1->paintCrossHair(position.x(), read.row);
     if (read.x)
         osax->setText(*read.x);

@@ -20,16 +20,18 @@ CcdGroup::CcdGroup(QWidget* parent) : QGroupBox(parent)
     // Each of "width x height" is narrower than a field of its own.
     RowLayout pairs(this, 8, 226, 38);
 
-    CcdLabel = rows.line(23, QStringLiteral("GroupBox7CcdLabel"), QStringLiteral("Výběr CCD:"), LabelStyle::Input, 1, 64);
+    CcdLabel =
+        rows.line(23, QStringLiteral("GroupBox7CcdLabel"), QStringLiteral("Výběr CCD:"), LabelStyle::Input, 1, 64);
     CCD = rows.pickList(20, QStringLiteral("CCD"), QStringLiteral("Vyber CCD čip"), true, 74);
 
-    const RowLayout::Pair size = pairs.pair(46, QStringLiteral("GroupBox7Size"), QStringLiteral("Rozměry CCD čipu (mm):"),
-                                            QStringLiteral("CCD1"), QStringLiteral("CCD2"), KeyFilter::Decimal, kOwnValueHint);
+    const RowLayout::Pair size =
+        pairs.pair(46, QStringLiteral("GroupBox7Size"), QStringLiteral("Rozměry CCD čipu (mm):"),
+                   QStringLiteral("CCD1"), QStringLiteral("CCD2"), KeyFilter::Decimal, kOwnValueHint);
     // The pixel counts take any key; a count that is not a number just leaves the
     // results at their bare captions.
-    const RowLayout::Pair pixels = pairs.pair(70, QStringLiteral("GroupBox7Pixels"),
-                                              QStringLiteral("Rozlišení CCD čipu (px):"), QStringLiteral("CCD3"),
-                                              QStringLiteral("CCD4"), std::nullopt, kOwnValueHint);
+    const RowLayout::Pair pixels =
+        pairs.pair(70, QStringLiteral("GroupBox7Pixels"), QStringLiteral("Rozlišení CCD čipu (px):"),
+                   QStringLiteral("CCD3"), QStringLiteral("CCD4"), std::nullopt, kOwnValueHint);
     SizeLabel = size.caption;
     CCD1 = size.first;
     SizeTimesLabel = size.times;
@@ -38,12 +40,11 @@ CcdGroup::CcdGroup(QWidget* parent) : QGroupBox(parent)
     CCD3 = pixels.first;
     PixelsTimesLabel = pixels.times;
     CCD4 = pixels.second;
-    FobjEdit = rows.field(94, QStringLiteral("FobjEdit"), QStringLiteral("GroupBox7FobjLabel"),
-                          QStringLiteral("Ohnisková vzdál. objektivu (mm):"), KeyFilter::Decimal,
-                          kValueHint, 1, &FobjLabel);
+    FobjEdit =
+        rows.field(94, QStringLiteral("FobjEdit"), QStringLiteral("GroupBox7FobjLabel"),
+                   QStringLiteral("Ohnisková vzdál. objektivu (mm):"), KeyFilter::Decimal, kValueHint, 1, &FobjLabel);
 
-    UhlZvetseni = rows.line(122, QStringLiteral("UhlZvetseni"), ccd::kScaleCaption,
-                            LabelStyle::ResultBold);
+    UhlZvetseni = rows.line(122, QStringLiteral("UhlZvetseni"), ccd::kScaleCaption, LabelStyle::ResultBold);
     ZorPole2 = rows.line(142, QStringLiteral("ZorPole2"), fields::kFieldCaption, LabelStyle::ResultBold, 1,
                          rows.right() - rows.left() - 26);
     SpeedButton3 = addViewerButton(this, QStringLiteral("SpeedButton3"), QPoint(rows.right() - 22, 139));

@@ -25,12 +25,12 @@ TForm7::TForm7(QWidget* parent)
     CCD = rows.pickList(12, QStringLiteral("CCD"), QString(), true, 116);
 
     RowLayout pairs(this, 12, kWindowSize.width() - 12, 56);
-    const RowLayout::Pair size = pairs.pair(44, QStringLiteral("ccdSize"), QStringLiteral("Rozměr CCD čipu (mm):"),
-                                            QStringLiteral("ccd1"), QStringLiteral("ccd2"), KeyFilter::Decimal,
-                                            QString());
-    const RowLayout::Pair pixels = pairs.pair(70, QStringLiteral("ccdPixels"),
-                                              QStringLiteral("Rozlišení CCD čipu (px):"), QStringLiteral("ccd3"),
-                                              QStringLiteral("ccd4"), KeyFilter::Decimal, QString());
+    const RowLayout::Pair size =
+        pairs.pair(44, QStringLiteral("ccdSize"), QStringLiteral("Rozměr CCD čipu (mm):"), QStringLiteral("ccd1"),
+                   QStringLiteral("ccd2"), KeyFilter::Decimal, QString());
+    const RowLayout::Pair pixels =
+        pairs.pair(70, QStringLiteral("ccdPixels"), QStringLiteral("Rozlišení CCD čipu (px):"), QStringLiteral("ccd3"),
+                   QStringLiteral("ccd4"), KeyFilter::Decimal, QString());
     ccd1 = size.first;
     ccd2 = size.second;
     ccd3 = pixels.first;
@@ -77,7 +77,8 @@ void TForm7::ccd1Change()
         static_cast<void>(numberIn(ccd4));
         Label8->setText(fields::frameFieldText(x, y, numberIn(fok)));
     });
-    guarded([&] { Label11->setText(ccd::pixelSizeText(numberIn(ccd1), numberIn(ccd2), numberIn(ccd3), numberIn(ccd4))); });
+    guarded(
+        [&] { Label11->setText(ccd::pixelSizeText(numberIn(ccd1), numberIn(ccd2), numberIn(ccd3), numberIn(ccd4))); });
     guarded([&] {
         const Real N = ccd::optimalRatio(numberIn(ccd1), numberIn(ccd2), numberIn(ccd3), numberIn(ccd4), numberIn(cit));
         Label10->setText(ccd::kRatioCaption + QStringLiteral(" f/") + formatNumber(N));

@@ -3,8 +3,8 @@
 // field of view and the focal ratio that suits the chip at a given wavelength.
 #pragma once
 
-#include "common/handover.h"
 #include "catalogue/pick_lists.h"
+#include "common/handover.h"
 
 class QLabel;
 class QLineEdit;

@@ -25,7 +25,8 @@ TForm5::TForm5(QWidget* parent)
                        QStringLiteral("Vzdálenost složek dvojhvězdy (''):"), KeyFilter::Decimal);
     Edit2 = rows.field(38, QStringLiteral("Edit2"), QStringLiteral("Label3"),
                        QStringLiteral("Rozdíl jasností složek dvojhvězdy (m):"), KeyFilter::Decimal);
-    Label2 = rows.line(72, QStringLiteral("Label2"), kCaption, LabelStyle::ResultBold, 1, rows.right() - rows.left() - 30);
+    Label2 =
+        rows.line(72, QStringLiteral("Label2"), kCaption, LabelStyle::ResultBold, 1, rows.right() - rows.left() - 30);
     SpeedButton1 = addCalculatorButton(this, QStringLiteral("SpeedButton1"), QPoint(rows.right() - 25, 67));
     BitBtn1 = addCornerCloseButton(this, QStringLiteral("Zavřít"), true);
 

@@ -2,13 +2,13 @@
 
 namespace noktaris::fields {
 
-Real frameAngle(Real s, Real f)
+Real frameAngle(const Real& s, const Real& f)
 {
     const Real q = divide(s, checked(2 * f));
     return checked(2 * atanChecked(q) * 180 / pi());
 }
 
-QString frameFieldText(Real w, Real h, Real f)
+QString frameFieldText(const Real& w, const Real& h, const Real& f)
 {
     // The width is written before the height is computed, as the label shows it.
     const QString width = angleText(frameAngle(w, f));
@@ -19,29 +19,33 @@ QString frameFieldText(Real w, Real h, Real f)
 
 namespace noktaris::ccd {
 
-Real pixelScale(Real size, Real count, Real f)
+Real pixelScale(const Real& size, const Real& count, const Real& f)
 {
     // 20626500 is 206265 arcseconds per radian, times 100 for the two decimals.
     return divide(roundHalfEven(divide(checked(size * 20626500), checked(count * f))), 100);
 }
 
-QString scaleText(Real x, Real y, Real nx, Real ny, Real f)
+QString scaleText(const Real& x, const Real& y, const Real& nx, const Real& ny, const Real& f)
 {
     const Real X = pixelScale(x, nx, f);
     const Real Y = pixelScale(y, ny, f);
     return kScaleCaption + u' ' + formatNumber(X) + QStringLiteral("'' x ") + formatNumber(Y) + QStringLiteral("''");
 }
 
-Real pixelSize(Real size, Real count) { return roundHalfEven(divide(checked(size * 100), count)) * 0.01_dec; }
+Real pixelSize(const Real& size, const Real& count)
+{
+    return roundHalfEven(divide(checked(size * 100), count)) * 0.01_dec;
+}
 
-QString pixelSizeText(Real x, Real y, Real nx, Real ny)
+QString pixelSizeText(const Real& x, const Real& y, const Real& nx, const Real& ny)
 {
     const Real PX = pixelSize(x, nx);
     const Real PY = pixelSize(y, ny);
-    return kPixelCaption + u' ' + formatNumber(PX) + QStringLiteral(" mm x ") + formatNumber(PY) + QStringLiteral(" mm");
+    return kPixelCaption + u' ' + formatNumber(PX) + QStringLiteral(" mm x ") + formatNumber(PY)
+        + QStringLiteral(" mm");
 }
 
-Real optimalRatio(Real x, Real y, Real nx, Real ny, Real lambda)
+Real optimalRatio(const Real& x, const Real& y, const Real& nx, const Real& ny, const Real& lambda)
 {
     const Real p = divide(x, nx);
     const Real q = divide(y, ny);

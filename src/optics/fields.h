@@ -14,9 +14,9 @@ inline const QString kFieldCaption = QStringLiteral("Zorné pole:");
 
 // The angle a side of length s covers behind a lens of focal length f:
 // 2 arctan(s / 2f), in degrees.
-Real frameAngle(Real s, Real f);
+Real frameAngle(const Real& s, const Real& f);
 // "Zorné pole: <width angle> x <height angle>".
-QString frameFieldText(Real w, Real h, Real f);
+QString frameFieldText(const Real& w, const Real& h, const Real& f);
 
 } // namespace noktaris::fields
 
@@ -28,15 +28,15 @@ inline const QString kRatioCaption = QStringLiteral("Optimální světelnost pro
 
 // Arcseconds one pixel covers: a side of `size` mm with `count` pixels behind f,
 // to two decimals.
-Real pixelScale(Real size, Real count, Real f);
+Real pixelScale(const Real& size, const Real& count, const Real& f);
 // "Úhlové zvětšení na pixel: X'' x Y''".
-QString scaleText(Real x, Real y, Real nx, Real ny, Real f);
+QString scaleText(const Real& x, const Real& y, const Real& nx, const Real& ny, const Real& f);
 // One pixel's side in mm, to two decimals.
-Real pixelSize(Real size, Real count);
+Real pixelSize(const Real& size, const Real& count);
 // "Rozměry pixelu: PX mm x PY mm".
-QString pixelSizeText(Real x, Real y, Real nx, Real ny);
+QString pixelSizeText(const Real& x, const Real& y, const Real& nx, const Real& ny);
 // The focal ratio that puts two pixels across the Airy disk at the wavelength λ (nm),
 // to one decimal.
-Real optimalRatio(Real x, Real y, Real nx, Real ny, Real lambda);
+Real optimalRatio(const Real& x, const Real& y, const Real& nx, const Real& ny, const Real& lambda);
 
 } // namespace noktaris::ccd

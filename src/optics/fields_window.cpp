@@ -53,7 +53,8 @@ TForm10::TForm10(QWidget* parent)
                             {ComboBox1, CatalogueKind::Telescopes, {nullptr, fdaledit}},
                             {ComboBox2, CatalogueKind::Eyepieces, {fokedit, uheledit}},
                             {CCD, CatalogueKind::Chips, {ccd1, ccd2}}});
-    const CornerButtons corner = addCornerButtons(this, QStringLiteral("&Zavřít"), QStringLiteral("SpeedButton2"), true);
+    const CornerButtons corner =
+        addCornerButtons(this, QStringLiteral("&Zavřít"), QStringLiteral("SpeedButton2"), true);
     BitBtn1 = corner.close;
     SpeedButton2 = corner.calculator;
     connect(BitBtn1, &QPushButton::clicked, this, &TForm10::BitBtn1Click);
@@ -68,8 +69,8 @@ void TForm10::buildCameraGroup()
                      .list = Film,
                      .result = zorpole,
                      .button = Speed1},
-                    {"GroupBox1", " Zorné pole fotoaparátu ", "ffotedit", "f objektivu (mm):",
-                     "Rozměr použ. filmu (mm x mm):", "ff1", "ff2", "Film", "zorpole", "Speed1"},
+                    {"GroupBox1", " Zorné pole fotoaparátu ", "ffotedit",
+                     "f objektivu (mm):", "Rozměr použ. filmu (mm x mm):", "ff1", "ff2", "Film", "zorpole", "Speed1"},
                     ViewerTab::Film, 8, &TForm10::ffoteditChange, &TForm10::FilmChange);
 }
 
@@ -77,7 +78,8 @@ void TForm10::buildFrameGroup(const FrameRows& rows, const FrameNames& names, Vi
                               void (TForm10::*change)(), void (TForm10::*pick)())
 {
     const auto text = [](const char* utf8) { return QString::fromUtf8(utf8); };
-    QGroupBox* group = rows.group = addGroup(this, text(names.group), text(names.title), QRect(8, top, kGroupWidth, 104));
+    QGroupBox* group = rows.group =
+        addGroup(this, text(names.group), text(names.title), QRect(8, top, kGroupWidth, 104));
     RowLayout fields = fieldRows(group);
     rows.focalLength = fields.field(20, text(names.focalLength), text(names.focalLength) + QStringLiteral("Label"),
                                     text(names.focalCaption), KeyFilter::Decimal);

@@ -2,9 +2,9 @@
 // telescope with an eyepiece, and of a lens over a CCD chip.
 #pragma once
 
+#include "catalogue/pick_lists.h"
 #include "common/handover.h"
 #include "common/viewer_link.h"
-#include "catalogue/pick_lists.h"
 
 class QGroupBox;
 class QLabel;
@@ -60,7 +60,6 @@ public:
     QToolButton* SpeedButton2;
     QPushButton* BitBtn1;
 
-
 private:
     // The camera and CCD groups: a focal length, a frame "width x height" with its
     // pick list, and the result with its viewer button.
@@ -74,8 +73,7 @@ private:
         QPushButton*& button;
     };
     struct FrameNames {
-        const char *group, *title, *focalLength, *focalCaption, *frameCaption, *width, *height, *list, *result,
-            *button;
+        const char *group, *title, *focalLength, *focalCaption, *frameCaption, *width, *height, *list, *result, *button;
     };
     void buildFrameGroup(const FrameRows& rows, const FrameNames& names, ViewerTab tab, int top,
                          void (TForm10::*change)(), void (TForm10::*pick)());

@@ -30,10 +30,14 @@ struct GroupRows {
     RowLayout lists;
     QLineEdit* field(int row, const char* name, const char* caption)
     {
-        return fields.field(20 + 26 * row, QString::fromLatin1(name), QString::fromLatin1(name) + QStringLiteral("Label"),
-                            QString::fromUtf8(caption), KeyFilter::Decimal);
+        return fields.field(20 + 26 * row, QString::fromLatin1(name),
+                            QString::fromLatin1(name) + QStringLiteral("Label"), QString::fromUtf8(caption),
+                            KeyFilter::Decimal);
     }
-    PickList* list(int row, const char* name) { return lists.pickList(20 + 26 * row, QString::fromLatin1(name), QString()); }
+    PickList* list(int row, const char* name)
+    {
+        return lists.pickList(20 + 26 * row, QString::fromLatin1(name), QString());
+    }
     QLabel* result(int row, const char* name, int width = -1)
     {
         return RowLayout(group, 8, kGroupWidth - 8, 0)

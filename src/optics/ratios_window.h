@@ -3,8 +3,8 @@
 // the telescope's D and F or by its magnification.
 #pragma once
 
-#include "common/handover.h"
 #include "catalogue/pick_lists.h"
+#include "common/handover.h"
 
 class QGroupBox;
 class QLabel;

@@ -2,33 +2,39 @@
 
 namespace noktaris::telescope {
 
-Real focalRatio(Real F, Real D) { return roundTo(divide(F, D), 3); }
+Real focalRatio(const Real& F, const Real& D) { return roundTo(divide(F, D), 3); }
 
-Real magnification(Real F, Real f) { return roundHalfEven(divide(F, f)); }
+Real magnification(const Real& F, const Real& f) { return roundHalfEven(divide(F, f)); }
 
-Real theoreticalLimit(Real D, Real k2) { return roundTo(5 * log10Checked(D) + k2, 2); }
+Real theoreticalLimit(const Real& D, const Real& k2) { return roundTo(5 * log10Checked(D) + k2, 2); }
 
-Real practicalLimit(Real theoretical) { return theoretical - 1.8_dec; }
+Real practicalLimit(const Real& theoretical) { return theoretical - 1.8_dec; }
 
-Real resolvingPower(Real D) { return divide(roundHalfEven(divide(115800, D)), 1000); }
+Real resolvingPower(const Real& D) { return divide(roundHalfEven(divide(115800, D)), 1000); }
 
-bool exceedsMaxUseful(Real M, Real D, Real k1) { return D * k1 < M; }
+bool exceedsMaxUseful(const Real& M, const Real& D, const Real& k1) { return D * k1 < M; }
 
-Real maxUsefulMagnification(Real D, Real k1) { return roundHalfEven(checked(D * k1)); }
+Real maxUsefulMagnification(const Real& D, const Real& k1) { return roundHalfEven(checked(D * k1)); }
 
-Real minUsefulMagnification(Real D) { return roundHalfEven(divide(D, 6)); }
+Real minUsefulMagnification(const Real& D) { return roundHalfEven(divide(D, 6)); }
 
-Real moonDetail(Real D) { return divide(roundHalfEven(divide(3128.916_dec, D)), 10); }
+Real moonDetail(const Real& D) { return divide(roundHalfEven(divide(3128.916_dec, D)), 10); }
 
-Real exitPupil(Real f, Real D, Real F) { return roundHalfEven(divide(100 * f * D, F)) * 0.01_dec; }
+Real exitPupil(const Real& f, const Real& D, const Real& F) { return roundHalfEven(divide(100 * f * D, F)) * 0.01_dec; }
 
-Real trueField(Real f, Real u, Real F) { return divide(roundHalfEven(divide(100000 * f * u, F)), 100000); }
+Real trueField(const Real& f, const Real& u, const Real& F)
+{
+    return divide(roundHalfEven(divide(100000 * f * u, F)), 100000);
+}
 
-Real focalRatioTenth(Real F, Real D) { return divide(roundHalfEven(divide(F * 10, D)), 10); }
+Real focalRatioTenth(const Real& F, const Real& D) { return divide(roundHalfEven(divide(F * 10, D)), 10); }
 
-Real exitPupilFine(Real f, Real D, Real F) { return divide(roundHalfEven(divide(f * 10000 * D, F)), 10000); }
+Real exitPupilFine(const Real& f, const Real& D, const Real& F)
+{
+    return divide(roundHalfEven(divide(f * 10000 * D, F)), 10000);
+}
 
-Real obstructedLimit(Real D, Real obstruction, Real p, Real m0)
+Real obstructedLimit(const Real& D, const Real& obstruction, const Real& p, const Real& m0)
 {
     const Real r = obstruction * 0.01_dec * D * 0.5_dec;
     const Real area = checked((D / 2) * (D / 2) * pi()) - checked(r * r * pi());
@@ -36,45 +42,57 @@ Real obstructedLimit(Real D, Real obstruction, Real p, Real m0)
     return roundTo(5 * log10Checked(equivalent) + (m0 - 5 * log10Checked(p)), 2);
 }
 
-Real lightGrasp(Real D, Real p)
+Real lightGrasp(const Real& D, const Real& p)
 {
     const Real ratio = divide(D, p);
     return roundTo(checked(ratio * ratio), 2);
 }
 
 namespace {
-Real millimetres(Real nanometres) { return nanometres / 1000000; }
+Real millimetres(const Real& nanometres) { return nanometres / 1000000; }
 } // namespace
 
-Real airyAngular(Real lambda, Real D) { return divide(roundHalfEven(divide(50328660 * millimetres(lambda), D)), 100); }
+Real airyAngular(const Real& lambda, const Real& D)
+{
+    return divide(roundHalfEven(divide(50328660 * millimetres(lambda), D)), 100);
+}
 
-Real airyLinear(Real N, Real lambda) { return roundHalfEven(checked(N * 244000 * millimetres(lambda))) / 100000; }
+Real airyLinear(const Real& N, const Real& lambda)
+{
+    return roundHalfEven(checked(N * 244000 * millimetres(lambda))) / 100000;
+}
 
-Real depthOfFocusTheoretical(Real N, Real lambda)
+Real depthOfFocusTheoretical(const Real& N, const Real& lambda)
 {
     return roundHalfEven(checked(N * N * 4880 * millimetres(lambda))) / 1000;
 }
 
-Real depthOfFocusPractical(Real N, Real lambda)
+Real depthOfFocusPractical(const Real& N, const Real& lambda)
 {
     return roundHalfEven(checked(N * N * 14640 * millimetres(lambda))) / 1000;
 }
 
-Real ratioHundredth(Real F, Real D) { return roundHalfEven(divide(F * 100, D)) / 100; }
+Real ratioHundredth(const Real& F, const Real& D) { return roundHalfEven(divide(F * 100, D)) / 100; }
 
-Real afocalRatio(std::int64_t D, Real F, std::int64_t fe, Real fc)
+Real afocalRatio(std::int64_t D, const Real& F, std::int64_t fe, const Real& fc)
 {
     return roundHalfEven(divide(fc * (F * 100), Real(D) * Real(fe))) / 100;
 }
 
-Real afocalRatioFromMagnification(Real M, Real D, Real fc) { return roundHalfEven(divide(fc * (M * 100), D)) / 100; }
+Real afocalRatioFromMagnification(const Real& M, const Real& D, const Real& fc)
+{
+    return roundHalfEven(divide(fc * (M * 100), D)) / 100;
+}
 
-QString ratioText(Real N)
+QString ratioText(const Real& N)
 {
     const QString value = formatNumber(N);
     return value == QStringLiteral("0") ? kRatioCaption : kRatioCaption + QStringLiteral(" ") + value;
 }
 
-Real doubleStarMagnification(Real rho, Real dm) { return roundHalfEven(divide((dm * 2.4_dec + 8) * 60, rho * 1.5_dec)); }
+Real doubleStarMagnification(const Real& rho, const Real& dm)
+{
+    return roundHalfEven(divide((dm * 2.4_dec + 8) * 60, rho * 1.5_dec));
+}
 
 } // namespace noktaris::telescope

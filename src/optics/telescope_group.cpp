@@ -16,8 +16,8 @@ TelescopeGroup::TelescopeGroup(QWidget* parent) : QGroupBox(parent)
     setupGroup(this, QStringLiteral("GroupBox1"), QStringLiteral(" Zadání hlavních parametrů "), QSize(270, 404));
     RowLayout rows(this, 8, 262, 62);
 
-    DalekohledLabel = rows.line(18, QStringLiteral("GroupBox1DalekohledLabel"), QStringLiteral("Dalekohled:"),
-                                LabelStyle::Heading);
+    DalekohledLabel =
+        rows.line(18, QStringLiteral("GroupBox1DalekohledLabel"), QStringLiteral("Dalekohled:"), LabelStyle::Heading);
     Dalekohled = rows.pickList(34, QStringLiteral("Dalekohled"), QStringLiteral("Vyber dalekohled"));
     OkularLabel = rows.line(60, QStringLiteral("GroupBox1OkularLabel"), QStringLiteral("Okulár:"), LabelStyle::Heading);
     Okular = rows.pickList(76, QStringLiteral("Okular"), QStringLiteral("Vyber okulár"));
@@ -71,7 +71,7 @@ void TelescopeGroup::resetResults()
     Mesic->setText(QStringLiteral("Teor. mezní detail viděný na Měsíci: 0 m"));
 }
 
-void TelescopeGroup::computeResults(Real k1, Real k2)
+void TelescopeGroup::computeResults(const Real& k1, const Real& k2)
 {
     using namespace telescope;
     resetResults();

@@ -22,7 +22,7 @@ public:
     // The ten results from the four fields: fallback texts first, then three
     // guarded blocks (focal ratio, magnification, limiting magnitudes; resolving
     // power, useful magnifications, lunar detail; exit pupil, true field).
-    void computeResults(Real k1, Real k2);
+    void computeResults(const Real& k1, const Real& k2);
     // A negative field among D, F, f, u (before any unreadable one) sets every
     // result back to its fallback text.
     void signCheck();

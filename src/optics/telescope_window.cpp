@@ -77,9 +77,11 @@ void TForm6::ddaleditChange()
     });
     guarded([&] {
         const int quality = m.ComboBox1->currentIndex();
-        const Real k = quality >= 0 && quality < int(std::size(kOpticsQualities)) ? Real(kOpticsQualities[quality].factor) : Real();
-        m.Label17->setText(QStringLiteral("Maximální použitelné zvětšení: ") + formatNumber(maxUsefulMagnification(D, k))
-                           + u'x');
+        const Real k = quality >= 0 && quality < int(std::size(kOpticsQualities))
+            ? Real(kOpticsQualities[quality].factor)
+            : Real();
+        m.Label17->setText(QStringLiteral("Maximální použitelné zvětšení: ")
+                           + formatNumber(maxUsefulMagnification(D, k)) + u'x');
         m.Label18->setText(QStringLiteral("Minimální použitelné zvětšení: ") + formatNumber(minUsefulMagnification(D))
                            + u'x');
     });
@@ -95,7 +97,8 @@ void TForm6::ddaleditChange()
     guarded([&] {
         const Real f = numberIn(m.fokedit);
         const Real u = numberIn(m.uheledit);
-        m.Label36->setText(QStringLiteral("Velikost zorného pole: ") + angleText(trueField(f, u, numberIn(m.fdaledit))));
+        m.Label36->setText(QStringLiteral("Velikost zorného pole: ")
+                           + angleText(trueField(f, u, numberIn(m.fdaledit))));
     });
 }
 
@@ -111,10 +114,7 @@ void TForm6::DalekohledChange()
     GroupBox2->TabControl1Change();
 }
 
-void TForm6::OkularChange()
-{
-    reportLookup(pickLists_.apply(GroupBox1->Okular));
-}
+void TForm6::OkularChange() { reportLookup(pickLists_.apply(GroupBox1->Okular)); }
 
 void TForm6::FormShow()
 {

@@ -4,8 +4,8 @@
 // light-grasp and Airy-disk groups, each of which can also be edited on its own.
 #pragma once
 
-#include "common/handover.h"
 #include "catalogue/pick_lists.h"
+#include "common/handover.h"
 
 class QPushButton;
 class QToolButton;

@@ -28,7 +28,10 @@ const QString kTheoreticalDepthCaption = QStringLiteral("Teor. hloubka ostrosti:
 const QString kPracticalDepthCaption = QStringLiteral("Prakt. hloubka ostrosti:");
 const QString kPupilHint = QStringLiteral("Průměr oční pupily oka adaptovaného na tmu je zhruba 7,5mm.");
 
-QString magnificationText(Real M) { return kMagnificationCaption + u' ' + formatNumber(M) + QStringLiteral(" x"); }
+QString magnificationText(const Real& M)
+{
+    return kMagnificationCaption + u' ' + formatNumber(M) + QStringLiteral(" x");
+}
 
 // "D =" [field] "mm": a field with a short caption before it and its unit after it.
 QLineEdit* addUnitField(QWidget* group, int x, int y, const QString& name, const QString& caption, const QString& unit)
@@ -51,7 +54,8 @@ QLabel* addNote(QWidget* group, const QString& name, const QString& text, const 
 
 MainParametersGroup::MainParametersGroup(QWidget* parent) : QGroupBox(parent)
 {
-    setupGroup(this, QStringLiteral("GroupBox1"), QStringLiteral(" Zadání hlavních parametrů "), QSize(kLeftWidth, 314));
+    setupGroup(this, QStringLiteral("GroupBox1"), QStringLiteral(" Zadání hlavních parametrů "),
+               QSize(kLeftWidth, 314));
     const int right = kLeftWidth - 8;
     RowLayout rows(this, 8, right, 0);
     rows.line(23, QStringLiteral("DalekohledLabel"), QStringLiteral("Dalekohled:"), LabelStyle::Heading, 1, 76);
@@ -86,12 +90,13 @@ MainParametersGroup::MainParametersGroup(QWidget* parent) : QGroupBox(parent)
     Label24 = result(6, QStringLiteral("Label24"), QStringLiteral("Teoretický mezní detail viděný na Měsíci:"));
 }
 
-MagnificationGroup::MagnificationGroup(QWidget* parent, const MainParametersGroup* main) : QGroupBox(parent), main_(main)
+MagnificationGroup::MagnificationGroup(QWidget* parent, const MainParametersGroup* main)
+    : QGroupBox(parent), main_(main)
 {
     setupGroup(this, QStringLiteral("GroupBox2"), QStringLiteral(" Zvětšení "), QSize(kRightWidth, 122));
-    TabControl1 = addTabBar(this, QStringLiteral("TabControl1"), QRect(8, 14, kRightWidth - 16, 22),
-                            {QStringLiteral("Z ohniskových vzdáleností"),
-                             QStringLiteral("Z průměru objektivu a výstupní pupily")});
+    TabControl1 = addTabBar(
+        this, QStringLiteral("TabControl1"), QRect(8, 14, kRightWidth - 16, 22),
+        {QStringLiteral("Z ohniskových vzdáleností"), QStringLiteral("Z průměru objektivu a výstupní pupily")});
     makeWrappedFlatTabs(TabControl1, TabWidths::ByCaption);
     // Tab 0 has its fields above the note, tab 1 below it: the note moves.
     RowLayout tab0(this, 8, 0, 0);
@@ -108,8 +113,8 @@ MagnificationGroup::MagnificationGroup(QWidget* parent, const MainParametersGrou
                     QStringLiteral("Menší rozdíly ve výsledcích těchto dvou výpočtů spočívají v \n"
                                    "zaokrouhlení velikosti výstupní pupily jen na 4 desetinná místa."),
                     QRect(8, 65, kRightWidth - 16, 28));
-    Label12 = addLabel(this, QStringLiteral("Label12"), kMagnificationCaption, QRect(8, 99, kRightWidth - 16, kLabelHeight),
-                       LabelStyle::ResultBold);
+    Label12 = addLabel(this, QStringLiteral("Label12"), kMagnificationCaption,
+                       QRect(8, 99, kRightWidth - 16, kLabelHeight), LabelStyle::ResultBold);
     showTabFields();
 
     connect(TabControl1, &QTabBar::currentChanged, this, &MagnificationGroup::TabControl1Change);
@@ -172,10 +177,11 @@ LimitingMagnitudeGroup::LimitingMagnitudeGroup(QWidget* parent, const SpinField*
 {
     setupGroup(this, QStringLiteral("GroupBox3"), QStringLiteral(" Mezní magnitudy "), QSize(kRightWidth, 186));
     RowLayout rows(this, 8, kRightWidth - 8, 64);
-    Edit9 = rows.field(20, QStringLiteral("Edit9"), QStringLiteral("Label19"), QStringLiteral("D (mm):"), KeyFilter::Decimal);
+    Edit9 = rows.field(20, QStringLiteral("Edit9"), QStringLiteral("Label19"), QStringLiteral("D (mm):"),
+                       KeyFilter::Decimal);
     QLabel* pupilLabel = nullptr;
-    Edit2 = rows.field(46, QStringLiteral("Edit2"), QStringLiteral("Label20"), QStringLiteral("Průměr oční pupily (mm):"),
-                       KeyFilter::Decimal, kPupilHint, 1, &pupilLabel);
+    Edit2 = rows.field(46, QStringLiteral("Edit2"), QStringLiteral("Label20"),
+                       QStringLiteral("Průměr oční pupily (mm):"), KeyFilter::Decimal, kPupilHint, 1, &pupilLabel);
     pupilLabel->setToolTip(kPupilHint);
     Edit2->setText(QStringLiteral("7,5"));
     Edit3 = rows.field(72, QStringLiteral("Edit3"), QStringLiteral("Label23"),
@@ -245,11 +251,12 @@ AiryDiskGroup::AiryDiskGroup(QWidget* parent) : QGroupBox(parent)
     setupGroup(this, QStringLiteral("GroupBox4"), QStringLiteral(" Průměr Airyho disku a hloubka ostrosti "),
                QSize(kLeftWidth, 186));
     RowLayout rows(this, 8, 212, 64);
-    Edit5 = rows.field(20, QStringLiteral("Edit5"), QStringLiteral("Label25"), QStringLiteral("D (mm):"), KeyFilter::Decimal);
+    Edit5 = rows.field(20, QStringLiteral("Edit5"), QStringLiteral("Label25"), QStringLiteral("D (mm):"),
+                       KeyFilter::Decimal);
     Edit4 = rows.field(46, QStringLiteral("Edit4"), QStringLiteral("Label26"), QStringLiteral("Světelnost:"),
                        KeyFilter::Decimal);
-    Edit13 = rows.field(72, QStringLiteral("Edit13"), QStringLiteral("Label27"), QStringLiteral("Vlnová délka světla (nm):"),
-                        KeyFilter::Decimal);
+    Edit13 = rows.field(72, QStringLiteral("Edit13"), QStringLiteral("Label27"),
+                        QStringLiteral("Vlnová délka světla (nm):"), KeyFilter::Decimal);
     Edit13->setText(QStringLiteral("590"));
     ComboBox2 = RowLayout(this, 220, kLeftWidth - 8, 0).pickList(72, QStringLiteral("ComboBox2"), QString());
     QStringList entries;

@@ -34,10 +34,10 @@ public:
     QLabel* Label15;      // exit pupil
     QLabel* Label36;      // true field
     QPushButton* SpeedButton2;
-    QLabel* Label18;      // smallest useful magnification
-    QLabel* Label17;      // largest useful magnification
-    PickList* ComboBox1;  // optics quality
-    QLabel* Label24;      // lunar detail
+    QLabel* Label18;     // smallest useful magnification
+    QLabel* Label17;     // largest useful magnification
+    PickList* ComboBox1; // optics quality
+    QLabel* Label24;     // lunar detail
 };
 
 // " Zvětšení ": the magnification from the two focal lengths (tab 0), or from the

@@ -23,7 +23,8 @@ TForm14::TForm14(QWidget* parent)
     Edit1 = rows.field(12, QStringLiteral("Edit1"), QStringLiteral("Label1"),
                        QStringLiteral("Magnituda objektu na čtvereční sekundu (m / \"^2):"), KeyFilter::SignedDecimal,
                        QString(), 1, &Label1);
-    Label3 = rows.line(42, QStringLiteral("Label3"), kCaption, LabelStyle::ResultBold, 1, rows.right() - rows.left() - 30);
+    Label3 =
+        rows.line(42, QStringLiteral("Label3"), kCaption, LabelStyle::ResultBold, 1, rows.right() - rows.left() - 30);
     SpeedButton1 = addCalculatorButton(this, QStringLiteral("SpeedButton1"), QPoint(rows.right() - 25, 37));
     Memo1 = addLabel(this, QStringLiteral("Memo1"),
                      QStringLiteral("Magnituda na čtvereční sekundu je standardní fotometrickou \n"

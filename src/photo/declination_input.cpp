@@ -6,11 +6,10 @@
 
 namespace noktaris {
 
-declination::Declination readDeclination(const QLineEdit* degrees, const QLineEdit* minutes,
-                                         const QLineEdit* seconds)
+declination::Declination readDeclination(const QLineEdit* degrees, const QLineEdit* minutes, const QLineEdit* seconds)
 {
-    const declination::Declination input = declination::fromParts(
-        toNumber(degrees->text()), toNumber(minutes->text()), toNumber(seconds->text()));
+    declination::Declination input =
+        declination::fromParts(toNumber(degrees->text()), toNumber(minutes->text()), toNumber(seconds->text()));
     if (input.range == declination::Range::Outside)
         showMessage(declination::kOutOfRange);
     return input;

@@ -10,7 +10,6 @@ namespace noktaris {
 
 // The declination of three fields; one outside -90° to 90° is reported at once.
 // Throws CalcFailure when a field cannot be read.
-declination::Declination readDeclination(const QLineEdit* degrees, const QLineEdit* minutes,
-                                         const QLineEdit* seconds);
+declination::Declination readDeclination(const QLineEdit* degrees, const QLineEdit* minutes, const QLineEdit* seconds);
 
 } // namespace noktaris

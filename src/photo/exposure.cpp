@@ -4,23 +4,32 @@
 
 namespace noktaris::exposure {
 
-Real secondsForRatio(Real ratio, Real S, Real B) { return divide(checked(ratio * ratio), checked(S * B)); }
+Real secondsForRatio(const Real& ratio, const Real& S, const Real& B)
+{
+    return divide(checked(ratio * ratio), checked(S * B));
+}
 
-Real afocalRatio(Real D, Real F, Real fc, Real fe) { return divide(checked(F * fc), checked(D * fe)); }
+Real afocalRatio(const Real& D, const Real& F, const Real& fc, const Real& fe)
+{
+    return divide(checked(F * fc), checked(D * fe));
+}
 
-Real corrected(Real t0, Real k, Real p) { return powChecked(checked(t0 * k) + 1, divide(1, p)) - 1; }
+Real corrected(const Real& t0, const Real& k, const Real& p)
+{
+    return powChecked(checked(t0 * k) + 1, divide(1, p)) - 1;
+}
 
-Real relativeBrightness(Real m)
+Real relativeBrightness(const Real& m)
 {
     const Real q = powChecked(10, 0.4_dec);
     return roundHalfEven(checked(powChecked(q, 9.5_dec - m) * 1000)) * 0.001_dec;
 }
 
-Real toHours(Real seconds) { return divide(seconds, 3600); }
+Real toHours(const Real& seconds) { return divide(seconds, 3600); }
 
-Real shownRatio(Real ratio) { return roundHalfEven(checked(ratio * 1000)) * 0.001_dec; }
+Real shownRatio(const Real& ratio) { return roundHalfEven(checked(ratio * 1000)) * 0.001_dec; }
 
-std::optional<QString> shutterText(Real ts)
+std::optional<QString> shutterText(const Real& ts)
 {
     if (ts >= 1.5_dec)
         return QStringLiteral("Doporučená expozice: B (popř. T)");
@@ -47,7 +56,7 @@ std::optional<QString> shutterText(Real ts)
     return std::nullopt;
 }
 
-HoursMinutesSeconds split(Real th)
+HoursMinutesSeconds split(const Real& th)
 {
     const Real H = truncate(th);
     const Real fh = th - H;
@@ -56,14 +65,14 @@ HoursMinutesSeconds split(Real th)
     return {H, M, roundHalfEven(fm * 60)};
 }
 
-QString hoursText(Real th)
+QString hoursText(const Real& th)
 {
     const HoursMinutesSeconds t = split(th);
     return QStringLiteral("Expoziční čas: ") + formatNumber(t.hours) + QStringLiteral(" hod ") + formatNumber(t.minutes)
         + QStringLiteral(" min ") + formatNumber(t.seconds) + QStringLiteral(" sec");
 }
 
-Shown display(Real th)
+Shown display(const Real& th)
 {
     const Real ts = checked(th * 3600);
     Shown shown;
@@ -83,33 +92,33 @@ Shown display(Real th)
 
 namespace noktaris::declination {
 
-Real degrees(Real Dg, Real Mn, Real Sc)
+Real degrees(const Real& Dg, const Real& Mn, const Real& Sc)
 {
     const Real minutes = Mn / 60;
     const Real seconds = Sc / 3600;
     return checked(Dg + minutes + seconds);
 }
 
-Real cosine(Real delta) { return cosDegrees(delta); }
+Real cosine(const Real& delta) { return cosDegrees(delta); }
 
-Range range(Real delta)
+Range range(const Real& delta)
 {
     if (delta > -90 && delta < 90)
         return Range::Inside;
     return delta == 90 || delta == -90 ? Range::Pole : Range::Outside;
 }
 
-Declination fromParts(Real Dg, Real Mn, Real Sc)
+Declination fromParts(const Real& Dg, const Real& Mn, const Real& Sc)
 {
     const Real delta = degrees(Dg, Mn, Sc);
     return {range(delta), cosine(delta)};
 }
 
-Real trailLength(Real f, Real t, Real cosDelta)
+Real trailLength(const Real& f, const Real& t, const Real& cosDelta)
 {
     return divide(roundHalfEven(checked(100 * f * (t / 60) * cosDelta * 0.0043633231_dec)), 100);
 }
 
-Real pointExposure(Real k, Real f, Real cosDelta) { return divide(k, checked(f * cosDelta)); }
+Real pointExposure(const Real& k, const Real& f, const Real& cosDelta) { return divide(k, checked(f * cosDelta)); }
 
 } // namespace noktaris::declination

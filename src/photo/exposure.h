@@ -11,13 +11,13 @@
 namespace noktaris::exposure {
 
 // Base exposure in seconds for a focal ratio: ratio² / (S B), the product first.
-Real secondsForRatio(Real ratio, Real S, Real B);
+Real secondsForRatio(const Real& ratio, const Real& S, const Real& B);
 // Effective focal ratio of an eyepiece projecting into a camera: (F fc) / (D fe).
-Real afocalRatio(Real D, Real F, Real fc, Real fe);
+Real afocalRatio(const Real& D, const Real& F, const Real& fc, const Real& fe);
 // Filter factor k and reciprocity exponent p: (t0 k + 1)^(1/p) - 1.
-Real corrected(Real t0, Real k, Real p);
+Real corrected(const Real& t0, const Real& k, const Real& p);
 // The focal ratio as shown: to three decimals.
-Real shownRatio(Real ratio);
+Real shownRatio(const Real& ratio);
 
 // The bare captions of the exposure results, which they show until there is a result.
 inline const QString kExposureCaption = QStringLiteral("Expoziční čas:");
@@ -28,14 +28,14 @@ inline const QString kPoleText = QStringLiteral("Expoziční čas: NEKONEČNĚ D
 
 // Relative brightness B of an object of surface brightness m magnitudes per square
 // arcsecond, to 3 decimals: 1 at 9,5, and each magnitude fainter 10^0,4 times less.
-Real relativeBrightness(Real m);
+Real relativeBrightness(const Real& m);
 
 // Seconds to hours, the unit every exposure display starts from.
-Real toHours(Real seconds);
+Real toHours(const Real& seconds);
 
 // "Doporučená expozice: ..." for an exposure of ts seconds; nullopt when no row of
 // the shutter-speed table matches (ts <= 0).
-std::optional<QString> shutterText(Real ts);
+std::optional<QString> shutterText(const Real& ts);
 
 // H, M and Sec of an exposure of th hours; Sec is rounded on its own and may read 60.
 struct HoursMinutesSeconds {
@@ -43,37 +43,37 @@ struct HoursMinutesSeconds {
     Real minutes;
     Real seconds;
 };
-HoursMinutesSeconds split(Real th);
+HoursMinutesSeconds split(const Real& th);
 // "Expoziční čas: H hod M min Sec sec" (no trailing blank).
-QString hoursText(Real th);
+QString hoursText(const Real& th);
 
 struct Shown {
     QString exposure;                      // the text of the exposure label
     std::optional<QString> recommendation; // nullopt: no row matched, the label is left alone
 };
 // The exposure display rule for th hours.
-Shown display(Real th);
+Shown display(const Real& th);
 
 } // namespace noktaris::exposure
 
 namespace noktaris::declination {
 
 // Degrees, minutes and seconds: the sign is the degrees' alone.
-Real degrees(Real Dg, Real Mn, Real Sc);
-Real cosine(Real delta);
+Real degrees(const Real& Dg, const Real& Mn, const Real& Sc);
+Real cosine(const Real& delta);
 enum class Range { Inside, Pole, Outside };
-Range range(Real delta);
+Range range(const Real& delta);
 // A declination typed as degrees, minutes and seconds: where it lies, and its cosine.
 struct Declination {
     Range range;
     Real cosDelta;
 };
-Declination fromParts(Real Dg, Real Mn, Real Sc);
+Declination fromParts(const Real& Dg, const Real& Mn, const Real& Sc);
 inline const QString kOutOfRange = QStringLiteral("Deklinace musí být mezi -90° a 90°!");
 
 // Length of a star's trail in mm after t seconds through f mm, to hundredths.
-Real trailLength(Real f, Real t, Real cosDelta);
+Real trailLength(const Real& f, const Real& t, const Real& cosDelta);
 // Longest exposure in seconds that keeps the star a point: k / (f cos δ).
-Real pointExposure(Real k, Real f, Real cosDelta);
+Real pointExposure(const Real& k, const Real& f, const Real& cosDelta);
 
 } // namespace noktaris::declination

@@ -29,8 +29,7 @@ ExposureGroup::ExposureGroup(QWidget* parent) : QGroupBox(parent)
 
     // Inputs every set-up needs.
     Jas = rows.line(56, QStringLiteral("Jas"), QStringLiteral("Poměrná jasnost objektu:"));
-    JasEdit = rows.entry(8, 73, 56, QStringLiteral("JasEdit"), KeyFilter::Decimal,
-                         kOwnValueHint);
+    JasEdit = rows.entry(8, 73, 56, QStringLiteral("JasEdit"), KeyFilter::Decimal, kOwnValueHint);
     Jasnosti = rows.pickList(73, QStringLiteral("Jasnosti"), QStringLiteral("Vyber objekt"), true, 70);
     ASAEdit = besideButton.field(100, QStringLiteral("ASAEdit"), QStringLiteral("ASA"),
                                  QStringLiteral("Citlivost filmu (ASA):"), KeyFilter::Decimal, kValueHint, 1, &ASA);
@@ -39,8 +38,8 @@ ExposureGroup::ExposureGroup(QWidget* parent) : QGroupBox(parent)
     ClonaEdit = besideButton.field(125, QStringLiteral("ClonaEdit"), QStringLiteral("clona"),
                                    QStringLiteral("Clonové číslo:"), KeyFilter::Decimal, kValueHint, 1, &clona);
     // Two lines: with the eyepiece added the echoed values outgrow one line.
-    Info = rows.line(125, QStringLiteral("Info"), QStringLiteral("D = mm, F = mm, f(okuláru) = mm"),
-                     LabelStyle::Input, 2);
+    Info =
+        rows.line(125, QStringLiteral("Info"), QStringLiteral("D = mm, F = mm, f(okuláru) = mm"), LabelStyle::Input, 2);
 
     // Afocal set-up only.
     FokEdit2 = rows.field(154, QStringLiteral("FokEdit2"), QStringLiteral("Fok2"),
@@ -146,7 +145,7 @@ void ExposureGroup::compute(int tab)
     });
 }
 
-void ExposureGroup::showExposure(Real seconds)
+void ExposureGroup::showExposure(const Real& seconds)
 {
     const Real th = exposure::toHours(seconds);
     // An exposure no shutter speed fits leaves the recommendation empty.

@@ -50,7 +50,7 @@ public:
 
 private:
     void compute(int tab);
-    void showExposure(Real seconds);
+    void showExposure(const Real& seconds);
     void negativeInputTest(int tab);
     // The result labels back to their bare captions.
     void resetResults(int tab);

@@ -84,33 +84,39 @@ const std::array<ConstantChoice, 4>& constantChoices()
 // The notes keep their line breaks: each line is one line of the note as shown.
 const QString& dimObjectsNote()
 {
-    static const QString text = QStringList{
-        QStringLiteral("Výsledné časy pro galaxie a jiné málo jasné objekty berte s rezervou... Pokud nabídka "),
-        QStringLiteral("jasností neobsahuje Vámi zvolený objekt nebo objekt jemu podobný, můžete si ji "),
-        QStringLiteral("vypočítat v sekci Výpočty poměrných jasností."),
-    }.join(u'\n');
+    static const QString text =
+        QStringList{
+            QStringLiteral("Výsledné časy pro galaxie a jiné málo jasné objekty berte s rezervou... Pokud nabídka "),
+            QStringLiteral("jasností neobsahuje Vámi zvolený objekt nebo objekt jemu podobný, můžete si ji "),
+            QStringLiteral("vypočítat v sekci Výpočty poměrných jasností."),
+        }
+            .join(u'\n');
     return text;
 }
 
 const QString& reciprocityNote()
 {
-    static const QString text = QStringList{
-        QStringLiteral("Reciproční chyba je snížení citlivosti filmu v důsledku dlouhé expozice. Tuto chybu "),
-        QStringLiteral("ovlivňuje také mnoho dalších faktorů, nejvíce však teplota a vlhkost prostředí. Její "),
-        QStringLiteral("hodnota se může lišit podle různých sérií výrobků, výrobci ji proto na filmech neuvádí."),
-        QStringLiteral("Jejím důsledkem je to, že jsme nuceni u dlouhých expozic dobu osvitu ještě více "),
-        QStringLiteral("prodloužit. Přitom je třeba upozornit, že dlouhé expozice reciproční chyba prodlužuje "),
-        QStringLiteral("více než krátké, pokud je expoziční doba příliš dlouhá, použijte světelnější sestavu."),
-    }.join(u'\n');
+    static const QString text =
+        QStringList{
+            QStringLiteral("Reciproční chyba je snížení citlivosti filmu v důsledku dlouhé expozice. Tuto chybu "),
+            QStringLiteral("ovlivňuje také mnoho dalších faktorů, nejvíce však teplota a vlhkost prostředí. Její "),
+            QStringLiteral("hodnota se může lišit podle různých sérií výrobků, výrobci ji proto na filmech neuvádí."),
+            QStringLiteral("Jejím důsledkem je to, že jsme nuceni u dlouhých expozic dobu osvitu ještě více "),
+            QStringLiteral("prodloužit. Přitom je třeba upozornit, že dlouhé expozice reciproční chyba prodlužuje "),
+            QStringLiteral("více než krátké, pokud je expoziční doba příliš dlouhá, použijte světelnější sestavu."),
+        }
+            .join(u'\n');
     return text;
 }
 
 const QString& constantHelpNote()
 {
-    static const QString text = QStringList{
-        QStringLiteral("Význam konstanty najdete v HTML manuálu v sekci Výpočty - Expoziční časy (2) - "),
-        QStringLiteral("Maximální doba expozice pro bodové zobrazení (2.1)."),
-    }.join(u'\n');
+    static const QString text =
+        QStringList{
+            QStringLiteral("Význam konstanty najdete v HTML manuálu v sekci Výpočty - Expoziční časy (2) - "),
+            QStringLiteral("Maximální doba expozice pro bodové zobrazení (2.1)."),
+        }
+            .join(u'\n');
     return text;
 }
 

@@ -98,9 +98,12 @@ TForm8::TForm8(QWidget* parent)
     buildPointGroup();
     buildNotes();
     pickLists_ = PickLists({
-        {ComboBox1, CatalogueKind::Brightness, {jasedit}}, {ComboBox6, CatalogueKind::Brightness, {jasedit3}},
-        {ComboBox3, CatalogueKind::Brightness, {jasedit2}}, {ComboBox2, CatalogueKind::Telescopes, {ddaledit2, fdaledit2}},
-        {ComboBox4, CatalogueKind::Telescopes, {ddaledit3, fdaledit3}}, {ComboBox5, CatalogueKind::Eyepieces, {fokedit3}},
+        {ComboBox1, CatalogueKind::Brightness, {jasedit}},
+        {ComboBox6, CatalogueKind::Brightness, {jasedit3}},
+        {ComboBox3, CatalogueKind::Brightness, {jasedit2}},
+        {ComboBox2, CatalogueKind::Telescopes, {ddaledit2, fdaledit2}},
+        {ComboBox4, CatalogueKind::Telescopes, {ddaledit3, fdaledit3}},
+        {ComboBox5, CatalogueKind::Eyepieces, {fokedit3}},
     });
     Memo3->installEventFilter(this);
     setHintDisplayTime(7000);
@@ -110,16 +113,16 @@ QGroupBox* TForm8::addExposureGroup(int number, const QString& name, const QStri
                                     const ExposureRows& r)
 {
     // Side by side, the camera group first; listNames: brightness, filter, reciprocity.
-    QGroupBox* group = addGroup(this, name, title,
-                                QRect(kMargin + (number - 1) * (kMargin + kGroupWidth), kMargin, kGroupWidth,
-                                      kGroupHeight));
+    QGroupBox* group = addGroup(
+        this, name, title, QRect(kMargin + (number - 1) * (kMargin + kGroupWidth), kMargin, kGroupWidth, kGroupHeight));
     const QString suffix = number == 1 ? QString() : QString::number(number);
     RowLayout rows = exposureRows(group);
-    r.brightness = addField(rows, kBrightnessY, QStringLiteral("jasedit") + suffix,
-                            QStringLiteral("Poměrná jasnost objektu:"));
+    r.brightness =
+        addField(rows, kBrightnessY, QStringLiteral("jasedit") + suffix, QStringLiteral("Poměrná jasnost objektu:"));
     r.brightnessList = rows.pickList(kBrightnessY + 26, listNames.at(0), QString());
     r.speed = addField(rows, kSpeedY, QStringLiteral("asaedit") + suffix, QStringLiteral("Citlivost filmu (ASA):"));
-    r.filter = addField(rows, kFilterY, QStringLiteral("ff") + QString::number(number), QStringLiteral("Faktor filtru:"));
+    r.filter =
+        addField(rows, kFilterY, QStringLiteral("ff") + QString::number(number), QStringLiteral("Faktor filtru:"));
     r.filter->setText(QStringLiteral("1,0"));
     r.filterList = rows.pickList(kFilterY + 26, listNames.at(1), QString(), false);
     fillFixedList(r.filterList, exposure::filterItems());
@@ -129,8 +132,8 @@ QGroupBox* TForm8::addExposureGroup(int number, const QString& name, const QStri
     r.reciprocityList = rows.pickList(kReciprocityY + 26, listNames.at(2), QString(), false);
     fillFixedList(r.reciprocityList, exposure::reciprocityItems());
     r.exposure = rows.line(kExposureY, QStringLiteral("exp") + suffix, kExposureCaption, LabelStyle::Result);
-    r.recommendation = rows.line(kRecommendationY, QStringLiteral("dopor") + suffix, kRecommendationCaption,
-                                 LabelStyle::Result);
+    r.recommendation =
+        rows.line(kRecommendationY, QStringLiteral("dopor") + suffix, kRecommendationCaption, LabelStyle::Result);
     return group;
 }
 
@@ -156,17 +159,18 @@ void TForm8::connectList(PickList* list, void (TForm8::*handler)())
 
 void TForm8::buildCameraGroup()
 {
-    groupbox1 = addExposureGroup(1, QStringLiteral("groupbox1"), QStringLiteral(" Objektiv fotoaparátu "),
-                                 {QStringLiteral("ComboBox1"), QStringLiteral("ComboBox8"), QStringLiteral("ComboBox9")},
-                                 {.brightness = jasedit,
-                                  .brightnessList = ComboBox1,
-                                  .speed = asaedit,
-                                  .filter = ff1,
-                                  .filterList = ComboBox8,
-                                  .reciprocity = r1,
-                                  .reciprocityList = ComboBox9,
-                                  .exposure = exp,
-                                  .recommendation = dopor});
+    groupbox1 =
+        addExposureGroup(1, QStringLiteral("groupbox1"), QStringLiteral(" Objektiv fotoaparátu "),
+                         {QStringLiteral("ComboBox1"), QStringLiteral("ComboBox8"), QStringLiteral("ComboBox9")},
+                         {.brightness = jasedit,
+                          .brightnessList = ComboBox1,
+                          .speed = asaedit,
+                          .filter = ff1,
+                          .filterList = ComboBox8,
+                          .reciprocity = r1,
+                          .reciprocityList = ComboBox9,
+                          .exposure = exp,
+                          .recommendation = dopor});
     RowLayout optics = exposureRows(groupbox1);
     clonaedit = addField(optics, kOpticsY, QStringLiteral("clonaedit"), QStringLiteral("Clonové číslo:"));
     finishGroup(groupbox1);
@@ -179,17 +183,18 @@ void TForm8::buildCameraGroup()
 
 void TForm8::buildTelescopeGroup()
 {
-    GroupBox2 = addExposureGroup(2, QStringLiteral("GroupBox2"), QStringLiteral(" Objektiv dalekohledu "),
-                                 {QStringLiteral("ComboBox3"), QStringLiteral("ComboBox12"), QStringLiteral("ComboBox13")},
-                                 {.brightness = jasedit2,
-                                  .brightnessList = ComboBox3,
-                                  .speed = asaedit2,
-                                  .filter = ff2,
-                                  .filterList = ComboBox12,
-                                  .reciprocity = r2,
-                                  .reciprocityList = ComboBox13,
-                                  .exposure = exp2,
-                                  .recommendation = dopor2});
+    GroupBox2 =
+        addExposureGroup(2, QStringLiteral("GroupBox2"), QStringLiteral(" Objektiv dalekohledu "),
+                         {QStringLiteral("ComboBox3"), QStringLiteral("ComboBox12"), QStringLiteral("ComboBox13")},
+                         {.brightness = jasedit2,
+                          .brightnessList = ComboBox3,
+                          .speed = asaedit2,
+                          .filter = ff2,
+                          .filterList = ComboBox12,
+                          .reciprocity = r2,
+                          .reciprocityList = ComboBox13,
+                          .exposure = exp2,
+                          .recommendation = dopor2});
     RowLayout optics = exposureRows(GroupBox2);
     addTelescopeRows(optics, 2, QStringLiteral("ComboBox2"), ComboBox2, ddaledit2, fdaledit2);
     finishGroup(GroupBox2);
@@ -203,17 +208,18 @@ void TForm8::buildTelescopeGroup()
 
 void TForm8::buildAfocalGroup()
 {
-    GroupBox3 = addExposureGroup(3, QStringLiteral("GroupBox3"), QStringLiteral(" Afokální konfigurace "),
-                                 {QStringLiteral("ComboBox6"), QStringLiteral("ComboBox10"), QStringLiteral("ComboBox11")},
-                                 {.brightness = jasedit3,
-                                  .brightnessList = ComboBox6,
-                                  .speed = asaedit3,
-                                  .filter = ff3,
-                                  .filterList = ComboBox10,
-                                  .reciprocity = r3,
-                                  .reciprocityList = ComboBox11,
-                                  .exposure = exp3,
-                                  .recommendation = dopor3});
+    GroupBox3 =
+        addExposureGroup(3, QStringLiteral("GroupBox3"), QStringLiteral(" Afokální konfigurace "),
+                         {QStringLiteral("ComboBox6"), QStringLiteral("ComboBox10"), QStringLiteral("ComboBox11")},
+                         {.brightness = jasedit3,
+                          .brightnessList = ComboBox6,
+                          .speed = asaedit3,
+                          .filter = ff3,
+                          .filterList = ComboBox10,
+                          .reciprocity = r3,
+                          .reciprocityList = ComboBox11,
+                          .exposure = exp3,
+                          .recommendation = dopor3});
     RowLayout optics = exposureRows(GroupBox3);
     addTelescopeRows(optics, 3, QStringLiteral("ComboBox4"), ComboBox4, ddaledit3, fdaledit3);
     ComboBox5 = optics.pickList(kOpticsY + 84, QStringLiteral("ComboBox5"), QString());
@@ -237,17 +243,16 @@ void TForm8::buildPointGroup()
                          QStringLiteral(" Maximální délka expozice pro bodové zobrazení dráhy hvězdy "),
                          QRect(kMargin, top, kPointGroupWidth, kPointGroupHeight));
     // Minutes and seconds take a minus sign here too, like the degrees.
-    const DeclinationRow declination =
-        addDeclinationRow(GroupBox4, QStringLiteral("GroupBox4"),
-                          {QStringLiteral("d4"), QStringLiteral("d5"), QStringLiteral("d6")}, KeyFilter::SignedWhole,
-                          QPoint(8, 20));
+    const DeclinationRow declination = addDeclinationRow(
+        GroupBox4, QStringLiteral("GroupBox4"), {QStringLiteral("d4"), QStringLiteral("d5"), QStringLiteral("d6")},
+        KeyFilter::SignedWhole, QPoint(8, 20));
     d4 = declination.degrees;
     d5 = declination.minutes;
     d6 = declination.seconds;
 
     RowLayout rows(GroupBox4, 8, 254, 64);
-    f = rows.field(48, QStringLiteral("f"), QStringLiteral("Label22"), QStringLiteral("Ohnisková vzdál. objektivu (mm):"),
-                   KeyFilter::Decimal, QString(), 1, &Label22);
+    f = rows.field(48, QStringLiteral("f"), QStringLiteral("Label22"),
+                   QStringLiteral("Ohnisková vzdál. objektivu (mm):"), KeyFilter::Decimal, QString(), 1, &Label22);
     konst = rows.field(74, QStringLiteral("konst"), QStringLiteral("Label27"), QStringLiteral("Hodnota konstanty:"),
                        KeyFilter::Decimal, exposure::kConstantHint, 1, &Label27);
     Label27->setToolTip(exposure::kConstantHint);
@@ -259,8 +264,10 @@ void TForm8::buildPointGroup()
 
     const int width = kPointGroupWidth - 2 * rows.left();
     exp4 = rows.line(130, QStringLiteral("exp4"), kExposureCaption, LabelStyle::Result, 1, width);
-    dopor4 = rows.line(150, QStringLiteral("dopor4"), QStringLiteral("Doporučená expozice: "), LabelStyle::Result, 1, width);
-    Memo3 = addNote(GroupBox4, QStringLiteral("Memo3"), exposure::constantHelpNote(), QRect(rows.left(), 170, width, 30));
+    dopor4 =
+        rows.line(150, QStringLiteral("dopor4"), QStringLiteral("Doporučená expozice: "), LabelStyle::Result, 1, width);
+    Memo3 =
+        addNote(GroupBox4, QStringLiteral("Memo3"), exposure::constantHelpNote(), QRect(rows.left(), 170, width, 30));
     Memo3->setCursor(Qt::PointingHandCursor);
     finishGroup(GroupBox4);
 
@@ -276,7 +283,8 @@ void TForm8::buildNotes()
     Memo1 = addNote(this, QStringLiteral("Memo1"), exposure::dimObjectsNote(), QRect(x, top, width, 46));
     Memo2 = addNote(this, QStringLiteral("Memo2"), exposure::reciprocityNote(), QRect(x, top + 54, width, 88));
 
-    const CornerButtons corner = addCornerButtons(this, QStringLiteral("&Zavřít"), QStringLiteral("SpeedButton1"), false);
+    const CornerButtons corner =
+        addCornerButtons(this, QStringLiteral("&Zavřít"), QStringLiteral("SpeedButton1"), false);
     BitBtn1 = corner.close;
     SpeedButton1 = corner.calculator;
     connect(BitBtn1, &QPushButton::clicked, this, &TForm8::BitBtn1Click);
@@ -284,7 +292,7 @@ void TForm8::buildNotes()
 
 // ---- recomputation ----
 
-void TForm8::showExposure(Real t0, QLineEdit* filter, QLineEdit* reciprocity, QLabel* exposureLabel,
+void TForm8::showExposure(const Real& t0, QLineEdit* filter, QLineEdit* reciprocity, QLabel* exposureLabel,
                           QLabel* recommendationLabel)
 {
     const Real k = numberIn(filter);

@@ -3,10 +3,10 @@
 // film's reciprocity failure, and the longest exposure that keeps a star a point.
 #pragma once
 
+#include "catalogue/pick_lists.h"
 #include "common/handover.h"
 #include "common/numbers.h"
 #include "common/widgets.h"
-#include "catalogue/pick_lists.h"
 
 #include <QList>
 
@@ -149,7 +149,7 @@ private:
     void connectFields(const QList<QLineEdit*>& fields, void (TForm8::*handler)());
     void connectList(PickList* list, void (TForm8::*handler)());
 
-    void showExposure(Real t0, QLineEdit* filter, QLineEdit* reciprocity, QLabel* exposureLabel,
+    void showExposure(const Real& t0, QLineEdit* filter, QLineEdit* reciprocity, QLabel* exposureLabel,
                       QLabel* recommendationLabel);
     void computePointExposure();
     // The catalogue pick lists and the fields each fills.

@@ -2,22 +2,23 @@
 
 namespace noktaris::guiding {
 
-Real standardTolerance(Real s, Real P, Real F)
+Real standardTolerance(const Real& s, const Real& P, const Real& F)
 {
     return divide(roundHalfEven(divide(checked(350 * P), checked(F * s))), 10000);
 }
 
-Real tolerance(Real s, Real P, Real F, Real d)
+Real tolerance(const Real& s, const Real& P, const Real& F, const Real& d)
 {
     return divide(roundHalfEven(divide(checked(10000 * d * P), checked(F * s))), 10000);
 }
 
-Verdict verdictFor(Real T) { return T > 1 ? Verdict::Comfortable : Verdict::Demanding; }
+Verdict verdictFor(const Real& T) { return T > 1 ? Verdict::Comfortable : Verdict::Demanding; }
 
 QString verdictText(Verdict verdict)
 {
     switch (verdict) {
-    case Verdict::Comfortable: return QStringLiteral("                             Vše OK                              ");
+    case Verdict::Comfortable:
+        return QStringLiteral("                             Vše OK                              ");
     case Verdict::Demanding: return QStringLiteral("Nárok na přesnost jako v primárním ohnisku dal.!");
     case Verdict::Pending: break;
     }
@@ -48,8 +49,8 @@ const std::array<Precision, 7>& precisions()
     return items;
 }
 
-Real minimumMagnification(std::int64_t fp, Real e) { return roundHalfEven(divide(Real(fp), e)); }
+Real minimumMagnification(std::int64_t fp, const Real& e) { return roundHalfEven(divide(Real(fp), e)); }
 
-Real maximumError(Real fp, Real m) { return divide(roundHalfEven(divide(825000, checked(m * fp))), 100); }
+Real maximumError(const Real& fp, const Real& m) { return divide(roundHalfEven(divide(825000, checked(m * fp))), 100); }
 
 } // namespace noktaris::guiding

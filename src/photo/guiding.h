@@ -17,14 +17,14 @@ namespace noktaris::guiding {
 
 // Tolerance in multiples of the square, to four decimals: d P / (F s). The basic
 // group's form has the standard drift of 0,035 mm built in (350 = 10000 × 0,035):
-Real standardTolerance(Real s, Real P, Real F);
-Real tolerance(Real s, Real P, Real F, Real d);
+Real standardTolerance(const Real& s, const Real& P, const Real& F);
+Real tolerance(const Real& s, const Real& P, const Real& F, const Real& d);
 
 inline const QString kToleranceCaption = QStringLiteral("Tolerance:");
 
 // The verdict on a tolerance, as its label shows it: text and background.
 enum class Verdict { Pending, Comfortable, Demanding };
-Verdict verdictFor(Real T);
+Verdict verdictFor(const Real& T);
 QString verdictText(Verdict verdict);
 // Red, green and blue of the verdict's background.
 std::array<int, 3> verdictColour(Verdict verdict);
@@ -38,9 +38,9 @@ const std::array<Precision, 7>& precisions();
 inline constexpr int kUsualPrecision = 4;
 
 // The guide telescope's least magnification for a lens of fp mm (a whole number).
-Real minimumMagnification(std::int64_t fp, Real e);
+Real minimumMagnification(std::int64_t fp, const Real& e);
 // Arcseconds of guiding error a print enlarged m times tolerates: 8250 / (m fp), to
 // two decimals.
-Real maximumError(Real fp, Real m);
+Real maximumError(const Real& fp, const Real& m);
 
 } // namespace noktaris::guiding

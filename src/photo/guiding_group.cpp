@@ -71,7 +71,8 @@ GuidingGroup::GuidingGroup(QWidget* parent, Drift drift) : QGroupBox(parent)
                           LabelStyle::ResultBold, 1, withField ? -1 : 190);
 
     // The verdict speaks through its background: olive until there is a result.
-    Potvrzeni = addLabel(this, QStringLiteral("Potvrzeni"), QString(), QRect(6, 124 + driftRows, width - 12, kLabelHeight));
+    Potvrzeni =
+        addLabel(this, QStringLiteral("Potvrzeni"), QString(), QRect(6, 124 + driftRows, width - 12, kLabelHeight));
     useSmallerFont(Potvrzeni);
     Potvrzeni->setAlignment(Qt::AlignCenter);
     Potvrzeni->setAutoFillBackground(true);

@@ -27,12 +27,12 @@ public:
     QLineEdit* PointEdit;
     QLabel* Label18;
     QLineEdit* FfotEdit5;
-    QLabel* Label7 = nullptr;     // with the drift field only
-    QLineEdit* draha = nullptr;   // with the drift field only
+    QLabel* Label7 = nullptr;   // with the drift field only
+    QLineEdit* draha = nullptr; // with the drift field only
     QLabel* Tolerance;
     QLabel* Potvrzeni;
-    QLabel* Memo1 = nullptr;      // the basic group's note
-    QLabel* Memo3 = nullptr;      // the guiding window's note
+    QLabel* Memo1 = nullptr;        // the basic group's note
+    QLabel* Memo3 = nullptr;        // the guiding window's note
     QPushButton* BitBtn8 = nullptr; // the basic group's reset button
 };
 

@@ -29,8 +29,8 @@ QGroupBox* addLensGroup(QWidget* window, const QString& name, const QString& tit
     QGroupBox* group = addGroup(window, name, title, QRect(8, top, kGroupWidth, 128));
     field = RowLayout(group, 8, kGroupWidth - 8, 64)
                 .field(20, fieldNames.first, fieldNames.second,
-                       QStringLiteral("Ohnisková vzdál. fotografujícího objektivu (mm):"), KeyFilter::Decimal, QString(),
-                       1, &caption);
+                       QStringLiteral("Ohnisková vzdál. fotografujícího objektivu (mm):"), KeyFilter::Decimal,
+                       QString(), 1, &caption);
     return group;
 }
 
@@ -38,7 +38,8 @@ QGroupBox* addLensGroup(QWidget* window, const QString& name, const QString& tit
 void finishLensGroup(QGroupBox* group, const std::pair<QString, QString>& resultLine, QLabel*& result,
                      const std::pair<QString, QString>& noteText, QLabel*& note)
 {
-    result = RowLayout(group, 8, kGroupWidth - 8, 64).line(74, resultLine.first, resultLine.second, LabelStyle::ResultBold);
+    result =
+        RowLayout(group, 8, kGroupWidth - 8, 64).line(74, resultLine.first, resultLine.second, LabelStyle::ResultBold);
     note = addLabel(group, noteText.first, noteText.second, QRect(8, 94, kGroupWidth - 16, 28));
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     finishGroup(group);
@@ -49,34 +50,38 @@ void finishLensGroup(QGroupBox* group, const std::pair<QString, QString>& result
 TForm11::TForm11(QWidget* parent)
     : SecondaryWindow(QStringLiteral("TForm11"), QStringLiteral("Parametry pointace"), kWindowSize, parent)
 {
-    GroupBox1 = addLensGroup(this, QStringLiteral("GroupBox1"), QStringLiteral(" Minimální zvětšení pointačního dalekohledu "),
-                             8, {QStringLiteral("Edit1"), QStringLiteral("Label1")}, Edit1, Label1);
+    GroupBox1 =
+        addLensGroup(this, QStringLiteral("GroupBox1"), QStringLiteral(" Minimální zvětšení pointačního dalekohledu "),
+                     8, {QStringLiteral("Edit1"), QStringLiteral("Label1")}, Edit1, Label1);
     RowLayout rows1(GroupBox1, 8, kGroupWidth - 8, 64);
     Label3 = rows1.line(49, QStringLiteral("Label3"), QStringLiteral("Přesnost pointace:"), LabelStyle::Input, 1, 100);
     ComboBox1 = rows1.pickList(46, QStringLiteral("ComboBox1"), QString(), false, 112);
     for (const guiding::Precision& precision : guiding::precisions())
         ComboBox1->addItem(precision.text);
     finishLensGroup(GroupBox1, {QStringLiteral("Label2"), kMagnificationCaption}, Label2,
-                    {QStringLiteral("Memo1"), QStringLiteral("Pozor, nezapomeňte při použití Barlowova či redukčního členu \n"
-                                                             "vynásobit ohniskovou délku patřičným koeficientem.")},
+                    {QStringLiteral("Memo1"),
+                     QStringLiteral("Pozor, nezapomeňte při použití Barlowova či redukčního členu \n"
+                                    "vynásobit ohniskovou délku patřičným koeficientem.")},
                     Memo1);
 
-    GroupBox2 = addLensGroup(this, QStringLiteral("GroupBox2"), QStringLiteral(" Maximální chyba při pointaci ('') "), 142,
-                             {QStringLiteral("Edit2"), QStringLiteral("Label4")}, Edit2, Label4);
+    GroupBox2 = addLensGroup(this, QStringLiteral("GroupBox2"), QStringLiteral(" Maximální chyba při pointaci ('') "),
+                             142, {QStringLiteral("Edit2"), QStringLiteral("Label4")}, Edit2, Label4);
     Edit3 = RowLayout(GroupBox2, 8, kGroupWidth - 8, 64)
                 .field(46, QStringLiteral("Edit3"), QStringLiteral("Label5"), QStringLiteral("Zvětšení filmu (x):"),
                        KeyFilter::Decimal, QString(), 1, &Label5);
     Edit3->setText(QStringLiteral("3"));
     finishLensGroup(GroupBox2, {QStringLiteral("Label6"), kErrorCaption}, Label6,
-                    {QStringLiteral("Memo2"), QStringLiteral("Zvětšením filmu rozumějte, kolikrát bude film zvětšen ve \n"
-                                                             "fotolabu. Pro 35mm film se běžně používá zvětšení 3x.")},
+                    {QStringLiteral("Memo2"),
+                     QStringLiteral("Zvětšením filmu rozumějte, kolikrát bude film zvětšen ve \n"
+                                    "fotolabu. Pro 35mm film se běžně používá zvětšení 3x.")},
                     Memo2);
 
     GroupBox6 = new GuidingGroup(this, GuidingGroup::Drift::Field);
     GroupBox6->move(16 + kGroupWidth, 8);
     finishGroup(GroupBox6);
 
-    const CornerButtons corner = addCornerButtons(this, QStringLiteral("&Zavřít"), QStringLiteral("SpeedButton1"), false);
+    const CornerButtons corner =
+        addCornerButtons(this, QStringLiteral("&Zavřít"), QStringLiteral("SpeedButton1"), false);
     BitBtn1 = corner.close;
     SpeedButton1 = corner.calculator;
 

@@ -46,7 +46,6 @@ public:
 
     QToolButton* SpeedButton1;
     QPushButton* BitBtn1;
-
 };
 
 } // namespace noktaris

@@ -12,10 +12,10 @@ namespace noktaris::imagesize {
 inline const QString kSizeCaption = QStringLiteral("Rozměr:");
 
 // Through a lens or telescope of focal length f: α f / 3438.
-Real primeFocus(Real alpha, Real f, Real scale);
+Real primeFocus(const Real& alpha, const Real& f, const Real& scale);
 // A camera of focal length fc behind an eyepiece fe on a telescope F: α F fc / (3438 fe).
-Real afocal(Real alpha, Real F, Real fc, Real fe, Real scale);
+Real afocal(const Real& alpha, const Real& F, const Real& fc, const Real& fe, const Real& scale);
 // "Rozměr: <size> mm", or the bare caption for a size that rounds to 0.
-QString sizeText(Real size);
+QString sizeText(const Real& size);
 
 } // namespace noktaris::imagesize

@@ -16,14 +16,13 @@ ImageSizeGroup::ImageSizeGroup(QWidget* parent) : QGroupBox(parent)
                QSize(240, 206));
     RowLayout rows(this, 8, 232, 56);
 
-    TabControl2 = addTabBar(this, QStringLiteral("TabControl2"), QRect(6, 18, 228, 32),
-                            {QStringLiteral("Fotoaparátem"), QStringLiteral("Dalekohledem"),
-                             QStringLiteral("Afokální konfigurací")});
+    TabControl2 = addTabBar(
+        this, QStringLiteral("TabControl2"), QRect(6, 18, 228, 32),
+        {QStringLiteral("Fotoaparátem"), QStringLiteral("Dalekohledem"), QStringLiteral("Afokální konfigurací")});
     makeWrappedFlatTabs(TabControl2);
 
     Label9 = rows.line(56, QStringLiteral("Label9"), QStringLiteral("Úhlový rozměr objektu na obloze ( ' ):"));
-    RozmerEdit = rows.entry(8, 73, 56, QStringLiteral("RozmerEdit"), KeyFilter::Decimal,
-                            kOwnValueHint);
+    RozmerEdit = rows.entry(8, 73, 56, QStringLiteral("RozmerEdit"), KeyFilter::Decimal, kOwnValueHint);
     Objekt = rows.pickList(73, QStringLiteral("Objekt"), QStringLiteral("Vyber objekt"), true, 70);
     // Telescope values echoed from the main group; two lines hold the afocal form.
     info2 = rows.line(100, QStringLiteral("info2"), QStringLiteral("D = mm"), LabelStyle::Input, 2);

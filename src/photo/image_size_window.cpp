@@ -39,25 +39,26 @@ TForm13::TForm13(QWidget* parent)
     RowLayout rows4(GroupBox4, 8, kGroupWidth - 8, 56);
     addObjectRows(rows4, QStringLiteral("Label9"), Label9, QStringLiteral("RozmerEdit"), RozmerEdit,
                   QStringLiteral("Objekt"), Objekt);
-    FfotEdit3 = rows4.field(66, QStringLiteral("FfotEdit3"), QStringLiteral("Label12"),
-                            QStringLiteral("Ohnisková vzdál. objektivu (mm):"), KeyFilter::Decimal, kValueHint, 1,
-                            &Label12);
+    FfotEdit3 =
+        rows4.field(66, QStringLiteral("FfotEdit3"), QStringLiteral("Label12"),
+                    QStringLiteral("Ohnisková vzdál. objektivu (mm):"), KeyFilter::Decimal, kValueHint, 1, &Label12);
     rozmer = rows4.line(94, QStringLiteral("rozmer"), imagesize::kSizeCaption, LabelStyle::ResultBold);
     finishGroup(GroupBox4);
 
-    GroupBox1 = addGroup(this, QStringLiteral("GroupBox1"), QStringLiteral(" Rozměr obrazu na negativu pořízeném afokálně "),
-                         QRect(8, 134, kGroupWidth, 188));
+    GroupBox1 =
+        addGroup(this, QStringLiteral("GroupBox1"), QStringLiteral(" Rozměr obrazu na negativu pořízeném afokálně "),
+                 QRect(8, 134, kGroupWidth, 188));
     RowLayout rows1(GroupBox1, 8, kGroupWidth - 8, 56);
     addObjectRows(rows1, QStringLiteral("Label7"), Label7, QStringLiteral("Edit2"), Edit2, QStringLiteral("ComboBox1"),
                   ComboBox1);
-    fdaledit = rows1.field(66, QStringLiteral("fdaledit"), QStringLiteral("Label13"),
-                           QStringLiteral("Ohnisková vzdál. dalekohledu (mm):"), KeyFilter::Decimal, QString(), 1,
-                           &Label13);
+    fdaledit =
+        rows1.field(66, QStringLiteral("fdaledit"), QStringLiteral("Label13"),
+                    QStringLiteral("Ohnisková vzdál. dalekohledu (mm):"), KeyFilter::Decimal, QString(), 1, &Label13);
     // In the order of the file: a user's own telescopes come where they were added.
     Dalekohled = rows1.pickList(92, QStringLiteral("Dalekohled"), QStringLiteral("Vyber dalekohled"), false);
     ffotedit = rows1.field(118, QStringLiteral("ffotedit"), QStringLiteral("Label8"),
-                           QStringLiteral("Ohnisková vzdál. objektivu fotoaparátu (mm):"), KeyFilter::Decimal, kValueHint,
-                           1, &Label8);
+                           QStringLiteral("Ohnisková vzdál. objektivu fotoaparátu (mm):"), KeyFilter::Decimal,
+                           kValueHint, 1, &Label8);
     fokedit = rows1.field(144, QStringLiteral("fokedit"), QStringLiteral("Label11"),
                           QStringLiteral("Ohnisková vzdál. okuláru (mm):"), KeyFilter::Decimal, QString(), 1, &Label11);
     rozmer1 = rows1.line(168, QStringLiteral("rozmer1"), imagesize::kSizeCaption, LabelStyle::ResultBold);

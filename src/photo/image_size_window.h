@@ -3,8 +3,8 @@
 // does not follow the sky.
 #pragma once
 
-#include "common/handover.h"
 #include "catalogue/pick_lists.h"
+#include "common/handover.h"
 
 class QGroupBox;
 class QLabel;

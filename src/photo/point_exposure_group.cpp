@@ -25,8 +25,8 @@ PointExposureGroup::PointExposureGroup(QWidget* parent) : QGroupBox(parent)
     D5 = declination.minutes;
     D6 = declination.seconds;
     F = rows.field(47, QStringLiteral("F"), QStringLiteral("Label26"),
-                   QStringLiteral("Ohnisková vzdálenost použitého objektivu (mm):"), KeyFilter::Decimal,
-                   kValueHint, 2, &Label26);
+                   QStringLiteral("Ohnisková vzdálenost použitého objektivu (mm):"), KeyFilter::Decimal, kValueHint, 2,
+                   &Label26);
     // Two lines: the text for a star at the pole is wider than the group.
     Label31 = rows.line(75, QStringLiteral("Label31"), exposure::kExposureCaption, LabelStyle::ResultBold, 2);
     BitBtn2 = addResetButton(this, QStringLiteral("BitBtn2"), QPoint(204, 19), {D4, D5, D6, F});

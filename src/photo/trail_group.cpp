@@ -50,8 +50,8 @@ void TrailGroup::D1Change()
             return;
         const Real t = toNumber(CasEdit->text());
         const Real f = toNumber(FfotEdit2->text());
-        Draha->setText(QStringLiteral("Délka dráhy: ") + formatNumber(declination::trailLength(f, t, declination.cosDelta))
-                       + QStringLiteral(" mm"));
+        Draha->setText(QStringLiteral("Délka dráhy: ")
+                       + formatNumber(declination::trailLength(f, t, declination.cosDelta)) + QStringLiteral(" mm"));
     });
 }
 

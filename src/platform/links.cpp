@@ -15,8 +15,9 @@ namespace {
 void open(const QString& target, bool maximised, const QString& what, const QString& program)
 {
     if (!platform().openDocument(target, maximised))
-        showError(what + QStringLiteral(" se nepodařilo otevřít: chybí program, který by ji otevřel (xdg-open z balíku "
-                                         "xdg-utils a ")
+        showError(what
+                  + QStringLiteral(" se nepodařilo otevřít: chybí program, který by ji otevřel (xdg-open z balíku "
+                                   "xdg-utils a ")
                   + program + QStringLiteral(")."));
 }
 

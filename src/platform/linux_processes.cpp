@@ -25,7 +25,7 @@ StartOutcome startProgram(const QString& path)
     if (!info.isFile() || !info.isExecutable())
         return StartOutcome::NotExecutable;
     return QProcess::startDetached(info.absoluteFilePath(), {}, info.absolutePath()) ? StartOutcome::Started
-                                                                                      : StartOutcome::OtherFailure;
+                                                                                     : StartOutcome::OtherFailure;
 }
 
 } // namespace noktaris::linuxos

@@ -13,19 +13,19 @@ const std::array<ZoomStep, 5> kZoomSteps{{
     {"10%", QRect(294, 329, 64, 50), 10_dec},
 }};
 
-Span displayedField(std::int64_t A, Real z)
+Span displayedField(std::int64_t A, const Real& z)
 {
     const Real angle = Real(A) * z;
     return {roundHalfEven(angle).toInt64(), roundHalfEven(angle * 500 / 635).toInt64()};
 }
 
-Real sideAngle(Real s, Real F)
+Real sideAngle(const Real& s, const Real& F)
 {
     const Real degrees = checked(atanChecked(divide(s, checked(2 * F))) * 180 / pi());
     return divide(roundHalfEven(degrees * 200000), 100000);
 }
 
-std::int64_t arcseconds(Real degrees) { return roundHalfEven(degrees * 3600).toInt64(); }
+std::int64_t arcseconds(const Real& degrees) { return roundHalfEven(degrees * 3600).toInt64(); }
 
 namespace {
 

@@ -41,13 +41,13 @@ struct Span {
 
 // The angle the black area spans for a picture A arcseconds wide at zoom z; the
 // height is that of a 635 : 500 area.
-Span displayedField(std::int64_t A, Real z);
+Span displayedField(std::int64_t A, const Real& z);
 
 // The angle a side of length s covers behind a lens of focal length F, in degrees
 // to five decimals.
-Real sideAngle(Real s, Real F);
+Real sideAngle(const Real& s, const Real& F);
 // Degrees as whole arcseconds.
-std::int64_t arcseconds(Real degrees);
+std::int64_t arcseconds(const Real& degrees);
 
 // The frame of the instrument's field over the displayed field, centred on the
 // black area; a rotated frame swaps width and height.

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QtEndian>
 #include <QSysInfo>
+#include <QtEndian>
 
 #include <csetjmp>
 #include <cstdio>
@@ -108,7 +108,7 @@ bool readPixels(Decoding& d, uchar* bits, qsizetype bytesPerLine, JSAMPLE* cmykR
             const bool inverted = d.info.saw_Adobe_marker;
             auto* pixel = reinterpret_cast<QRgb*>(line);
             for (JDIMENSION x = 0; x < d.info.output_width; ++x) {
-                const JSAMPLE* ink = cmykRow + 4 * x;
+                const JSAMPLE* ink = cmykRow + std::size_t(4) * x;
                 const auto channel = [&](int i) {
                     const int c = inverted ? ink[i] : 255 - ink[i];
                     const int k = inverted ? ink[3] : 255 - ink[3];

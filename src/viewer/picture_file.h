@@ -17,7 +17,7 @@ enum class PictureKind { Jpeg, Bitmap, Unknown };
 PictureKind pictureKind(const QString& path);
 
 // Refused before anything is allocated for them.
-inline constexpr std::int64_t kLargestFile = 256 * 1024 * 1024;
+inline constexpr std::int64_t kLargestFile = std::int64_t(256) * 1024 * 1024;
 inline constexpr std::int64_t kLargestPicture = 100'000'000; // pixels
 // What libjpeg may allocate for one picture (a progressive picture keeps all its
 // coefficients).

@@ -1,7 +1,7 @@
 #include "viewer/picture_list.h"
 
-#include "common/numbers.h"
 #include "common/code_page.h"
+#include "common/numbers.h"
 
 namespace noktaris::pictures {
 

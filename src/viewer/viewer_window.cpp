@@ -1,9 +1,9 @@
 #include "viewer/viewer_window.h"
 
+#include "common/file_read.h"
 #include "common/flat_tabs.h"
 #include "common/messages.h"
 #include "common/status_line.h"
-#include "common/file_read.h"
 #include "common/widgets.h"
 #include "optics/telescope.h"
 #include "platform/platform.h"
@@ -45,7 +45,7 @@ constexpr int kColumnWidth = 201;
 QString displayedText(viewer::Span field)
 {
     return QStringLiteral(" Zobrazené pole: ") + QString::number(field.width) + QStringLiteral("\" x ")
-           + QString::number(field.height) + QStringLiteral("''");
+        + QString::number(field.height) + QStringLiteral("''");
 }
 
 } // namespace
@@ -58,9 +58,8 @@ TForm16::TForm16(QWidget* parent)
     buildBottomRow();
     connectHandlers();
     FormCreate();
-    setViewerOpener([this](QWidget* opener, ViewerTab tab, const std::array<QString, 3>& texts) {
-        openFrom(opener, tab, texts);
-    });
+    setViewerOpener(
+        [this](QWidget* opener, ViewerTab tab, const std::array<QString, 3>& texts) { openFrom(opener, tab, texts); });
 }
 
 void TForm16::buildDisplay()
@@ -119,8 +118,9 @@ void TForm16::buildBottomRow()
     BitBtn1 = addCornerCloseButton(this, QStringLiteral("Zavřít"), false);
     BitBtn1->move(BitBtn1->x(), 611);
 
-    StatusBar1 = new StatusLine(this, QStringLiteral("StatusBar1"),
-                                {{400, false, QStringLiteral(" Cesta:")}, {0, false, QStringLiteral(" Zobrazené pole:")}});
+    StatusBar1 =
+        new StatusLine(this, QStringLiteral("StatusBar1"),
+                       {{400, false, QStringLiteral(" Cesta:")}, {0, false, QStringLiteral(" Zobrazené pole:")}});
     StatusBar1->setGeometry(0, kWindowSize.height() - 19, kWindowSize.width(), 19);
     StatusBar1->setAutoFillBackground(true);
 
@@ -240,8 +240,8 @@ void TForm16::ComboBox1Change()
     const std::optional<pictures::Picture> picture = pictures::pictureAt(*list, ComboBox1->currentIndex());
     if (!picture || !guarded([&] { displayed_ = viewer::displayedField(picture->width, z_); }))
         return;
-    const QString path = platform().programFolder() + QStringLiteral("/data/")
-                         + QString(picture->file).replace(u'\\', u'/');
+    const QString path =
+        platform().programFolder() + QStringLiteral("/data/") + QString(picture->file).replace(u'\\', u'/');
     StatusBar1->setPanelText(0, path);
     StatusBar1->setPanelText(1, displayedText(displayed_));
     if (!Image->load(path))

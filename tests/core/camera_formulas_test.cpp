@@ -54,8 +54,8 @@ TEST(CcdChip, ScalePixelSizeAndOptimalRatio)
         const char *scale, *pixel, *ratio;
     };
     const Row rows[] = {
-        {6.9_dec, 4.6_dec, 768, 512, 500, 550, "Úhlové zvětšení na pixel: 3,71'' x 3,71''", "Rozměry pixelu: 0,01 mm x 0,01 mm",
-         "32,7"},
+        {6.9_dec, 4.6_dec, 768, 512, 500, 550, "Úhlové zvětšení na pixel: 3,71'' x 3,71''",
+         "Rozměry pixelu: 0,01 mm x 0,01 mm", "32,7"},
         // 185,32 rounds to 185; the ratio does not depend on f.
         {6.9_dec, 4.6_dec, 768, 512, 1000, 550, "Úhlové zvětšení na pixel: 1,85'' x 1,85''",
          "Rozměry pixelu: 0,01 mm x 0,01 mm", "32,7"},

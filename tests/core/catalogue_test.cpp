@@ -2,9 +2,9 @@
 // Names are listed in file order, looked up by exact key, appended at the end and
 // removed in place; every operation works on the first line only.
 #include "catalogue/catalogue.h"
+#include "common/file_result.h"
 #include "common/numbers.h"
 #include "common/paths.h"
-#include "common/file_result.h"
 #include "support/child_process.h"
 #include "support/program_folder.h"
 #include "support/qt_printers.h"
@@ -81,12 +81,10 @@ struct NamesRow {
 
 class NamesInLine : public ::testing::TestWithParam<NamesRow> {};
 
-TEST_P(NamesInLine, ListsEveryRecordInFileOrder)
-{
-    EXPECT_EQ(strings(namesInLine(GetParam().line)), GetParam().names);
-}
+TEST_P(NamesInLine, ListsEveryRecordInFileOrder) { EXPECT_EQ(strings(namesInLine(GetParam().line)), GetParam().names); }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, NamesInLine,
+INSTANTIATE_TEST_SUITE_P(
+    Catalogue, NamesInLine,
     ::testing::Values(
         NamesRow{"EmptyLine", QByteArray(), {}},
         NamesRow{"ThreeRecords", kThreeTelescopes, {"Refraktor 60/700", "Reflektor 150/750", "Maksutov 90/1250"}},
@@ -94,9 +92,11 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, NamesInLine,
                  QByteArray("#name=") + kWideAngleCp1250 + "$f=32$u=70$#name=" + kDumbbellCp1250 + "$r=8$",
                  {kWideAngle, kDumbbell}},
         NamesRow{"DuplicatesBothListed", "#name=A$j=1$#name=B$j=2$#name=A$j=3$", {"A", "B", "A"}},
-        NamesRow{"PrefixNames", "#name=Refraktor 80 ED$D=80$F=600$#name=Refraktor 80$D=80$F=900$",
+        NamesRow{"PrefixNames",
+                 "#name=Refraktor 80 ED$D=80$F=600$#name=Refraktor 80$D=80$F=900$",
                  {"Refraktor 80 ED", "Refraktor 80"}},
-        NamesRow{"ChipRecords", "#name=Sony IMX178$x1=7,43$y1=4,99$x2=3096$y2=2080$#name=K$x1=1$y1=2$x2=3$y2=4$",
+        NamesRow{"ChipRecords",
+                 "#name=Sony IMX178$x1=7,43$y1=4,99$x2=3096$y2=2080$#name=K$x1=1$y1=2$x2=3$y2=4$",
                  {"Sony IMX178", "K"}},
         NamesRow{"TextBeforeFirstRecordIgnored", "xx$#name=A$r=1$", {"A"}},
         NamesRow{"OneCharacterName", "#name=M$r=1$", {"M"}},
@@ -128,17 +128,30 @@ TEST_P(DamagedLine, NamesStayInsideTheLine)
         EXPECT_EQ(n.find("BEYOND"), std::string::npos) << "name read past the line: " << n;
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, DamagedLine,
-    ::testing::Values(
-        DamagedRow{"HashAsLastCharacter", "#name=A$D=1$F=2$#name=BEYOND$", 17, {"A"}},
-        DamagedRow{"CutInsideRecordStart", "#name=A$D=1$F=2$#nam" "e=BEYOND$", 20, {"A"}},
-        DamagedRow{"NameWithoutDollar", "#name=A$D=1$F=2$#name=X" "BEYOND$", 23, {"A"}},
-        DamagedRow{"NoDollarAtAll", "#name=X" "BEYOND$D=1$", 7, {}}),
+INSTANTIATE_TEST_SUITE_P(
+    Catalogue, DamagedLine,
+    ::testing::Values(DamagedRow{"HashAsLastCharacter", "#name=A$D=1$F=2$#name=BEYOND$", 17, {"A"}},
+                      DamagedRow{"CutInsideRecordStart",
+                                 "#name=A$D=1$F=2$#nam"
+                                 "e=BEYOND$",
+                                 20,
+                                 {"A"}},
+                      DamagedRow{"NameWithoutDollar",
+                                 "#name=A$D=1$F=2$#name=X"
+                                 "BEYOND$",
+                                 23,
+                                 {"A"}},
+                      DamagedRow{"NoDollarAtAll",
+                                 "#name=X"
+                                 "BEYOND$D=1$",
+                                 7,
+                                 {}}),
     test::RowName());
 
 TEST(NamesInLine, NameWithoutItsDollarRunsToTheEndOfTheLine)
 {
-    const char buffer[] = "#name=A$j=1$#name=Tail" "BEYOND$";
+    const char buffer[] = "#name=A$j=1$#name=Tail"
+                          "BEYOND$";
     EXPECT_EQ(strings(namesInLine(QByteArray::fromRawData(buffer, 22))), (Names{"A", "Tail"}));
 }
 
@@ -160,23 +173,19 @@ TEST_P(RecordInLine, FindsTheValuesOfTheFirstExactMatch)
     EXPECT_EQ(strings(recordInLine(row.line, QString::fromUtf8(row.wanted), row.kind)), row.values);
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, RecordInLine,
+INSTANTIATE_TEST_SUITE_P(
+    Catalogue, RecordInLine,
     ::testing::Values(
-        LookupRow{"FirstRecord", kThreeTelescopes, CatalogueKind::Telescopes, "Refraktor 60/700",
-                  Names{"60", "700"}},
+        LookupRow{"FirstRecord", kThreeTelescopes, CatalogueKind::Telescopes, "Refraktor 60/700", Names{"60", "700"}},
         LookupRow{"MiddleRecord", kThreeTelescopes, CatalogueKind::Telescopes, "Reflektor 150/750",
                   Names{"150", "750"}},
-        LookupRow{"LastRecord", kThreeTelescopes, CatalogueKind::Telescopes, "Maksutov 90/1250",
-                  Names{"90", "1250"}},
-        LookupRow{"ShortNameBeforeLonger",
-                  "#name=Refraktor 80$D=80$F=900$#name=Refraktor 80 ED$D=81$F=600$", CatalogueKind::Telescopes,
-                  "Refraktor 80", Names{"80", "900"}},
-        LookupRow{"ShortNameAfterLonger",
-                  "#name=Refraktor 80 ED$D=81$F=600$#name=Refraktor 80$D=80$F=900$", CatalogueKind::Telescopes,
-                  "Refraktor 80", Names{"80", "900"}},
-        LookupRow{"LongerNameAfterShort",
-                  "#name=Refraktor 80$D=80$F=900$#name=Refraktor 80 ED$D=81$F=600$", CatalogueKind::Telescopes,
-                  "Refraktor 80 ED", Names{"81", "600"}},
+        LookupRow{"LastRecord", kThreeTelescopes, CatalogueKind::Telescopes, "Maksutov 90/1250", Names{"90", "1250"}},
+        LookupRow{"ShortNameBeforeLonger", "#name=Refraktor 80$D=80$F=900$#name=Refraktor 80 ED$D=81$F=600$",
+                  CatalogueKind::Telescopes, "Refraktor 80", Names{"80", "900"}},
+        LookupRow{"ShortNameAfterLonger", "#name=Refraktor 80 ED$D=81$F=600$#name=Refraktor 80$D=80$F=900$",
+                  CatalogueKind::Telescopes, "Refraktor 80", Names{"80", "900"}},
+        LookupRow{"LongerNameAfterShort", "#name=Refraktor 80$D=80$F=900$#name=Refraktor 80 ED$D=81$F=600$",
+                  CatalogueKind::Telescopes, "Refraktor 80 ED", Names{"81", "600"}},
         LookupRow{"EndOfNameIsNoMatch", "#name=Refraktor 80 ED$D=81$F=600$", CatalogueKind::Telescopes, "80 ED",
                   std::nullopt},
         LookupRow{"BeginningOfNameIsNoMatch", "#name=Refraktor 80 ED$D=81$F=600$", CatalogueKind::Telescopes,
@@ -186,15 +195,17 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, RecordInLine,
                   Names{"1"}},
         LookupRow{"DecimalCommaKeptAsText", "#name=Plössl 6,3 mm$f=6,3$u=52$#name=E$f=12,$u=2,5$",
                   CatalogueKind::Eyepieces, "E", Names{"12,", "2,5"}},
-        LookupRow{"CzechNameFromCp1250",
-                  QByteArray("#name=A$f=1$u=2$#name=") + kWideAngleCp1250 + "$f=32$u=70$", CatalogueKind::Eyepieces,
-                  kWideAngle, Names{"32", "70"}},
+        LookupRow{"CzechNameFromCp1250", QByteArray("#name=A$f=1$u=2$#name=") + kWideAngleCp1250 + "$f=32$u=70$",
+                  CatalogueKind::Eyepieces, kWideAngle, Names{"32", "70"}},
         LookupRow{"ChipKeysAreThreeCharacters",
                   "#name=A$x1=1$y1=2$x2=3$y2=4$#name=Sony IMX178$x1=7,43$y1=4,99$x2=3096$y2=2080$",
                   CatalogueKind::Chips, "Sony IMX178", Names{"7,43", "4,99", "3096", "2080"}},
         LookupRow{"KeyLettersNotCompared", "#name=A$X=5$Y=6$", CatalogueKind::Telescopes, "A", Names{"5", "6"}},
-        LookupRow{"SingleFieldKinds", "#name=Slunce$r=32$#name=M\xEC" "s\xED" "c$r=31,1$", CatalogueKind::Sizes,
-                  "Měsíc", Names{"31,1"}},
+        LookupRow{"SingleFieldKinds",
+                  "#name=Slunce$r=32$#name=M\xEC"
+                  "s\xED"
+                  "c$r=31,1$",
+                  CatalogueKind::Sizes, "Měsíc", Names{"31,1"}},
         LookupRow{"EmptyLine", QByteArray(), CatalogueKind::Films, "A", std::nullopt}),
     test::RowName());
 
@@ -222,14 +233,31 @@ TEST_P(TruncatedRecord, ValuesNeverComeFromBeyondTheLine)
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, TruncatedRecord,
-    ::testing::Values(
-        TruncatedRow{"CutAfterFirstKey", "#name=X$D=" "99$F=77$", 10, CatalogueKind::Telescopes, ""},
-        TruncatedRow{"CutAfterName", "#name=X$" "D=99$F=77$", 8, CatalogueKind::Telescopes, ""},
-        TruncatedRow{"CutInsideFirstKey", "#name=X$D" "=99$F=77$", 9, CatalogueKind::Telescopes, ""},
-        TruncatedRow{"CutAfterFirstValue", "#name=X$D=150$F=" "77$", 16, CatalogueKind::Telescopes, "150"},
-        TruncatedRow{"FirstValueWithoutDollar", "#name=X$D=150" "$F=77$", 13, CatalogueKind::Telescopes, "150"},
-        TruncatedRow{"ChipCutInsideThirdKey", "#name=X$x1=1$y1=2$x" "2=99$y2=77$", 19, CatalogueKind::Chips, "1"}),
-    test::RowName());
+                         ::testing::Values(TruncatedRow{"CutAfterFirstKey",
+                                                        "#name=X$D="
+                                                        "99$F=77$",
+                                                        10, CatalogueKind::Telescopes, ""},
+                                           TruncatedRow{"CutAfterName",
+                                                        "#name=X$"
+                                                        "D=99$F=77$",
+                                                        8, CatalogueKind::Telescopes, ""},
+                                           TruncatedRow{"CutInsideFirstKey",
+                                                        "#name=X$D"
+                                                        "=99$F=77$",
+                                                        9, CatalogueKind::Telescopes, ""},
+                                           TruncatedRow{"CutAfterFirstValue",
+                                                        "#name=X$D=150$F="
+                                                        "77$",
+                                                        16, CatalogueKind::Telescopes, "150"},
+                                           TruncatedRow{"FirstValueWithoutDollar",
+                                                        "#name=X$D=150"
+                                                        "$F=77$",
+                                                        13, CatalogueKind::Telescopes, "150"},
+                                           TruncatedRow{"ChipCutInsideThirdKey",
+                                                        "#name=X$x1=1$y1=2$x"
+                                                        "2=99$y2=77$",
+                                                        19, CatalogueKind::Chips, "1"}),
+                         test::RowName());
 
 // --- record text and removal from a line ---
 
@@ -250,11 +278,11 @@ TEST(RecordText, WritesNameKeysAndValuesWithoutBreaks)
     EXPECT_EQ(bytes(recordText({QStringLiteral("Kinofilm"), {QStringLiteral("36"), QStringLiteral("24")}},
                                CatalogueKind::Films)),
               "#name=Kinofilm$x=36$y=24$");
-    EXPECT_EQ(bytes(recordText({QStringLiteral("KAF"),
-                                {QStringLiteral("6,9"), QStringLiteral("4,6"), QStringLiteral("768"),
-                                 QStringLiteral("512")}},
-                               CatalogueKind::Chips)),
-              "#name=KAF$x1=6,9$y1=4,6$x2=768$y2=512$");
+    EXPECT_EQ(
+        bytes(recordText({QStringLiteral("KAF"),
+                          {QStringLiteral("6,9"), QStringLiteral("4,6"), QStringLiteral("768"), QStringLiteral("512")}},
+                         CatalogueKind::Chips)),
+        "#name=KAF$x1=6,9$y1=4,6$x2=768$y2=512$");
 }
 
 struct RemoveRow {
@@ -274,29 +302,30 @@ TEST_P(LineWithout, DeletesExactlyTheFirstRecordOfThatName)
     EXPECT_EQ(rest ? std::optional<std::string>(bytes(*rest)) : std::nullopt, row.rest);
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, LineWithout,
-    ::testing::Values(
-        RemoveRow{"First", kThreeTelescopes, CatalogueKind::Telescopes, "Refraktor 60/700",
-                  "#name=Reflektor 150/750$D=150$F=750$#name=Maksutov 90/1250$D=90$F=1250$"},
-        RemoveRow{"Middle", kThreeTelescopes, CatalogueKind::Telescopes, "Reflektor 150/750",
-                  "#name=Refraktor 60/700$D=60$F=700$#name=Maksutov 90/1250$D=90$F=1250$"},
-        RemoveRow{"Last", kThreeTelescopes, CatalogueKind::Telescopes, "Maksutov 90/1250",
-                  "#name=Refraktor 60/700$D=60$F=700$#name=Reflektor 150/750$D=150$F=750$"},
-        RemoveRow{"Only", "#name=A$D=1$F=2$", CatalogueKind::Telescopes, "A", ""},
-        RemoveRow{"Absent", kThreeTelescopes, CatalogueKind::Telescopes, "Refraktor", std::nullopt},
-        RemoveRow{"DuplicateRemovesFirstOnly", "#name=A$j=1$#name=B$j=2$#name=A$j=3$", CatalogueKind::Brightness,
-                  "A", "#name=B$j=2$#name=A$j=3$"},
-        RemoveRow{"ShortNameLeavesLonger", "#name=Refraktor 80 ED$D=81$F=600$#name=Refraktor 80$D=80$F=900$",
-                  CatalogueKind::Telescopes, "Refraktor 80", "#name=Refraktor 80 ED$D=81$F=600$"},
-        RemoveRow{"ChipHasFiveDollars", "#name=A$x1=1$y1=2$x2=3$y2=4$#name=B$x1=5$y1=6$x2=7$y2=8$#name=C$x1=9$y1=1$x2=2$y2=3$",
-                  CatalogueKind::Chips, "B", "#name=A$x1=1$y1=2$x2=3$y2=4$#name=C$x1=9$y1=1$x2=2$y2=3$"},
-        RemoveRow{"SizeHasTwoDollars", "#name=A$r=1$#name=B$r=2$#name=C$r=3$", CatalogueKind::Sizes, "B",
-                  "#name=A$r=1$#name=C$r=3$"},
-        RemoveRow{"FilmHasThreeDollars", "#name=A$x=1$y=2$#name=B$x=3$y=4$", CatalogueKind::Films, "A",
-                  "#name=B$x=3$y=4$"},
-        RemoveRow{"CzechName",
-                  QByteArray("#name=") + kWideAngleCp1250 + "$f=32$u=70$#name=B$f=1$u=2$", CatalogueKind::Eyepieces,
-                  kWideAngle, "#name=B$f=1$u=2$"}),
+INSTANTIATE_TEST_SUITE_P(
+    Catalogue, LineWithout,
+    ::testing::Values(RemoveRow{"First", kThreeTelescopes, CatalogueKind::Telescopes, "Refraktor 60/700",
+                                "#name=Reflektor 150/750$D=150$F=750$#name=Maksutov 90/1250$D=90$F=1250$"},
+                      RemoveRow{"Middle", kThreeTelescopes, CatalogueKind::Telescopes, "Reflektor 150/750",
+                                "#name=Refraktor 60/700$D=60$F=700$#name=Maksutov 90/1250$D=90$F=1250$"},
+                      RemoveRow{"Last", kThreeTelescopes, CatalogueKind::Telescopes, "Maksutov 90/1250",
+                                "#name=Refraktor 60/700$D=60$F=700$#name=Reflektor 150/750$D=150$F=750$"},
+                      RemoveRow{"Only", "#name=A$D=1$F=2$", CatalogueKind::Telescopes, "A", ""},
+                      RemoveRow{"Absent", kThreeTelescopes, CatalogueKind::Telescopes, "Refraktor", std::nullopt},
+                      RemoveRow{"DuplicateRemovesFirstOnly", "#name=A$j=1$#name=B$j=2$#name=A$j=3$",
+                                CatalogueKind::Brightness, "A", "#name=B$j=2$#name=A$j=3$"},
+                      RemoveRow{"ShortNameLeavesLonger",
+                                "#name=Refraktor 80 ED$D=81$F=600$#name=Refraktor 80$D=80$F=900$",
+                                CatalogueKind::Telescopes, "Refraktor 80", "#name=Refraktor 80 ED$D=81$F=600$"},
+                      RemoveRow{"ChipHasFiveDollars",
+                                "#name=A$x1=1$y1=2$x2=3$y2=4$#name=B$x1=5$y1=6$x2=7$y2=8$#name=C$x1=9$y1=1$x2=2$y2=3$",
+                                CatalogueKind::Chips, "B", "#name=A$x1=1$y1=2$x2=3$y2=4$#name=C$x1=9$y1=1$x2=2$y2=3$"},
+                      RemoveRow{"SizeHasTwoDollars", "#name=A$r=1$#name=B$r=2$#name=C$r=3$", CatalogueKind::Sizes, "B",
+                                "#name=A$r=1$#name=C$r=3$"},
+                      RemoveRow{"FilmHasThreeDollars", "#name=A$x=1$y=2$#name=B$x=3$y=4$", CatalogueKind::Films, "A",
+                                "#name=B$x=3$y=4$"},
+                      RemoveRow{"CzechName", QByteArray("#name=") + kWideAngleCp1250 + "$f=32$u=70$#name=B$f=1$u=2$",
+                                CatalogueKind::Eyepieces, kWideAngle, "#name=B$f=1$u=2$"}),
     test::RowName());
 
 // --- the files ---
@@ -309,17 +338,29 @@ TEST(CatalogueFiles, EachKindNamesItsFileKeysAndLookupMessage)
         Names keys;
         const char* message;
     } rows[] = {
-        {CatalogueKind::Telescopes, "data\\Dalekohledy.dat", {"D=", "F="},
+        {CatalogueKind::Telescopes,
+         "data\\Dalekohledy.dat",
+         {"D=", "F="},
          "Chyba při zpracování databázového souboru data\\dalekohledy.dat"},
-        {CatalogueKind::Eyepieces, "data\\Okulary.dat", {"f=", "u="},
+        {CatalogueKind::Eyepieces,
+         "data\\Okulary.dat",
+         {"f=", "u="},
          "Chyba při zpracování databázového souboru data\\okulary.dat"},
-        {CatalogueKind::Brightness, "data\\Jasnosti.dat", {"j="},
+        {CatalogueKind::Brightness,
+         "data\\Jasnosti.dat",
+         {"j="},
          "Chyba při zpracování databázového souboru data\\jasnosti.dat"},
-        {CatalogueKind::Sizes, "data\\Rozmery.dat", {"r="},
+        {CatalogueKind::Sizes,
+         "data\\Rozmery.dat",
+         {"r="},
          "Chyba při zpracování databázového souboru data\\rozmery.dat"},
-        {CatalogueKind::Films, "data\\Filmy.dat", {"x=", "y="},
+        {CatalogueKind::Films,
+         "data\\Filmy.dat",
+         {"x=", "y="},
          "Chyba při zpracování databázového souboru data\\filmy.dat"},
-        {CatalogueKind::Chips, "data\\CCD.dat", {"x1=", "y1=", "x2=", "y2="},
+        {CatalogueKind::Chips,
+         "data\\CCD.dat",
+         {"x1=", "y1=", "x2=", "y2="},
          "Chyba při zpracování databázového souboru data\\CCD.dat"},
     };
     for (const auto& row : rows) {
@@ -403,8 +444,9 @@ TEST(CatalogueFiles, MissingFileIsFileNotFoundAndIsNeverCreated)
     EXPECT_FALSE(replaceRecord(CatalogueKind::Telescopes, QStringLiteral("A"),
                                {QStringLiteral("B"), {QStringLiteral("1"), QStringLiteral("2")}}));
     EXPECT_FALSE(QFileInfo::exists(path));
-    EXPECT_FALSE(QDir(folder.path(QStringLiteral("data"))).entryList(QDir::Files).contains(QStringLiteral("Dalekohledy.dat"),
-                                                                                        Qt::CaseInsensitive));
+    EXPECT_FALSE(QDir(folder.path(QStringLiteral("data")))
+                     .entryList(QDir::Files)
+                     .contains(QStringLiteral("Dalekohledy.dat"), Qt::CaseInsensitive));
 }
 
 // Each way a catalogue cannot be opened gets the system's own text for it, also
@@ -433,13 +475,13 @@ TEST(CatalogueFiles, OpenFailuresAreToldApart)
              QDir().mkpath(f.path(file));
          },
          "Access denied"},
-        {"NoReadPermission", [&](const ProgramFolder& f) { QFile::setPermissions(f.path(file), {}); },
-         "Access denied"},
+        {"NoReadPermission", [&](const ProgramFolder& f) { QFile::setPermissions(f.path(file), {}); }, "Access denied"},
     };
     for (const Row& row : rows) {
         ProgramFolder folder;
         // The ordinary user may enter the folders, only the file is closed to it.
-        QFile::setPermissions(folder.path(QString()), QFile::permissions(folder.path(QString())) | QFileDevice::ExeOther);
+        QFile::setPermissions(folder.path(QString()),
+                              QFile::permissions(folder.path(QString())) | QFileDevice::ExeOther);
         row.damage(folder);
         const auto child = test::runAsOrdinaryUser([] {
             const auto listed = listNames(CatalogueKind::Films);
@@ -477,9 +519,10 @@ TEST(CatalogueFiles, AppendAddsTheRecordAtTheEndOfTheLine)
 {
     ProgramFolder folder;
     folder.write(QStringLiteral("data/CCD.dat"), "#name=A$x1=1$y1=2$x2=3$y2=4$");
-    ASSERT_TRUE(appendRecord(CatalogueKind::Chips, {QStringLiteral("B"),
-                                                    {QStringLiteral("6,9"), QStringLiteral("4,6"),
-                                                     QStringLiteral("768"), QStringLiteral("512")}}));
+    ASSERT_TRUE(
+        appendRecord(CatalogueKind::Chips,
+                     {QStringLiteral("B"),
+                      {QStringLiteral("6,9"), QStringLiteral("4,6"), QStringLiteral("768"), QStringLiteral("512")}}));
     EXPECT_EQ(bytes(folder.read(QStringLiteral("data/CCD.dat"))),
               "#name=A$x1=1$y1=2$x2=3$y2=4$#name=B$x1=6,9$y1=4,6$x2=768$y2=512$");
     EXPECT_EQ(strings(*findRecord(CatalogueKind::Chips, QStringLiteral("B"))), (Names{"6,9", "4,6", "768", "512"}));
@@ -509,14 +552,14 @@ TEST_P(RemoveFromFile, RewritesTheLineWithoutTheRecord)
     EXPECT_EQ(bytes(folder.read(QStringLiteral("data/Dalekohledy.dat"))), GetParam().remaining);
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, RemoveFromFile,
-    ::testing::Values(
-        FileRemoveRow{"First", "Refraktor 60/700",
-                      "#name=Reflektor 150/750$D=150$F=750$#name=Maksutov 90/1250$D=90$F=1250$"},
-        FileRemoveRow{"Middle", "Reflektor 150/750",
-                      "#name=Refraktor 60/700$D=60$F=700$#name=Maksutov 90/1250$D=90$F=1250$"},
-        FileRemoveRow{"Last", "Maksutov 90/1250",
-                      "#name=Refraktor 60/700$D=60$F=700$#name=Reflektor 150/750$D=150$F=750$"}),
+INSTANTIATE_TEST_SUITE_P(
+    Catalogue, RemoveFromFile,
+    ::testing::Values(FileRemoveRow{"First", "Refraktor 60/700",
+                                    "#name=Reflektor 150/750$D=150$F=750$#name=Maksutov 90/1250$D=90$F=1250$"},
+                      FileRemoveRow{"Middle", "Reflektor 150/750",
+                                    "#name=Refraktor 60/700$D=60$F=700$#name=Maksutov 90/1250$D=90$F=1250$"},
+                      FileRemoveRow{"Last", "Maksutov 90/1250",
+                                    "#name=Refraktor 60/700$D=60$F=700$#name=Reflektor 150/750$D=150$F=750$"}),
     test::RowName());
 
 TEST(CatalogueFiles, RemovingTheOnlyRecordLeavesAnEmptyFile)
@@ -561,7 +604,8 @@ TEST(CatalogueFiles, SecondLineIsInvisibleAndDroppedByTheNextSave)
         EXPECT_EQ(strings(*findRecord(CatalogueKind::Telescopes, QStringLiteral("B"))), (Names{"3", "4"}));
         EXPECT_FALSE(findRecord(CatalogueKind::Telescopes, QStringLiteral("C"))->has_value());
 
-        ASSERT_TRUE(appendRecord(CatalogueKind::Telescopes, {QStringLiteral("D"), {QStringLiteral("7"), QStringLiteral("8")}}));
+        ASSERT_TRUE(
+            appendRecord(CatalogueKind::Telescopes, {QStringLiteral("D"), {QStringLiteral("7"), QStringLiteral("8")}}));
         EXPECT_EQ(bytes(folder.read(QStringLiteral("data/Dalekohledy.dat"))),
                   "#name=A$D=1$F=2$#name=B$D=3$F=4$#name=D$D=7$F=8$");
     }
@@ -588,7 +632,8 @@ TEST(CatalogueFiles, FolderAndFileNamesResolveWithoutRegardToCase)
     EXPECT_FALSE(names->isEmpty());
     EXPECT_TRUE(findRecord(CatalogueKind::Telescopes, names->first())->has_value());
 
-    ASSERT_TRUE(appendRecord(CatalogueKind::Telescopes, {QStringLiteral("Nový"), {QStringLiteral("1"), QStringLiteral("2")}}));
+    ASSERT_TRUE(
+        appendRecord(CatalogueKind::Telescopes, {QStringLiteral("Nový"), {QStringLiteral("1"), QStringLiteral("2")}}));
     EXPECT_TRUE(folder.read(QStringLiteral("Data/DALEKOHLEDY.DAT")).endsWith("#name=Nov\xFD$D=1$F=2$"));
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("data")));
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("Data/Dalekohledy.dat")));
@@ -624,10 +669,14 @@ TEST(StorableText, NamesAndValuesThatKeepTheOneLineFormat)
         {"M$31", "Název nesmí obsahovat znaky # a $.", false},
         {"M 31\r\nM 32", "Název nesmí obsahovat konec řádku, tabulátor ani jiné řídicí znaky.", false},
         {"M\t31", "Název nesmí obsahovat konec řádku, tabulátor ani jiné řídicí znaky.", false},
-        {"Orion ★", "Název obsahuje znak „★“, který nelze do databáze uložit (soubory databáze jsou v kódování "
-                    "Windows-1250).", false},
-        {"Çà", "Název obsahuje znak „à“, který nelze do databáze uložit (soubory databáze jsou v kódování "
-               "Windows-1250).", false},
+        {"Orion ★",
+         "Název obsahuje znak „★“, který nelze do databáze uložit (soubory databáze jsou v kódování "
+         "Windows-1250).",
+         false},
+        {"Çà",
+         "Název obsahuje znak „à“, který nelze do databáze uložit (soubory databáze jsou v kódování "
+         "Windows-1250).",
+         false},
     };
     for (const Row& row : rows) {
         const QString text = QString::fromUtf8(row.text);

@@ -1,7 +1,7 @@
 // The order of the sorted pick lists: Czech alphabetical order with letter case
 // ignored, equal names in the order given, for short lists and for long ones.
-#include "common/collation.h"
 #include "common/code_page.h"
+#include "common/collation.h"
 #include "support/qt_printers.h"
 
 #include <QCollator>
@@ -22,8 +22,12 @@ TEST(SortNames, CzechAlphabeticalOrder)
         QStringList sorted;
     };
     const Row rows[] = {
-        {"ChAfterH", {"Chromatický 9", "Hvězdný 12", "cesta 6", "Čočka 4"}, {"cesta 6", "Čočka 4", "Hvězdný 12", "Chromatický 9"}},
-        {"HacekLettersAreLettersOfTheirOwn", {"šum", "sůl", "zub", "žal", "řeka", "rak"}, {"rak", "řeka", "sůl", "šum", "zub", "žal"}},
+        {"ChAfterH",
+         {"Chromatický 9", "Hvězdný 12", "cesta 6", "Čočka 4"},
+         {"cesta 6", "Čočka 4", "Hvězdný 12", "Chromatický 9"}},
+        {"HacekLettersAreLettersOfTheirOwn",
+         {"šum", "sůl", "zub", "žal", "řeka", "rak"},
+         {"rak", "řeka", "sůl", "šum", "zub", "žal"}},
         {"AccentsOnlyWhenAllElseIsEqual", {"áb", "ac", "ab"}, {"ab", "áb", "ac"}},
         {"CaseIgnoredEqualNamesKeepTheirOrder", {"b", "A 2", "a 2", "a"}, {"a", "A 2", "a 2", "b"}},
         {"DigitsBeforeLettersSpaceFirst", {"M 31", "M31", "42", "M 3"}, {"42", "M 3", "M 31", "M31"}},

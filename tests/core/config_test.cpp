@@ -35,11 +35,6 @@ Lines strings(const std::optional<QStringList>& list)
     return out;
 }
 
-std::optional<std::string> string(const std::optional<QString>& s)
-{
-    return s ? std::optional<std::string>(s->toStdString()) : std::nullopt;
-}
-
 std::optional<std::string> string(const FileResult<QString>& line)
 {
     return line ? std::optional<std::string>(line->toStdString()) : std::nullopt;
@@ -74,32 +69,44 @@ TEST_P(FindLines, TakesTheFirstMatchingLineAfterThePreviousOne)
     EXPECT_EQ(strings(findLines(GetParam().contents, GetParam().keys)), GetParam().found);
 }
 
-INSTANTIATE_TEST_SUITE_P(Config, FindLines,
+INSTANTIATE_TEST_SUITE_P(
+    Config, FindLines,
     ::testing::Values(
         FindRow{"ModeLine", kDelivered, {QStringLiteral("Rezim:")}, std::vector<std::string>{"Rezim:1"}},
         FindRow{"SwitchLine", kDelivered, {QStringLiteral("Prepinac:")}, std::vector<std::string>{"Prepinac:1"}},
-        FindRow{"CalculatorLine", kDelivered, {QStringLiteral("Kalkulacka:")},
+        FindRow{"CalculatorLine",
+                kDelivered,
+                {QStringLiteral("Kalkulacka:")},
                 std::vector<std::string>{"Kalkulacka:/usr/bin/gnome-calculator"}},
-        FindRow{"UpdateLine", kDelivered, {QStringLiteral("Aktualizace:")},
-                std::vector<std::string>{"Aktualizace:0"}},
-        FindRow{"K1ThenK2", kDelivered, {QStringLiteral("k1="), QStringLiteral("k2=")},
+        FindRow{"UpdateLine", kDelivered, {QStringLiteral("Aktualizace:")}, std::vector<std::string>{"Aktualizace:0"}},
+        FindRow{"K1ThenK2",
+                kDelivered,
+                {QStringLiteral("k1="), QStringLiteral("k2=")},
                 std::vector<std::string>{"k1=1,5873", "k2=2,7"}},
         FindRow{"TwoCharacterKey", kDelivered, {QStringLiteral("k3")}, std::vector<std::string>{"k3=1000"}},
         FindRow{"ReorderedMode", kReordered, {QStringLiteral("Rezim:")}, std::vector<std::string>{"Rezim:2"}},
-        FindRow{"ReorderedUpdate", kReordered, {QStringLiteral("Aktualizace:")},
-                std::vector<std::string>{"Aktualizace:1"}},
+        FindRow{
+            "ReorderedUpdate", kReordered, {QStringLiteral("Aktualizace:")}, std::vector<std::string>{"Aktualizace:1"}},
         FindRow{"ReorderedSwitch", kReordered, {QStringLiteral("Prepinac:")}, std::vector<std::string>{"Prepinac:0"}},
         FindRow{"ReorderedK3", kReordered, {QStringLiteral("k3=")}, std::vector<std::string>{"k3=600"}},
-        FindRow{"ReorderedCalculator", kReordered, {QStringLiteral("Kalkulacka:")},
+        FindRow{"ReorderedCalculator",
+                kReordered,
+                {QStringLiteral("Kalkulacka:")},
                 std::vector<std::string>{"Kalkulacka:C:\\Windows\\System32\\calc.exe"}},
-        FindRow{"ReorderedK2AfterK1", kReordered, {QStringLiteral("k1="), QStringLiteral("k2=")},
+        FindRow{"ReorderedK2AfterK1",
+                kReordered,
+                {QStringLiteral("k1="), QStringLiteral("k2=")},
                 std::vector<std::string>{"k1=2,5", "k2=3"}},
-        FindRow{"K2BeforeK1NotFound", "k2=3\r\nk1=1,5\r\n;", {QStringLiteral("k1="), QStringLiteral("k2=")},
-                std::nullopt},
-        FindRow{"K2SkipsTheOneBeforeK1", "k2=9\r\nk1=1,5\r\nk2=3\r\n;", {QStringLiteral("k1="), QStringLiteral("k2=")},
+        FindRow{
+            "K2BeforeK1NotFound", "k2=3\r\nk1=1,5\r\n;", {QStringLiteral("k1="), QStringLiteral("k2=")}, std::nullopt},
+        FindRow{"K2SkipsTheOneBeforeK1",
+                "k2=9\r\nk1=1,5\r\nk2=3\r\n;",
+                {QStringLiteral("k1="), QStringLiteral("k2=")},
                 std::vector<std::string>{"k1=1,5", "k2=3"}},
         FindRow{"K2StartsTheLineAfterK1", "k1=1\r\n", {QStringLiteral("k1"), QStringLiteral("k1")}, std::nullopt},
-        FindRow{"FirstMatchWins", "Rezim:2\r\nRezim:1\r\n", {QStringLiteral("Rezim:")},
+        FindRow{"FirstMatchWins",
+                "Rezim:2\r\nRezim:1\r\n",
+                {QStringLiteral("Rezim:")},
                 std::vector<std::string>{"Rezim:2"}},
         FindRow{"MissingKey", "[CONFIG]\r\nRezim:1\r\n;", {QStringLiteral("k1=")}, std::nullopt},
         FindRow{"EmptyFile", QByteArray(), {QStringLiteral("Rezim:")}, std::nullopt},
@@ -107,14 +114,23 @@ INSTANTIATE_TEST_SUITE_P(Config, FindLines,
         FindRow{"KeyMustStartTheLine", " k1=2\r\nxk1=3\r\n", {QStringLiteral("k1=")}, std::nullopt},
         FindRow{"KeyLongerThanLine", "Rezim\r\n", {QStringLiteral("Rezim:")}, std::nullopt},
         FindRow{"RestOfLineKept", "Rezim:1x\r\n", {QStringLiteral("Rezim:")}, std::vector<std::string>{"Rezim:1x"}},
-        FindRow{"TrailingSpaceKept", "Aktualizace:1 \r\n;", {QStringLiteral("Aktualizace:")},
+        FindRow{"TrailingSpaceKept",
+                "Aktualizace:1 \r\n;",
+                {QStringLiteral("Aktualizace:")},
                 std::vector<std::string>{"Aktualizace:1 "}},
-        FindRow{"LineFeedOnly", "[CONFIG]\nRezim:1\nk1=2,5\nk2=3\n;", {QStringLiteral("k1="), QStringLiteral("k2=")},
+        FindRow{"LineFeedOnly",
+                "[CONFIG]\nRezim:1\nk1=2,5\nk2=3\n;",
+                {QStringLiteral("k1="), QStringLiteral("k2=")},
                 std::vector<std::string>{"k1=2,5", "k2=3"}},
-        FindRow{"CarriageReturnOnly", "[CONFIG]\rk1=2,5\rk2=3\r;", {QStringLiteral("k1="), QStringLiteral("k2=")},
+        FindRow{"CarriageReturnOnly",
+                "[CONFIG]\rk1=2,5\rk2=3\r;",
+                {QStringLiteral("k1="), QStringLiteral("k2=")},
                 std::vector<std::string>{"k1=2,5", "k2=3"}},
-        FindRow{"LastLineWithoutBreak", "k1=1\r\nk3=1397", {QStringLiteral("k3=")}, std::vector<std::string>{"k3=1397"}},
-        FindRow{"Windows1250Decoded", "Kalkulacka:C:\\Kalkula\xE8ka\\kalk.exe\r\n", {QStringLiteral("Kalkulacka:")},
+        FindRow{
+            "LastLineWithoutBreak", "k1=1\r\nk3=1397", {QStringLiteral("k3=")}, std::vector<std::string>{"k3=1397"}},
+        FindRow{"Windows1250Decoded",
+                "Kalkulacka:C:\\Kalkula\xE8ka\\kalk.exe\r\n",
+                {QStringLiteral("Kalkulacka:")},
                 std::vector<std::string>{"Kalkulacka:C:\\Kalkulačka\\kalk.exe"}}),
     test::RowName());
 
@@ -216,7 +232,8 @@ TEST_P(WithModeLine, RewritesOnlyTheFirstModeLine)
     EXPECT_EQ(bytes(withModeLine(GetParam().contents, QStringLiteral("Rezim:2"))), GetParam().rewritten);
 }
 
-INSTANTIATE_TEST_SUITE_P(Config, WithModeLine,
+INSTANTIATE_TEST_SUITE_P(
+    Config, WithModeLine,
     ::testing::Values(
         ModeRow{"SettingsWindowFile", kDelivered,
                 "[CONFIG]\r\nRezim:2\r\nPrepinac:1\r\nKalkulacka:/usr/bin/gnome-calculator\r\n\r\n"
@@ -294,9 +311,10 @@ TEST(ConfigText, WritesThirteenLinesWithCrLfAndNoBreakAfterTheEndMarker)
     EXPECT_EQ(splitLines(text).size(), 13);
 
     // What the settings window writes, every reader finds again.
-    EXPECT_EQ(strings(findLines(text, {QStringLiteral("Rezim:"), QStringLiteral("Prepinac:"),
-                                       QStringLiteral("Kalkulacka:"), QStringLiteral("k1="), QStringLiteral("k2="),
-                                       QStringLiteral("k3="), QStringLiteral("Aktualizace:")})),
+    EXPECT_EQ(strings(findLines(text,
+                                {QStringLiteral("Rezim:"), QStringLiteral("Prepinac:"), QStringLiteral("Kalkulacka:"),
+                                 QStringLiteral("k1="), QStringLiteral("k2="), QStringLiteral("k3="),
+                                 QStringLiteral("Aktualizace:")})),
               (std::vector<std::string>{"Rezim:2", "Prepinac:0", "Kalkulacka:C:\\Kalkulačka\\kalk.exe", "k1=2,5",
                                         "k2=0,5", "k3=1397", "Aktualizace:1"}));
 }
@@ -377,8 +395,8 @@ namespace {
 
 TEST(SettingsText, ConstantBeginningWithACommaGetsAZero)
 {
-    const std::pair<const char*, const char*> rows[] = {
-        {",5", "0,5"}, {",", "0,"}, {"0,5", "0,5"}, {"2,5", "2,5"}, {"", ""}, {",,1", "0,,1"}};
+    const std::pair<const char*, const char*> rows[] = {{",5", "0,5"},  {",", "0,"}, {"0,5", "0,5"},
+                                                        {"2,5", "2,5"}, {"", ""},    {",,1", "0,,1"}};
     for (const auto& [typed, stored] : rows)
         EXPECT_EQ(withLeadingZero(QString::fromLatin1(typed)), QString::fromLatin1(stored)) << typed;
 }
@@ -413,7 +431,8 @@ TEST(SettingsText, FinderTakesTheFirstKnownCalculatorOfTheFirstFolderHoldingOne)
         const auto found = findCalculator(paths);
         QString expected;
         if (row.found)
-            expected = paths[QString::fromLatin1(row.found).left(1).toInt()] + u'/' + QString::fromLatin1(row.found).mid(2);
+            expected =
+                paths[QString::fromLatin1(row.found).left(1).toInt()] + u'/' + QString::fromLatin1(row.found).mid(2);
         EXPECT_EQ(found.value_or(QString()), expected) << row.name;
     }
 }

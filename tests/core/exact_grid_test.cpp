@@ -154,9 +154,9 @@ struct Point {
 struct GridRow {
     const char* name;
     std::vector<Axis> axes;
-    std::function<QString(const Point&)> shown;      // what the program prints
-    std::function<std::string(const Point&)> exact;  // the same in exact fractions
-    bool rounds = true;                               // the grid must meet exact halves
+    std::function<QString(const Point&)> shown;     // what the program prints
+    std::function<std::string(const Point&)> exact; // the same in exact fractions
+    bool rounds = true;                             // the grid must meet exact halves
 };
 
 using test::PrintTo;
@@ -211,8 +211,7 @@ TEST_P(ExactGrid, MatchesExactArithmetic)
             ADD_FAILURE() << "inputs" << inputs << ": shows \"" << got << "\", exactly \"" << want << '"';
         }
     }
-    std::cout << row.name << ": " << size << " inputs, " << exactHalves << " exact halves, " << differ
-              << " differ\n";
+    std::cout << row.name << ": " << size << " inputs, " << exactHalves << " exact halves, " << differ << " differ\n";
     EXPECT_EQ(differ, 0);
     if (row.rounds) {
         EXPECT_GT(exactHalves, 0) << "no exact half in the grid";
@@ -221,181 +220,223 @@ TEST_P(ExactGrid, MatchesExactArithmetic)
 
 using namespace telescope;
 
-INSTANTIATE_TEST_SUITE_P(Formulas, ExactGrid, ::testing::Values(
-    // F 100 to 2000 by 5, f 2 to 40 by 0,1: 1000 / 16 and its like are halves.
-    GridRow{"Magnification", {{100, 2000, 5, 0}, {20, 400, 1, 1}},
-            [](const Point& p) { return print(magnification(p.value[0], p.value[1])); },
-            [](const Point& p) { return form(round(p.x[0] / p.x[1])); }},
-    GridRow{"FocalRatioThousandths", {{1000, 4000, 1, 1}, {40, 80, 1, 0}},
-            [](const Point& p) { return print(focalRatio(p.value[0], p.value[1])); },
-            [](const Point& p) { return form(roundTo(p.x[0] / p.x[1], 3)); }},
-    GridRow{"FocalRatioTenths", {{1000, 4000, 1, 1}, {40, 80, 1, 0}},
-            [](const Point& p) { return print(focalRatioTenth(p.value[0], p.value[1])); },
-            [](const Point& p) { return form(roundTo(p.x[0] / p.x[1], 1)); }},
-    // D 60, F 131,1: 2,185 goes to 2,18.
-    GridRow{"FocalRatioHundredths", {{1000, 4000, 1, 1}, {40, 80, 1, 0}},
-            [](const Point& p) { return print(ratioHundredth(p.value[0], p.value[1])); },
-            [](const Point& p) { return form(roundTo(p.x[0] / p.x[1], 2)); }},
-    GridRow{"ResolvingPower", {{100, 200000, 1, 2}},
-            [](const Point& p) { return print(resolvingPower(p.value[0])); },
-            [](const Point& p) { return form(roundTo(dec("115,8") / p.x[0], 3)); }},
-    // 312,8916 / D is a half of a tenth only at some D of three decimals (0,008).
-    GridRow{"MoonDetail", {{1, 200000, 1, 3}},
-            [](const Point& p) { return print(moonDetail(p.value[0])); },
-            [](const Point& p) { return form(roundTo(dec("312,8916") / p.x[0], 1)); }},
-    GridRow{"MinUsefulMagnification", {{1, 200000, 1, 2}},
-            [](const Point& p) { return print(minUsefulMagnification(p.value[0])); },
-            [](const Point& p) { return form(round(p.x[0] / 6)); }},
-    GridRow{"MaxUsefulMagnification", {{200, 8000, 1, 2}, {10, 25, 1, 1}},
-            [](const Point& p) { return print(maxUsefulMagnification(p.value[0], p.value[1])); },
-            [](const Point& p) { return form(round(p.x[0] * p.x[1])); }},
-    // The warning: more magnification than the unrounded D k1 allows.
-    GridRow{"MaxUsefulExceeded", {{100, 400, 1, 1}, {10, 25, 1, 1}, {30, 90, 1, 0}},
-            [](const Point& p) {
-                return QString::number(exceedsMaxUseful(p.value[2], p.value[0], p.value[1]));
-            },
-            [](const Point& p) { return std::to_string(int(p.x[0] * p.x[1] < p.x[2])); }, false},
-    GridRow{"ExitPupil", {{8, 800, 8, 1}, {50, 300, 10, 0}, {400, 3000, 50, 0}},
-            [](const Point& p) { return print(exitPupil(p.value[0], p.value[1], p.value[2])); },
-            [](const Point& p) { return form(roundTo(p.x[0] * p.x[1] / p.x[2], 2)); }},
-    GridRow{"ExitPupilFine", {{8, 400, 1, 1}, {50, 300, 3, 0}, {800, 3200, 800, 0}},
-            [](const Point& p) { return print(exitPupilFine(p.value[0], p.value[1], p.value[2])); },
-            [](const Point& p) { return form(roundTo(p.x[0] * p.x[1] / p.x[2], 4)); }},
-    // 25 mm, 52°, 1000 mm: 1,3° is 1° 18' 0''.
-    GridRow{"TrueField", {{8, 800, 4, 1}, {40, 110, 1, 0}, {400, 3000, 200, 0}},
-            [](const Point& p) { return angleText(trueField(p.value[0], p.value[1], p.value[2])); },
-            [](const Point& p) { return angle(roundTo(p.x[0] * p.x[1] / p.x[2], 5)); }},
-    // A square of a fraction is never an odd number of two-hundredths: no halves.
-    GridRow{"LightGrasp", {{20, 1000, 1, 1}, {200, 900, 5, 2}},
-            [](const Point& p) { return print(lightGrasp(p.value[0], p.value[1])); },
-            [](const Point& p) { return form(roundTo((p.x[0] / p.x[1]) * (p.x[0] / p.x[1]), 2)); }, false},
-    // A half would need a wavelength of 3125 nm or more: none in the grid.
-    GridRow{"AiryAngular", {{400, 700, 1, 0}, {20, 400, 1, 0}},
-            [](const Point& p) { return print(airyAngular(p.value[0], p.value[1])); },
-            [](const Point& p) { return form(roundTo(dec("0,50328660") * p.x[0] / p.x[1], 2)); }, false},
-    // f/12,5 at 650 nm: 0,019825 mm goes to 0,01982.
-    GridRow{"AiryLinear", {{100, 3000, 5, 2}, {400, 700, 1, 0}},
-            [](const Point& p) { return print(airyLinear(p.value[0], p.value[1])); },
-            [](const Point& p) { return form(roundTo(dec("2,44") * p.x[0] * p.x[1] / 1000000, 5)); }},
-    // f/25 at 650 nm: 1,9825 mm goes to 1,982.
-    GridRow{"DepthOfFocus", {{100, 3000, 5, 2}, {400, 700, 1, 0}},
-            [](const Point& p) { return print(depthOfFocusTheoretical(p.value[0], p.value[1])); },
-            [](const Point& p) { return form(roundTo(dec("4,88") * p.x[0] * p.x[0] * p.x[1] / 1000000, 3)); }},
-    GridRow{"DepthOfFocusPractical", {{100, 3000, 5, 2}, {400, 700, 1, 0}},
-            [](const Point& p) { return print(depthOfFocusPractical(p.value[0], p.value[1])); },
-            [](const Point& p) { return form(roundTo(dec("14,64") * p.x[0] * p.x[0] * p.x[1] / 1000000, 3)); }},
-    GridRow{"AfocalRatio", {{50, 300, 10, 0}, {400, 2000, 100, 0}, {4, 40, 1, 0}, {20, 220, 25, 0}},
-            [](const Point& p) {
-                return print(afocalRatio(toWholeNumber(p.text[0]), p.value[1], toWholeNumber(p.text[2]), p.value[3]));
-            },
-            [](const Point& p) { return form(roundTo(p.x[3] * p.x[1] / (p.x[0] * p.x[2]), 2)); }},
-    GridRow{"AfocalRatioFromMagnification", {{10, 500, 1, 0}, {50, 300, 10, 0}, {20, 220, 25, 0}},
-            [](const Point& p) { return print(afocalRatioFromMagnification(p.value[0], p.value[1], p.value[2])); },
-            [](const Point& p) { return form(roundTo(p.x[2] * p.x[0] / p.x[1], 2)); }},
-    // rho 1,28, delta m 0,7: 302,5 goes to 302.
-    GridRow{"DoubleStar", {{10, 1000, 1, 2}, {0, 600, 5, 2}},
-            [](const Point& p) { return print(doubleStarMagnification(p.value[0], p.value[1])); },
-            [](const Point& p) { return form(round((p.x[1] * dec("2,4") + 8) * 60 / (p.x[0] * dec("1,5")))); }},
-    GridRow{"PixelScale", {{30, 360, 1, 1}, {256, 4096, 256, 0}, {100, 3000, 100, 0}},
-            [](const Point& p) { return print(ccd::pixelScale(p.value[0], p.value[1], p.value[2])); },
-            [](const Point& p) { return form(roundTo(p.x[0] * 206265 / (p.x[1] * p.x[2]), 2)); }},
-    // 9,6 mm over 1920 px: 0,005 mm goes to 0.
-    GridRow{"PixelSize", {{100, 4000, 1, 2}, {128, 3840, 128, 0}},
-            [](const Point& p) { return print(ccd::pixelSize(p.value[0], p.value[1])); },
-            [](const Point& p) { return form(roundTo(p.x[0] / p.x[1], 2)); }},
-    // 3,6 mm over 768 px at 500 nm: f/18,75 goes to f/18,8.
-    GridRow{"OptimalRatio", {{10, 200, 1, 1}, {256, 4096, 256, 0}, {400, 700, 5, 0}},
-            [](const Point& p) {
-                return print(ccd::optimalRatio(p.value[0], p.value[0], p.value[1], p.value[1], p.value[2]));
-            },
-            [](const Point& p) { return form(roundTo(2000000 * p.x[0] / p.x[1] / p.x[2], 1)); }},
-    GridRow{"ShownAfocalRatio", {{50, 300, 10, 0}, {400, 2000, 100, 0}, {4, 40, 1, 0}, {20, 220, 25, 0}},
-            [](const Point& p) {
-                return print(exposure::shownRatio(exposure::afocalRatio(p.value[0], p.value[1], p.value[3], p.value[2])));
-            },
-            [](const Point& p) { return form(roundTo(p.x[1] * p.x[3] / (p.x[0] * p.x[2]), 3)); }},
-    // Seconds typed with two decimals: the display rule with its shutter-speed table.
-    GridRow{"ExposureDisplay", {{1, 400000, 1, 2}},
-            [](const Point& p) {
-                const exposure::Shown s = exposure::display(exposure::toHours(p.value[0]));
-                return s.exposure + u'|' + s.recommendation.value_or(QStringLiteral("-"));
-            },
-            [](const Point& p) {
-                const Q th = p.x[0] / 3600;
-                const Z H = trunc(th);
-                const Z M = trunc((th - H) * 60);
-                const Z S = round(((th - H) * 60 - M) * 60);
-                const Q ts = th * 3600;
-                std::string e = "Expoziční čas: ";
-                std::string r = "-";
-                if (S > 1) {
-                    e += form(H) + " hod " + form(M) + " min " + form(S) + " sec ";
-                } else {
-                    e += form(Q(round(th * 10000000 * 3600), 10000000)) + " sec";
-                    const char* bounds[] = {"0,00075", "0,0015", "0,003", "0,006", "0,012333", "0,025",
-                                            "0,05", "0,09583333", "0,1875", "0,375", "0,75", "1,5"};
-                    const char* speeds[] = {"1/2000", "1/1000", "1/500", "1/250", "1/125", "1/60",
-                                            "1/30", "1/15", "1/8", "1/4", "1/2", "1"};
-                    for (int i = 0; i < 12 && r == "-" && ts < dec("1,5"); ++i)
-                        if (ts <= dec(bounds[i]))
-                            r = std::string("Doporučená expozice: ") + speeds[i] + " sec";
-                }
-                if (ts >= dec("1,5"))
-                    r = "Doporučená expozice: B (popř. T)";
-                return e + "|" + r;
-            }},
-    // On the equator cos δ is exactly 1.
-    GridRow{"TrailLength", {{10, 3000, 10, 0}, {1, 400, 1, 0}},
-            [](const Point& p) {
-                return print(declination::trailLength(p.value[0], p.value[1], declination::cosine(0)));
-            },
-            [](const Point& p) { return form(roundTo(p.x[0] * (p.x[1] / 60) * dec("0,0043633231"), 2)); },
-            false}, // a half needs f t to be a multiple of 10^9
-    GridRow{"GuidingTolerance", {{1, 100, 1, 2}, {100, 3000, 50, 0}, {20, 500, 20, 0}},
-            [](const Point& p) {
-                const Real T = guiding::standardTolerance(p.value[0], p.value[1], p.value[2]);
-                return print(T) + (guiding::verdictFor(T) == guiding::Verdict::Comfortable ? " OK" : " !");
-            },
-            [](const Point& p) {
-                const Q T = roundTo(350 * p.x[1] / (p.x[2] * p.x[0]) / 10000, 4);
-                return form(T) + (T > 1 ? " OK" : " !");
-            }},
-    GridRow{"GuidingToleranceWithDrift", {{1, 100, 1, 2}, {100, 3000, 100, 0}, {20, 500, 40, 0}, {1, 10, 3, 3}},
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, ExactGrid,
+    ::testing::Values(
+        // F 100 to 2000 by 5, f 2 to 40 by 0,1: 1000 / 16 and its like are halves.
+        GridRow{"Magnification",
+                {{100, 2000, 5, 0}, {20, 400, 1, 1}},
+                [](const Point& p) { return print(magnification(p.value[0], p.value[1])); },
+                [](const Point& p) { return form(round(p.x[0] / p.x[1])); }},
+        GridRow{"FocalRatioThousandths",
+                {{1000, 4000, 1, 1}, {40, 80, 1, 0}},
+                [](const Point& p) { return print(focalRatio(p.value[0], p.value[1])); },
+                [](const Point& p) { return form(roundTo(p.x[0] / p.x[1], 3)); }},
+        GridRow{"FocalRatioTenths",
+                {{1000, 4000, 1, 1}, {40, 80, 1, 0}},
+                [](const Point& p) { return print(focalRatioTenth(p.value[0], p.value[1])); },
+                [](const Point& p) { return form(roundTo(p.x[0] / p.x[1], 1)); }},
+        // D 60, F 131,1: 2,185 goes to 2,18.
+        GridRow{"FocalRatioHundredths",
+                {{1000, 4000, 1, 1}, {40, 80, 1, 0}},
+                [](const Point& p) { return print(ratioHundredth(p.value[0], p.value[1])); },
+                [](const Point& p) { return form(roundTo(p.x[0] / p.x[1], 2)); }},
+        GridRow{"ResolvingPower",
+                {{100, 200000, 1, 2}},
+                [](const Point& p) { return print(resolvingPower(p.value[0])); },
+                [](const Point& p) { return form(roundTo(dec("115,8") / p.x[0], 3)); }},
+        // 312,8916 / D is a half of a tenth only at some D of three decimals (0,008).
+        GridRow{"MoonDetail",
+                {{1, 200000, 1, 3}},
+                [](const Point& p) { return print(moonDetail(p.value[0])); },
+                [](const Point& p) { return form(roundTo(dec("312,8916") / p.x[0], 1)); }},
+        GridRow{"MinUsefulMagnification",
+                {{1, 200000, 1, 2}},
+                [](const Point& p) { return print(minUsefulMagnification(p.value[0])); },
+                [](const Point& p) { return form(round(p.x[0] / 6)); }},
+        GridRow{"MaxUsefulMagnification",
+                {{200, 8000, 1, 2}, {10, 25, 1, 1}},
+                [](const Point& p) { return print(maxUsefulMagnification(p.value[0], p.value[1])); },
+                [](const Point& p) { return form(round(p.x[0] * p.x[1])); }},
+        // The warning: more magnification than the unrounded D k1 allows.
+        GridRow{"MaxUsefulExceeded",
+                {{100, 400, 1, 1}, {10, 25, 1, 1}, {30, 90, 1, 0}},
+                [](const Point& p) { return QString::number(exceedsMaxUseful(p.value[2], p.value[0], p.value[1])); },
+                [](const Point& p) { return std::to_string(int(p.x[0] * p.x[1] < p.x[2])); },
+                false},
+        GridRow{"ExitPupil",
+                {{8, 800, 8, 1}, {50, 300, 10, 0}, {400, 3000, 50, 0}},
+                [](const Point& p) { return print(exitPupil(p.value[0], p.value[1], p.value[2])); },
+                [](const Point& p) { return form(roundTo(p.x[0] * p.x[1] / p.x[2], 2)); }},
+        GridRow{"ExitPupilFine",
+                {{8, 400, 1, 1}, {50, 300, 3, 0}, {800, 3200, 800, 0}},
+                [](const Point& p) { return print(exitPupilFine(p.value[0], p.value[1], p.value[2])); },
+                [](const Point& p) { return form(roundTo(p.x[0] * p.x[1] / p.x[2], 4)); }},
+        // 25 mm, 52°, 1000 mm: 1,3° is 1° 18' 0''.
+        GridRow{"TrueField",
+                {{8, 800, 4, 1}, {40, 110, 1, 0}, {400, 3000, 200, 0}},
+                [](const Point& p) { return angleText(trueField(p.value[0], p.value[1], p.value[2])); },
+                [](const Point& p) { return angle(roundTo(p.x[0] * p.x[1] / p.x[2], 5)); }},
+        // A square of a fraction is never an odd number of two-hundredths: no halves.
+        GridRow{"LightGrasp",
+                {{20, 1000, 1, 1}, {200, 900, 5, 2}},
+                [](const Point& p) { return print(lightGrasp(p.value[0], p.value[1])); },
+                [](const Point& p) { return form(roundTo((p.x[0] / p.x[1]) * (p.x[0] / p.x[1]), 2)); },
+                false},
+        // A half would need a wavelength of 3125 nm or more: none in the grid.
+        GridRow{"AiryAngular",
+                {{400, 700, 1, 0}, {20, 400, 1, 0}},
+                [](const Point& p) { return print(airyAngular(p.value[0], p.value[1])); },
+                [](const Point& p) { return form(roundTo(dec("0,50328660") * p.x[0] / p.x[1], 2)); },
+                false},
+        // f/12,5 at 650 nm: 0,019825 mm goes to 0,01982.
+        GridRow{"AiryLinear",
+                {{100, 3000, 5, 2}, {400, 700, 1, 0}},
+                [](const Point& p) { return print(airyLinear(p.value[0], p.value[1])); },
+                [](const Point& p) { return form(roundTo(dec("2,44") * p.x[0] * p.x[1] / 1000000, 5)); }},
+        // f/25 at 650 nm: 1,9825 mm goes to 1,982.
+        GridRow{"DepthOfFocus",
+                {{100, 3000, 5, 2}, {400, 700, 1, 0}},
+                [](const Point& p) { return print(depthOfFocusTheoretical(p.value[0], p.value[1])); },
+                [](const Point& p) { return form(roundTo(dec("4,88") * p.x[0] * p.x[0] * p.x[1] / 1000000, 3)); }},
+        GridRow{"DepthOfFocusPractical",
+                {{100, 3000, 5, 2}, {400, 700, 1, 0}},
+                [](const Point& p) { return print(depthOfFocusPractical(p.value[0], p.value[1])); },
+                [](const Point& p) { return form(roundTo(dec("14,64") * p.x[0] * p.x[0] * p.x[1] / 1000000, 3)); }},
+        GridRow{"AfocalRatio",
+                {{50, 300, 10, 0}, {400, 2000, 100, 0}, {4, 40, 1, 0}, {20, 220, 25, 0}},
+                [](const Point& p) {
+                    return print(
+                        afocalRatio(toWholeNumber(p.text[0]), p.value[1], toWholeNumber(p.text[2]), p.value[3]));
+                },
+                [](const Point& p) { return form(roundTo(p.x[3] * p.x[1] / (p.x[0] * p.x[2]), 2)); }},
+        GridRow{"AfocalRatioFromMagnification",
+                {{10, 500, 1, 0}, {50, 300, 10, 0}, {20, 220, 25, 0}},
+                [](const Point& p) { return print(afocalRatioFromMagnification(p.value[0], p.value[1], p.value[2])); },
+                [](const Point& p) { return form(roundTo(p.x[2] * p.x[0] / p.x[1], 2)); }},
+        // rho 1,28, delta m 0,7: 302,5 goes to 302.
+        GridRow{"DoubleStar",
+                {{10, 1000, 1, 2}, {0, 600, 5, 2}},
+                [](const Point& p) { return print(doubleStarMagnification(p.value[0], p.value[1])); },
+                [](const Point& p) { return form(round((p.x[1] * dec("2,4") + 8) * 60 / (p.x[0] * dec("1,5")))); }},
+        GridRow{"PixelScale",
+                {{30, 360, 1, 1}, {256, 4096, 256, 0}, {100, 3000, 100, 0}},
+                [](const Point& p) { return print(ccd::pixelScale(p.value[0], p.value[1], p.value[2])); },
+                [](const Point& p) { return form(roundTo(p.x[0] * 206265 / (p.x[1] * p.x[2]), 2)); }},
+        // 9,6 mm over 1920 px: 0,005 mm goes to 0.
+        GridRow{"PixelSize",
+                {{100, 4000, 1, 2}, {128, 3840, 128, 0}},
+                [](const Point& p) { return print(ccd::pixelSize(p.value[0], p.value[1])); },
+                [](const Point& p) { return form(roundTo(p.x[0] / p.x[1], 2)); }},
+        // 3,6 mm over 768 px at 500 nm: f/18,75 goes to f/18,8.
+        GridRow{"OptimalRatio",
+                {{10, 200, 1, 1}, {256, 4096, 256, 0}, {400, 700, 5, 0}},
+                [](const Point& p) {
+                    return print(ccd::optimalRatio(p.value[0], p.value[0], p.value[1], p.value[1], p.value[2]));
+                },
+                [](const Point& p) { return form(roundTo(2000000 * p.x[0] / p.x[1] / p.x[2], 1)); }},
+        GridRow{"ShownAfocalRatio",
+                {{50, 300, 10, 0}, {400, 2000, 100, 0}, {4, 40, 1, 0}, {20, 220, 25, 0}},
+                [](const Point& p) {
+                    return print(
+                        exposure::shownRatio(exposure::afocalRatio(p.value[0], p.value[1], p.value[3], p.value[2])));
+                },
+                [](const Point& p) { return form(roundTo(p.x[1] * p.x[3] / (p.x[0] * p.x[2]), 3)); }},
+        // Seconds typed with two decimals: the display rule with its shutter-speed table.
+        GridRow{"ExposureDisplay",
+                {{1, 400000, 1, 2}},
+                [](const Point& p) {
+                    const exposure::Shown s = exposure::display(exposure::toHours(p.value[0]));
+                    return s.exposure + u'|' + s.recommendation.value_or(QStringLiteral("-"));
+                },
+                [](const Point& p) {
+                    const Q th = p.x[0] / 3600;
+                    const Z H = trunc(th);
+                    const Z M = trunc((th - H) * 60);
+                    const Z S = round(((th - H) * 60 - M) * 60);
+                    const Q ts = th * 3600;
+                    std::string e = "Expoziční čas: ";
+                    std::string r = "-";
+                    if (S > 1) {
+                        e += form(H) + " hod " + form(M) + " min " + form(S) + " sec ";
+                    } else {
+                        e += form(Q(round(th * 10000000 * 3600), 10000000)) + " sec";
+                        const char* bounds[] = {"0,00075", "0,0015",     "0,003",  "0,006", "0,012333", "0,025",
+                                                "0,05",    "0,09583333", "0,1875", "0,375", "0,75",     "1,5"};
+                        const char* speeds[] = {"1/2000", "1/1000", "1/500", "1/250", "1/125", "1/60",
+                                                "1/30",   "1/15",   "1/8",   "1/4",   "1/2",   "1"};
+                        for (int i = 0; i < 12 && r == "-" && ts < dec("1,5"); ++i)
+                            if (ts <= dec(bounds[i]))
+                                r = std::string("Doporučená expozice: ") + speeds[i] + " sec";
+                    }
+                    if (ts >= dec("1,5"))
+                        r = "Doporučená expozice: B (popř. T)";
+                    return e + "|" + r;
+                }},
+        // On the equator cos δ is exactly 1.
+        GridRow{"TrailLength",
+                {{10, 3000, 10, 0}, {1, 400, 1, 0}},
+                [](const Point& p) {
+                    return print(declination::trailLength(p.value[0], p.value[1], declination::cosine(0)));
+                },
+                [](const Point& p) { return form(roundTo(p.x[0] * (p.x[1] / 60) * dec("0,0043633231"), 2)); },
+                false}, // a half needs f t to be a multiple of 10^9
+        GridRow{"GuidingTolerance",
+                {{1, 100, 1, 2}, {100, 3000, 50, 0}, {20, 500, 20, 0}},
+                [](const Point& p) {
+                    const Real T = guiding::standardTolerance(p.value[0], p.value[1], p.value[2]);
+                    return print(T) + (guiding::verdictFor(T) == guiding::Verdict::Comfortable ? " OK" : " !");
+                },
+                [](const Point& p) {
+                    const Q T = roundTo(350 * p.x[1] / (p.x[2] * p.x[0]) / 10000, 4);
+                    return form(T) + (T > 1 ? " OK" : " !");
+                }},
+        GridRow{
+            "GuidingToleranceWithDrift",
+            {{1, 100, 1, 2}, {100, 3000, 100, 0}, {20, 500, 40, 0}, {1, 10, 3, 3}},
             [](const Point& p) { return print(guiding::tolerance(p.value[0], p.value[1], p.value[2], p.value[3])); },
             [](const Point& p) { return form(roundTo(p.x[3] * p.x[1] / (p.x[2] * p.x[0]), 4)); }},
-    GridRow{"GuidingMaximumError", {{100, 3000, 10, 0}, {10, 4000, 10, 1}},
-            [](const Point& p) { return print(guiding::maximumError(p.value[0], p.value[1])); },
-            [](const Point& p) { return form(roundTo(8250 / (p.x[1] * p.x[0]), 2)); }},
-    GridRow{"GuidingMinimumMagnification", {{1, 20000, 1, 0}, {4, 20, 2, 0}},
+        GridRow{"GuidingMaximumError",
+                {{100, 3000, 10, 0}, {10, 4000, 10, 1}},
+                [](const Point& p) { return print(guiding::maximumError(p.value[0], p.value[1])); },
+                [](const Point& p) { return form(roundTo(8250 / (p.x[1] * p.x[0]), 2)); }},
+        GridRow{
+            "GuidingMinimumMagnification",
+            {{1, 20000, 1, 0}, {4, 20, 2, 0}},
             [](const Point& p) { return print(guiding::minimumMagnification(toWholeNumber(p.text[0]), p.value[1])); },
             [](const Point& p) { return form(round(p.x[0] / p.x[1])); }},
-    // Halves where alpha f (alpha in thousandths) is an odd multiple of 1719.
-    GridRow{"ImageSizePrimeFocus", {{1, 200, 1, 3}, {100, 1100, 1, 0}},
-            [](const Point& p) { return print(imagesize::primeFocus(p.value[0], p.value[1], 1000)); },
-            [](const Point& p) { return form(roundTo(p.x[0] * p.x[1] / 3438, 3)); }},
-    GridRow{"ImageSizeAfocal", {{1, 200, 1, 1}, {500, 2000, 250, 0}, {20, 220, 25, 0}, {4, 40, 3, 0}},
-            [](const Point& p) {
-                return print(imagesize::afocal(p.value[0], p.value[1], p.value[2], p.value[3], 100));
-            },
-            [](const Point& p) { return form(roundTo(p.x[0] * p.x[1] * p.x[2] / (3438 * p.x[3]), 2)); }},
-    // Five decimals of a degree, as a field of view is rounded: 0,99999° is 0° 59' 60''.
-    GridRow{"AngleText", {{0, 300000, 1, 5}},
-            [](const Point& p) { return angleText(p.value[0]); },
-            [](const Point& p) { return angle(p.x[0]); }},
-    GridRow{"Arcseconds", {{0, 300000, 1, 5}},
-            [](const Point& p) { return QString::number(viewer::arcseconds(p.value[0])); },
-            [](const Point& p) { return round(p.x[0] * 3600).get_str(); }},
-    GridRow{"DisplayedField", {{1, 25000, 1, 0}, {0, 4, 1, 0}},
-            [](const Point& p) {
-                const viewer::ZoomStep& z = viewer::kZoomSteps[std::size_t(toWholeNumber(p.text[1]))];
-                const viewer::Span s = viewer::displayedField(toWholeNumber(p.text[0]), Real(z.z));
-                return QString::number(s.width) + u' ' + QString::number(s.height);
-            },
-            [](const Point& p) {
-                const char* zooms[] = {"1", "1,333", "2", "4", "10"};
-                const Q w = p.x[0] * dec(zooms[p.x[1].get_num().get_si()]);
-                return round(w).get_str() + " " + round(w * 500 / 635).get_str();
-            }}));
+        // Halves where alpha f (alpha in thousandths) is an odd multiple of 1719.
+        GridRow{"ImageSizePrimeFocus",
+                {{1, 200, 1, 3}, {100, 1100, 1, 0}},
+                [](const Point& p) { return print(imagesize::primeFocus(p.value[0], p.value[1], 1000)); },
+                [](const Point& p) { return form(roundTo(p.x[0] * p.x[1] / 3438, 3)); }},
+        GridRow{"ImageSizeAfocal",
+                {{1, 200, 1, 1}, {500, 2000, 250, 0}, {20, 220, 25, 0}, {4, 40, 3, 0}},
+                [](const Point& p) {
+                    return print(imagesize::afocal(p.value[0], p.value[1], p.value[2], p.value[3], 100));
+                },
+                [](const Point& p) { return form(roundTo(p.x[0] * p.x[1] * p.x[2] / (3438 * p.x[3]), 2)); }},
+        // Five decimals of a degree, as a field of view is rounded: 0,99999° is 0° 59' 60''.
+        GridRow{"AngleText",
+                {{0, 300000, 1, 5}},
+                [](const Point& p) { return angleText(p.value[0]); },
+                [](const Point& p) { return angle(p.x[0]); }},
+        GridRow{"Arcseconds",
+                {{0, 300000, 1, 5}},
+                [](const Point& p) { return QString::number(viewer::arcseconds(p.value[0])); },
+                [](const Point& p) { return round(p.x[0] * 3600).get_str(); }},
+        GridRow{"DisplayedField",
+                {{1, 25000, 1, 0}, {0, 4, 1, 0}},
+                [](const Point& p) {
+                    const viewer::ZoomStep& z = viewer::kZoomSteps[std::size_t(toWholeNumber(p.text[1]))];
+                    const viewer::Span s = viewer::displayedField(toWholeNumber(p.text[0]), Real(z.z));
+                    return QString::number(s.width) + u' ' + QString::number(s.height);
+                },
+                [](const Point& p) {
+                    const char* zooms[] = {"1", "1,333", "2", "4", "10"};
+                    const Q w = p.x[0] * dec(zooms[p.x[1].get_num().get_si()]);
+                    return round(w).get_str() + " " + round(w * 500 / 635).get_str();
+                }}));
 
 // The graphs' labels and read-out: each end of a range typed with two decimals,
 // each axis at 0 to 2 decimals; the labels between are rounded from the ends.
@@ -441,9 +482,13 @@ TEST(ExactGrid, GraphLabels)
                 for (int dx = 0; dx <= 2; ++dx)
                     for (int dy = 0; dy <= 2; ++dy) {
                         const Q s(start, 100), e(end, 100);
-                        const graphs::Range range{g.graph, QString::fromStdString(form(s)),
-                                                  QString::fromStdString(form(e)), QString::fromLatin1(g.parameter),
-                                                  g.onX, dx, dy};
+                        const graphs::Range range{g.graph,
+                                                  QString::fromStdString(form(s)),
+                                                  QString::fromStdString(form(e)),
+                                                  QString::fromLatin1(g.parameter),
+                                                  g.onX,
+                                                  dx,
+                                                  dy};
                         graphs::AxisTexts texts;
                         std::vector<std::string> got;
                         if (graphs::computeLabels(range, texts))
@@ -452,8 +497,8 @@ TEST(ExactGrid, GraphLabels)
                                     got.push_back(t.toStdString());
                         ++count;
                         if (got != exactLabels(g, s, e, dx, dy) && ++differ <= 5)
-                            ADD_FAILURE() << "graph " << g.graph << " from " << form(s) << " to " << form(e)
-                                          << " at " << dx << " and " << dy << " decimals";
+                            ADD_FAILURE() << "graph " << g.graph << " from " << form(s) << " to " << form(e) << " at "
+                                          << dx << " and " << dy << " decimals";
                     }
     std::cout << "GraphLabels: " << count << " ranges, " << exactHalves << " exact halves, " << differ << " differ\n";
     EXPECT_GE(count, 100000);
@@ -471,8 +516,13 @@ TEST(ExactGrid, GraphReadout)
             for (int end = start + 15; end <= start + 600; end += 61) {
                 const Q s(start, 10), e(end, 10);
                 const int dx = g.onX ? 0 : 1, dy = 2;
-                const graphs::Range range{g.graph, QString::fromStdString(form(s)), QString::fromStdString(form(e)),
-                                          QString::fromLatin1(g.parameter), g.onX, dx, dy};
+                const graphs::Range range{g.graph,
+                                          QString::fromStdString(form(s)),
+                                          QString::fromStdString(form(e)),
+                                          QString::fromLatin1(g.parameter),
+                                          g.onX,
+                                          dx,
+                                          dy};
                 graphs::AxisTexts texts;
                 if (!graphs::computeLabels(range, texts))
                     continue;
@@ -484,10 +534,10 @@ TEST(ExactGrid, GraphReadout)
                     const graphs::Readout r = graphs::readout(g.graph, curve.scale, range.parameter, dx, dy, column);
                     const int steps = column - graphs::kLeft;
                     const Q y = c / (xl + steps * (xr - xl) / graphs::kSteps);
-                    const std::string want = form(xl + roundTo((xr - xl) * steps / graphs::kSteps, dx)) + " "
-                        + form(roundTo(y, dy));
-                    const std::string got = r.x.value_or(QString()).toStdString() + " "
-                        + r.y.value_or(QString()).toStdString();
+                    const std::string want =
+                        form(xl + roundTo((xr - xl) * steps / graphs::kSteps, dx)) + " " + form(roundTo(y, dy));
+                    const std::string got =
+                        r.x.value_or(QString()).toStdString() + " " + r.y.value_or(QString()).toStdString();
                     ++count;
                     if (got != want && ++differ <= 5)
                         ADD_FAILURE() << "graph " << g.graph << " from " << form(s) << " to " << form(e) << " column "

@@ -84,9 +84,9 @@ TEST(ExposureFormulas, SetUpsAndCorrections)
     // Filter factor 2 and reciprocity 0,9 on 0,16 s.
     EXPECT_EQ(formatNumber(roundTo(corrected(0.16_dec, 2, 0.9_dec), 7)).toStdString(), "0,3613539");
     EXPECT_EQ(formatNumber(corrected(0.16_dec, 1, 1)).toStdString(), "0,16");
-    EXPECT_THROW(secondsForRatio(0, 0, 1), CalcFailure); // 0 / 0
-    EXPECT_THROW(corrected(1, 1, 0), CalcFailure);       // 1 / p
-    EXPECT_THROW(corrected(-3, 1, 0.9_dec), CalcFailure);   // a power of a negative base
+    EXPECT_THROW(secondsForRatio(0, 0, 1), CalcFailure);  // 0 / 0
+    EXPECT_THROW(corrected(1, 1, 0), CalcFailure);        // 1 / p
+    EXPECT_THROW(corrected(-3, 1, 0.9_dec), CalcFailure); // a power of a negative base
 }
 
 TEST(Declination, SignBelongsToTheDegreesAlone)
@@ -110,11 +110,9 @@ TEST(Declination, PartsGiveTheRangeAndTheCosine)
     };
     using declination::Range;
     const Row rows[] = {
-        {0, 0, 0, Range::Inside, "1"},
-        {60, 0, 0, Range::Inside, "0,5"},
+        {0, 0, 0, Range::Inside, "1"},           {60, 0, 0, Range::Inside, "0,5"},
         {-10, 30, 0, Range::Inside, "0,986286"}, // -9,5°
-        {89, 60, 0, Range::Pole, "0"},
-        {-90, 0, 0, Range::Pole, "0"},
+        {89, 60, 0, Range::Pole, "0"},           {-90, 0, 0, Range::Pole, "0"},
         {90, 0, 1, Range::Outside, "-5E-6"},
     };
     for (const Row& row : rows) {
@@ -138,9 +136,8 @@ TEST(ExposureFormulas, RelativeBrightness)
     const struct {
         Real m;
         const char* shown;
-    } rows[] = {{9.5_dec, "1"},           {0, "6309,573"},        {-5, "630957,344"}, {14.5_dec, "0,01"},
-                {20, "0"},             {22, "0"},              {-0.5_dec, "10000"},   {3.7_dec, "208,93"},
-                {-30, "6,30957344480193E15"}, {-40, "fails"}};
+    } rows[] = {{9.5_dec, "1"}, {0, "6309,573"},     {-5, "630957,344"},  {14.5_dec, "0,01"},           {20, "0"},
+                {22, "0"},      {-0.5_dec, "10000"}, {3.7_dec, "208,93"}, {-30, "6,30957344480193E15"}, {-40, "fails"}};
     for (const auto& row : rows) {
         QString shown;
         try {

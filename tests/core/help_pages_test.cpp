@@ -50,7 +50,8 @@ TEST(HelpPages, AreUtf8CzechPagesThatLinkEachOther)
         EXPECT_TRUE(text.contains(QStringLiteral("<meta charset=\"utf-8\">")));
         EXPECT_TRUE(text.contains(QStringLiteral("<link rel=\"stylesheet\" href=\"styl.css\">")));
         for (const QString& other : kPages)
-            EXPECT_TRUE(text.contains(QStringLiteral("href=\"") + other + u'"')) << "no link to " << other.toStdString();
+            EXPECT_TRUE(text.contains(QStringLiteral("href=\"") + other + u'"'))
+                << "no link to " << other.toStdString();
     }
 }
 

@@ -31,7 +31,8 @@ TEST_P(MemoryText, ShowsKilobytesAndShare)
     EXPECT_EQ(memoryText(GetParam().freeBytes, GetParam().totalBytes).toStdString(), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(StatusLine, MemoryText,
+INSTANTIATE_TEST_SUITE_P(
+    StatusLine, MemoryText,
     ::testing::Values(
         MemoryRow{"HalfFree", 524288 * kB, 1048576 * kB, " Noktaris 1.4 - Volná paměť: 524288kB (50%)"},
         MemoryRow{"ExactHalfPercentDownToEven", 128 * kB, 1024 * kB, " Noktaris 1.4 - Volná paměť: 128kB (12%)"},

@@ -65,30 +65,20 @@ TEST_P(ReadsAsNumber, GivesTheValue)
     EXPECT_TRUE(isNumber(input));
 }
 
-INSTANTIATE_TEST_SUITE_P(Numbers, ReadsAsNumber,
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, ReadsAsNumber,
     ::testing::Values(
-        NumberRow{"DecimalComma", "12,5", 12.5_dec},
-        NumberRow{"TrailingCommaIsWhole", "12,", 12.0_dec},
-        NumberRow{"LeadingComma", ",5", 0.5_dec},
-        NumberRow{"LoneCommaIsZero", ",", 0.0_dec},
-        NumberRow{"MinusLoneComma", "-,", 0.0_dec},
-        NumberRow{"MinusLeadingComma", "-,5", -0.5_dec},
-        NumberRow{"ExponentUpper", "1E3", 1000.0_dec},
-        NumberRow{"ExponentLower", "1e3", 1000.0_dec},
-        NumberRow{"ExponentPlus", "2E+2", 200.0_dec},
-        NumberRow{"ExponentMinus", "1,5E-2", 0.015_dec},
-        NumberRow{"CommaBeforeExponent", "12,E2", 1200.0_dec},
-        NumberRow{"LoneCommaWithExponent", ",E2", 0.0_dec},
-        NumberRow{"LeadingCommaWithExponent", ",5e1", 5.0_dec},
-        NumberRow{"SpacesAround", "  7   ", 7.0_dec},
-        NumberRow{"SpacesAroundExponent", " 1E3 ", 1000.0_dec},
-        NumberRow{"PlusSign", "+3", 3.0_dec},
-        NumberRow{"MinusSign", "-3", -3.0_dec},
-        NumberRow{"SpacesBeforeSign", "  -2,25", -2.25_dec},
-        NumberRow{"LeadingZeros", "007", 7.0_dec},
-        NumberRow{"Zero", "0", 0.0_dec},
-        NumberRow{"ManyDecimals", "1,5873", 1.5873_dec},
-        NumberRow{"BeyondDoubleRange", "1E400", 1e400_dec},
+        NumberRow{"DecimalComma", "12,5", 12.5_dec}, NumberRow{"TrailingCommaIsWhole", "12,", 12.0_dec},
+        NumberRow{"LeadingComma", ",5", 0.5_dec}, NumberRow{"LoneCommaIsZero", ",", 0.0_dec},
+        NumberRow{"MinusLoneComma", "-,", 0.0_dec}, NumberRow{"MinusLeadingComma", "-,5", -0.5_dec},
+        NumberRow{"ExponentUpper", "1E3", 1000.0_dec}, NumberRow{"ExponentLower", "1e3", 1000.0_dec},
+        NumberRow{"ExponentPlus", "2E+2", 200.0_dec}, NumberRow{"ExponentMinus", "1,5E-2", 0.015_dec},
+        NumberRow{"CommaBeforeExponent", "12,E2", 1200.0_dec}, NumberRow{"LoneCommaWithExponent", ",E2", 0.0_dec},
+        NumberRow{"LeadingCommaWithExponent", ",5e1", 5.0_dec}, NumberRow{"SpacesAround", "  7   ", 7.0_dec},
+        NumberRow{"SpacesAroundExponent", " 1E3 ", 1000.0_dec}, NumberRow{"PlusSign", "+3", 3.0_dec},
+        NumberRow{"MinusSign", "-3", -3.0_dec}, NumberRow{"SpacesBeforeSign", "  -2,25", -2.25_dec},
+        NumberRow{"LeadingZeros", "007", 7.0_dec}, NumberRow{"Zero", "0", 0.0_dec},
+        NumberRow{"ManyDecimals", "1,5873", 1.5873_dec}, NumberRow{"BeyondDoubleRange", "1E400", 1e400_dec},
         NumberRow{"UnderflowIsNoFailure", "1E-6000", 0.0_dec}),
     test::RowName());
 
@@ -107,30 +97,21 @@ TEST_P(IsNotNumber, FailsAsUnreadableField)
     EXPECT_FALSE(isNumber(input));
 }
 
-INSTANTIATE_TEST_SUITE_P(Numbers, IsNotNumber,
-    ::testing::Values(
-        NotNumberRow{"Empty", ""},
-        NotNumberRow{"SpacesOnly", "   "},
-        NotNumberRow{"LoneMinus", "-"},
-        NotNumberRow{"LonePlus", "+"},
-        NotNumberRow{"TwoCommas", "1,2,3"},
-        NotNumberRow{"FullStop", "12.5"},
-        NotNumberRow{"SpaceInside", "1 000"},
-        NotNumberRow{"SpaceAfterSign", "- 5"},
-        NotNumberRow{"ExponentWithoutDigits", "1e"},
-        NotNumberRow{"ExponentSignWithoutDigits", "1E+"},
-        NotNumberRow{"ExponentWithoutMantissa", "E5"},
-        NotNumberRow{"SignThenExponent", "-E5"},
-        NotNumberRow{"CommaInExponent", "1E2,5"},
-        NotNumberRow{"TwoSigns", "+-1"},
-        NotNumberRow{"TrailingSign", "1-"},
-        NotNumberRow{"TrailingLetter", "12,5 x"},
-        NotNumberRow{"TabIsNotSpace", "\t7"},
-        NotNumberRow{"NonBreakingSpace", "\xC2\xA0" "7"},
-        NotNumberRow{"Hexadecimal", "0x10"},
-        NotNumberRow{"Infinity", "inf"},
-        NotNumberRow{"NotANumber", "nan"},
-        NotNumberRow{"ArabicIndicDigit", "\xD9\xA3"}),
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, IsNotNumber,
+    ::testing::Values(NotNumberRow{"Empty", ""}, NotNumberRow{"SpacesOnly", "   "}, NotNumberRow{"LoneMinus", "-"},
+                      NotNumberRow{"LonePlus", "+"}, NotNumberRow{"TwoCommas", "1,2,3"},
+                      NotNumberRow{"FullStop", "12.5"}, NotNumberRow{"SpaceInside", "1 000"},
+                      NotNumberRow{"SpaceAfterSign", "- 5"}, NotNumberRow{"ExponentWithoutDigits", "1e"},
+                      NotNumberRow{"ExponentSignWithoutDigits", "1E+"}, NotNumberRow{"ExponentWithoutMantissa", "E5"},
+                      NotNumberRow{"SignThenExponent", "-E5"}, NotNumberRow{"CommaInExponent", "1E2,5"},
+                      NotNumberRow{"TwoSigns", "+-1"}, NotNumberRow{"TrailingSign", "1-"},
+                      NotNumberRow{"TrailingLetter", "12,5 x"}, NotNumberRow{"TabIsNotSpace", "\t7"},
+                      NotNumberRow{"NonBreakingSpace",
+                                   "\xC2\xA0"
+                                   "7"},
+                      NotNumberRow{"Hexadecimal", "0x10"}, NotNumberRow{"Infinity", "inf"},
+                      NotNumberRow{"NotANumber", "nan"}, NotNumberRow{"ArabicIndicDigit", "\xD9\xA3"}),
     test::RowName());
 
 // A text beyond the number range cannot be read, like any other text that is not
@@ -183,27 +164,20 @@ struct FormRow {
 
 class GeneralNumberForm : public ::testing::TestWithParam<FormRow> {};
 
-TEST_P(GeneralNumberForm, PrintsTheValue)
-{
-    EXPECT_EQ(text(formatNumber(GetParam().value)), GetParam().expected);
-}
+TEST_P(GeneralNumberForm, PrintsTheValue) { EXPECT_EQ(text(formatNumber(GetParam().value)), GetParam().expected); }
 
-INSTANTIATE_TEST_SUITE_P(Numbers, GeneralNumberForm,
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, GeneralNumberForm,
     ::testing::Values(
-        FormRow{"Zero", 0.0_dec, "0"},
-        FormRow{"NegativeZeroHasNoSign", -0.0_dec, "0"},
+        FormRow{"Zero", 0.0_dec, "0"}, FormRow{"NegativeZeroHasNoSign", -0.0_dec, "0"},
         FormRow{"WholeNumberWithoutDecimals", 42.0_dec, "42"},
-        FormRow{"TrailingZerosOfWholeNumberKept", 1200.0_dec, "1200"},
-        FormRow{"ThreeDecimals", 6.667_dec, "6,667"},
+        FormRow{"TrailingZerosOfWholeNumberKept", 1200.0_dec, "1200"}, FormRow{"ThreeDecimals", 6.667_dec, "6,667"},
         FormRow{"TrailingDecimalZerosDropped", 6.5_dec, "6,5"},
-        FormRow{"BinaryFractionHidden", Real::fromBinary(0.1L + 0.2L), "0,3"},
-        FormRow{"Negative", -42.5_dec, "-42,5"},
+        FormRow{"BinaryFractionHidden", Real::fromBinary(0.1L + 0.2L), "0,3"}, FormRow{"Negative", -42.5_dec, "-42,5"},
         FormRow{"SmallestPlainForm", 0.0001_dec, "0,0001"},
         FormRow{"PlainFormWithLeadingZeros", 0.00012345_dec, "0,00012345"},
-        FormRow{"BelowPlainForm", 0.00001_dec, "1E-5"},
-        FormRow{"ScientificWithDecimals", 0.0000015_dec, "1,5E-6"},
-        FormRow{"NegativeScientific", -0.0000015_dec, "-1,5E-6"},
-        FormRow{"VeryLargeExponent", 1e300_dec, "1E300"},
+        FormRow{"BelowPlainForm", 0.00001_dec, "1E-5"}, FormRow{"ScientificWithDecimals", 0.0000015_dec, "1,5E-6"},
+        FormRow{"NegativeScientific", -0.0000015_dec, "-1,5E-6"}, FormRow{"VeryLargeExponent", 1e300_dec, "1E300"},
         FormRow{"VerySmallExponent", 2.5e-300_dec, "2,5E-300"},
         FormRow{"FifteenIntegerDigits", 999999999999999.0_dec, "999999999999999"},
         FormRow{"SixteenIntegerDigits", 1000000000000000.0_dec, "1E15"},
@@ -216,7 +190,8 @@ INSTANTIATE_TEST_SUITE_P(Numbers, GeneralNumberForm,
         FormRow{"NegativeTwoThirds", Real(-2) / 3, "-0,666666666666667"},
         FormRow{"RoundingCarriesIntoNextDigit", 9.9999999999999999_dec, "10"},
         // The 16th digit an exact half: to the even 15th digit.
-        FormRow{"SixteenthDigitHalfStaysEven", Real::scaled(Real::fromDigits("1234567890123445"), -2), "12345678901234,4"},
+        FormRow{"SixteenthDigitHalfStaysEven", Real::scaled(Real::fromDigits("1234567890123445"), -2),
+                "12345678901234,4"},
         FormRow{"SixteenthDigitHalfGoesUpToEven", Real::scaled(Real::fromDigits("1234567890123455"), -2),
                 "12345678901234,6"},
         FormRow{"HalfCarriesThroughNines", Real::fromDigits("9999999999999995"), "1E16"},
@@ -250,23 +225,18 @@ TEST_P(RoundHalfToEven, GoesToNearestOrEvenNeighbour)
     EXPECT_NE(text(formatNumber(r)), "-0") << "negative zero";
 }
 
-INSTANTIATE_TEST_SUITE_P(Numbers, RoundHalfToEven,
-    ::testing::Values(
-        RoundRow{"HalfDownToEven", 62.5_dec, 62.0_dec},
-        RoundRow{"HalfUpToEven", 63.5_dec, 64.0_dec},
-        RoundRow{"TwoAndHalf", 2.5_dec, 2.0_dec},
-        RoundRow{"ThreeAndHalf", 3.5_dec, 4.0_dec},
-        RoundRow{"NegativeHalfToEven", -2.5_dec, -2.0_dec},
-        RoundRow{"NegativeHalfAway", -3.5_dec, -4.0_dec},
-        RoundRow{"HalfToZero", 0.5_dec, 0.0_dec},
-        RoundRow{"NegativeHalfToZero", -0.5_dec, 0.0_dec},
-        RoundRow{"OneAndHalf", 1.5_dec, 2.0_dec},
-        RoundRow{"JustBelowHalf", 2.4999_dec, 2.0_dec},
-        RoundRow{"JustAboveHalf", 2.5001_dec, 3.0_dec},
-        RoundRow{"NegativeJustAboveHalf", -2.5001_dec, -3.0_dec},
-        RoundRow{"ComputedHalf", Real(1000) / 16, 62.0_dec},
-        RoundRow{"LargestWhole64", Real(INT64_MAX), Real(INT64_MAX)},
-        RoundRow{"SmallestWhole64", Real(INT64_MIN), Real(INT64_MIN)}),
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, RoundHalfToEven,
+    ::testing::Values(RoundRow{"HalfDownToEven", 62.5_dec, 62.0_dec}, RoundRow{"HalfUpToEven", 63.5_dec, 64.0_dec},
+                      RoundRow{"TwoAndHalf", 2.5_dec, 2.0_dec}, RoundRow{"ThreeAndHalf", 3.5_dec, 4.0_dec},
+                      RoundRow{"NegativeHalfToEven", -2.5_dec, -2.0_dec},
+                      RoundRow{"NegativeHalfAway", -3.5_dec, -4.0_dec}, RoundRow{"HalfToZero", 0.5_dec, 0.0_dec},
+                      RoundRow{"NegativeHalfToZero", -0.5_dec, 0.0_dec}, RoundRow{"OneAndHalf", 1.5_dec, 2.0_dec},
+                      RoundRow{"JustBelowHalf", 2.4999_dec, 2.0_dec}, RoundRow{"JustAboveHalf", 2.5001_dec, 3.0_dec},
+                      RoundRow{"NegativeJustAboveHalf", -2.5001_dec, -3.0_dec},
+                      RoundRow{"ComputedHalf", Real(1000) / 16, 62.0_dec},
+                      RoundRow{"LargestWhole64", Real(INT64_MAX), Real(INT64_MAX)},
+                      RoundRow{"SmallestWhole64", Real(INT64_MIN), Real(INT64_MIN)}),
     test::RowName());
 
 TEST(Truncation, GoesTowardZero)
@@ -274,7 +244,8 @@ TEST(Truncation, GoesTowardZero)
     const struct {
         Real value;
         Real truncated;
-    } rows[] = {{2.7_dec, 2.0_dec}, {-2.7_dec, -2.0_dec}, {0.9999_dec, 0.0_dec}, {-0.3_dec, 0.0_dec}, {5.0_dec, 5.0_dec}, {-5.0_dec, -5.0_dec}};
+    } rows[] = {{2.7_dec, 2.0_dec},  {-2.7_dec, -2.0_dec}, {0.9999_dec, 0.0_dec},
+                {-0.3_dec, 0.0_dec}, {5.0_dec, 5.0_dec},   {-5.0_dec, -5.0_dec}};
     for (const auto& row : rows) {
         const Real t = truncate(row.value);
         EXPECT_EQ(t, row.truncated) << row.value;
@@ -288,8 +259,10 @@ TEST(RoundingAndTruncation, OutsideThe64BitRangeIsInvalidOperation)
         EXPECT_EQ(kindName(failureOf([&] { roundHalfEven(big); })), "InvalidOperation") << big;
         EXPECT_EQ(kindName(failureOf([&] { truncate(big); })), "InvalidOperation") << big;
     }
-    EXPECT_TRUE(failureOf([] { roundHalfEven(Real::fromBinary(std::numeric_limits<long double>::quiet_NaN())); }).has_value());
-    EXPECT_TRUE(failureOf([] { truncate(Real::fromBinary(std::numeric_limits<long double>::infinity())); }).has_value());
+    EXPECT_TRUE(
+        failureOf([] { roundHalfEven(Real::fromBinary(std::numeric_limits<long double>::quiet_NaN())); }).has_value());
+    EXPECT_TRUE(
+        failureOf([] { truncate(Real::fromBinary(std::numeric_limits<long double>::infinity())); }).has_value());
 }
 
 TEST(RoundedToDecimals, PrintsAtMostThatManyDecimals)
@@ -299,14 +272,9 @@ TEST(RoundedToDecimals, PrintsAtMostThatManyDecimals)
         int decimals;
         const char* printed;
     } rows[] = {
-        {Real(20) / 3, 3, "6,667"},
-        {6.5_dec, 3, "6,5"},
-        {7.0004_dec, 3, "7"},
-        {Real(2) / 3, 1, "0,7"},
-        {0.125_dec, 2, "0,12"}, // exact half of the scaled value goes to even
-        {0.375_dec, 2, "0,38"},
-        {-1.23456_dec, 4, "-1,2346"},
-        {2.5_dec, 0, "2"},
+        {Real(20) / 3, 3, "6,667"},       {6.5_dec, 3, "6,5"},          {7.0004_dec, 3, "7"},
+        {Real(2) / 3, 1, "0,7"},          {0.125_dec, 2, "0,12"}, // exact half of the scaled value goes to even
+        {0.375_dec, 2, "0,38"},           {-1.23456_dec, 4, "-1,2346"}, {2.5_dec, 0, "2"},
         {123.456789_dec, 5, "123,45679"},
     };
     for (const auto& row : rows)
@@ -335,7 +303,8 @@ TEST_P(CheckedArithmetic, ReportsTheFailureKind)
     EXPECT_EQ(kindName(failureOf(GetParam().step)), kindName(GetParam().kind));
 }
 
-INSTANTIATE_TEST_SUITE_P(Numbers, CheckedArithmetic,
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, CheckedArithmetic,
     ::testing::Values(
         FailureRow{"DivisionByZero", [] { divide(1, 0); }, Kind::DivisionByZero},
         FailureRow{"ZeroByZero", [] { divide(0, 0); }, Kind::DivisionByZero},
@@ -350,7 +319,8 @@ INSTANTIATE_TEST_SUITE_P(Numbers, CheckedArithmetic,
         FailureRow{"ZeroToNegativePower", [] { powChecked(0, -1); }, Kind::DivisionByZero},
         FailureRow{"NegativeToFractionalPower", [] { powChecked(-8, 0.5_dec); }, Kind::InvalidOperation},
         FailureRow{"ProductOverflow", [] { checked(Real::fromBinary(LDBL_MAX) * 2); }, Kind::Overflow},
-        FailureRow{"NotANumber", [] { checked(Real::fromBinary(std::numeric_limits<long double>::quiet_NaN())); }, Kind::InvalidOperation}),
+        FailureRow{"NotANumber", [] { checked(Real::fromBinary(std::numeric_limits<long double>::quiet_NaN())); },
+                   Kind::InvalidOperation}),
     test::RowName());
 
 TEST(CheckedArithmetic, UnderflowAndInexactResultsAreNoFailure)
@@ -433,24 +403,20 @@ struct AngleRow {
 
 class AngleText : public ::testing::TestWithParam<AngleRow> {};
 
-TEST_P(AngleText, PrintsDegreesMinutesSeconds)
-{
-    EXPECT_EQ(text(angleText(GetParam().degrees)), GetParam().expected);
-}
+TEST_P(AngleText, PrintsDegreesMinutesSeconds) { EXPECT_EQ(text(angleText(GetParam().degrees)), GetParam().expected); }
 
 INSTANTIATE_TEST_SUITE_P(Numbers, AngleText,
-    ::testing::Values(
-        AngleRow{"QuarterDegree", 1.25_dec, "1° 15' 0''"},
-        AngleRow{"SecondsRounded", 0.52083_dec, "0° 31' 15''"},
-        AngleRow{"SixtySecondsNotCarried", 10.99999_dec, "10° 59' 60''"},
-        AngleRow{"SixtySecondsBelowOneDegree", 0.99999_dec, "0° 59' 60''"},
-        AngleRow{"NegativeBelowOneDegree", -0.5_dec, "0° -30' 0''"},
-        AngleRow{"NegativeAboveOneDegree", -1.25_dec, "-1° -15' 0''"},
-        AngleRow{"Zero", 0.0_dec, "0° 0' 0''"},
-        AngleRow{"WholeDegrees", 45.0_dec, "45° 0' 0''"},
-        AngleRow{"LargeAngle", 359.5_dec, "359° 30' 0''"},
-        AngleRow{"OneSecond", Real(1) / 3600, "0° 0' 1''"}),
-    test::RowName());
+                         ::testing::Values(AngleRow{"QuarterDegree", 1.25_dec, "1° 15' 0''"},
+                                           AngleRow{"SecondsRounded", 0.52083_dec, "0° 31' 15''"},
+                                           AngleRow{"SixtySecondsNotCarried", 10.99999_dec, "10° 59' 60''"},
+                                           AngleRow{"SixtySecondsBelowOneDegree", 0.99999_dec, "0° 59' 60''"},
+                                           AngleRow{"NegativeBelowOneDegree", -0.5_dec, "0° -30' 0''"},
+                                           AngleRow{"NegativeAboveOneDegree", -1.25_dec, "-1° -15' 0''"},
+                                           AngleRow{"Zero", 0.0_dec, "0° 0' 0''"},
+                                           AngleRow{"WholeDegrees", 45.0_dec, "45° 0' 0''"},
+                                           AngleRow{"LargeAngle", 359.5_dec, "359° 30' 0''"},
+                                           AngleRow{"OneSecond", Real(1) / 3600, "0° 0' 1''"}),
+                         test::RowName());
 
 TEST(AngleText, OutsideThe64BitRangeFails)
 {

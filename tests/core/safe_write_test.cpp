@@ -12,8 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <cerrno>
+#include <functional>
 #include <sys/stat.h>
 
 namespace noktaris {

@@ -15,17 +15,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <csignal>
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <functional>
 #include <random>
-#include <chrono>
 #include <sched.h>
-#include <thread>
 #include <sys/mount.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace noktaris {
@@ -49,7 +49,8 @@ AppConfig settings(bool changed)
 int temporaryFiles(const QString& file)
 {
     const QFileInfo info(file);
-    return int(info.dir().entryList({u'.' + info.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden).size());
+    return int(
+        info.dir().entryList({u'.' + info.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden).size());
 }
 
 struct KillRow {
@@ -84,8 +85,9 @@ TEST(SaveFaults, KilledWhileSavingLeavesTheOldOrTheNewFileWhole)
         const auto started = std::chrono::steady_clock::now();
         for (int i = 0; i < 20; ++i)
             row.save(i % 2 == 0);
-        const int saveMicroseconds =
-            int(std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started).count() / 20);
+        const int saveMicroseconds = int(
+            std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started).count()
+            / 20);
         std::uniform_int_distribution<int> delay(0, std::min(500 + 2 * saveMicroseconds, 20000));
         int olds = 0, news = 0, broken = 0;
         for (int k = 0; k < kKills[r]; ++k) {
@@ -111,8 +113,8 @@ TEST(SaveFaults, KilledWhileSavingLeavesTheOldOrTheNewFileWhole)
         // The next save succeeds beside whatever the kills left, and clears away
         // what they left an hour ago, not what a save running now may still need.
         const QFileInfo target(folder.path(file));
-        const QStringList left = target.dir().entryList({u'.' + target.fileName() + QStringLiteral(".*")},
-                                                        QDir::Files | QDir::Hidden);
+        const QStringList left =
+            target.dir().entryList({u'.' + target.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
         for (qsizetype i = 0; i < left.size(); i += 2) {
             QFile stale(target.dir().filePath(left[i]));
             ASSERT_TRUE(stale.open(QIODevice::ReadWrite));
@@ -129,24 +131,25 @@ TEST(SaveFaults, KilledWhileSavingLeavesTheOldOrTheNewFileWhole)
 QByteArray onSmallDisk(const QString& folder, const std::function<QByteArray()>& work)
 {
     return test::runInChild([&]() -> QByteArray {
-        const uid_t uid = getuid();
-        const gid_t gid = getgid();
-        if (unshare(CLONE_NEWNS) != 0) {
-            if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
-                return {};
-            const auto writeProc = [](const char* path, const QByteArray& text) {
-                QFile f(QString::fromLatin1(path));
-                return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
-            };
-            writeProc("/proc/self/setgroups", "deny");
-            writeProc("/proc/self/uid_map", "0 " + QByteArray::number(uid) + " 1");
-            writeProc("/proc/self/gid_map", "0 " + QByteArray::number(gid) + " 1");
-        }
-        if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
-            || mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=256k") != 0)
-            return {};
-        return work();
-    }).output;
+               const uid_t uid = getuid();
+               const gid_t gid = getgid();
+               if (unshare(CLONE_NEWNS) != 0) {
+                   if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+                       return {};
+                   const auto writeProc = [](const char* path, const QByteArray& text) {
+                       QFile f(QString::fromLatin1(path));
+                       return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
+                   };
+                   writeProc("/proc/self/setgroups", "deny");
+                   writeProc("/proc/self/uid_map", "0 " + QByteArray::number(uid) + " 1");
+                   writeProc("/proc/self/gid_map", "0 " + QByteArray::number(gid) + " 1");
+               }
+               if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+                   || mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=256k") != 0)
+                   return {};
+               return work();
+           })
+        .output;
 }
 
 TEST(SaveFaults, AFullDiskKeepsTheOldFilesAndSaysSo)
@@ -159,13 +162,13 @@ TEST(SaveFaults, AFullDiskKeepsTheOldFilesAndSaysSo)
     const QByteArray out = onSmallDisk(disk, [&] {
         QDir::setCurrent(disk);
         QDir().mkpath(QStringLiteral("data"));
-        replaceFile(QStringLiteral("data/Dalekohledy.dat"), catalogue, false);
-        replaceFile(QStringLiteral("config.ini"), config, false);
+        if (!replaceFile(QStringLiteral("data/Dalekohledy.dat"), catalogue, false)
+            || !replaceFile(QStringLiteral("config.ini"), config, false))
+            return QByteArray("the files could not be laid out on the small disk");
         QFile filler(QStringLiteral("filler"));
         filler.open(QIODevice::WriteOnly);
         const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size() && filler.flush()) {
-        }
+        while (filler.write(block) == block.size() && filler.flush()) {}
         filler.close();
         QStringList told;
         const FileResult<> appended = appendRecord(CatalogueKind::Telescopes, kNew);
@@ -185,17 +188,20 @@ TEST(SaveFaults, AFullDiskKeepsTheOldFilesAndSaysSo)
     if (out.isEmpty())
         GTEST_SKIP() << "this machine does not let a test mount a tmpfs; the full disk is played by RLIMIT_FSIZE "
                         "in the safe-write tests";
-    const QString reason = QStringLiteral(" se nepodařilo uložit (na disku není dost místa). Jeho dosavadní obsah zůstal zachován.");
-    EXPECT_EQ(QString::fromUtf8(out), QStringLiteral("0\n0\n1\n0\nSoubor data\\Dalekohledy.dat") + reason
-                                          + QStringLiteral("|Soubor config.ini") + reason);
+    const QString reason =
+        QStringLiteral(" se nepodařilo uložit (na disku není dost místa). Jeho dosavadní obsah zůstal zachován.");
+    EXPECT_EQ(QString::fromUtf8(out),
+              QStringLiteral("0\n0\n1\n0\nSoubor data\\Dalekohledy.dat") + reason + QStringLiteral("|Soubor config.ini")
+                  + reason);
 }
 
 TEST(SaveFaults, AReadOnlyFolderKeepsTheSettingsAndSaysSo)
 {
     ProgramFolder folder;
     const QByteArray before = folder.read(QStringLiteral("config.ini"));
-    QFile::setPermissions(folder.path(QString()), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
-                                                      | QFileDevice::ExeOther);
+    QFile::setPermissions(folder.path(QString()),
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                              | QFileDevice::ExeOther);
     QFile::setPermissions(folder.path(QStringLiteral("config.ini")),
                           QFileDevice::ReadOwner | QFileDevice::ReadOther | QFileDevice::WriteOther);
     const test::ChildOutcome child = test::runAsOrdinaryUser([] {
@@ -207,7 +213,8 @@ TEST(SaveFaults, AReadOnlyFolderKeepsTheSettingsAndSaysSo)
     QFile::setPermissions(folder.path(QString()), QFileDevice::Permissions(0x7755));
     const QString told = QStringLiteral("Soubor config.ini se nepodařilo uložit (přístup byl odepřen). Jeho dosavadní "
                                         "obsah zůstal zachován.");
-    EXPECT_EQ(QString::fromUtf8(child.output), told + u'|' + told) << "a file the user may write, in a folder he may not";
+    EXPECT_EQ(QString::fromUtf8(child.output), told + u'|' + told)
+        << "a file the user may write, in a folder he may not";
     EXPECT_EQ(folder.read(QStringLiteral("config.ini")), before);
 }
 

@@ -46,23 +46,22 @@ TEST_P(TelescopeFormulas, PrintAsTheGroupShowsThem)
 
 INSTANTIATE_TEST_SUITE_P(
     Telescope, TelescopeFormulas,
-    ::testing::Values(
-        Instrument{"Reflector150mm25mmEyepiece", 150, 750, 25, 50, 1.5873_dec, 2.7_dec, "5", "30", "13,58", "11,78", "0,772",
-              "238", "25", "2,1", "5", "1° 40' 0''", false},
-        // 375x against 238x; the seconds of 0,13333° round up to 60 and are not carried.
-        Instrument{"TwoMillimetreEyepieceOverMagnifies", 150, 750, 2, 50, 1.5873_dec, 2.7_dec, "5", "375", "13,58", "11,78",
-              "0,772", "238", "25", "2,1", "0,4", "0° 7' 60''", true},
-        // 1000 / 16 = 62,5 rounds to the even 62; the field uses the unrounded 62,5.
-        Instrument{"ExactHalfMagnificationRoundsToEven", 100, 1000, 16, 50, 1.5873_dec, 2.7_dec, "10", "62", "12,7", "10,9",
-              "1,158", "159", "17", "3,1", "1,6", "0° 48' 0''", false},
-        Instrument{"Reflector200mm10mmEyepiece", 200, 1000, 10, 68, 1.5873_dec, 2.7_dec, "5", "100", "14,21", "12,41", "0,579",
-              "317", "33", "1,6", "2", "0° 40' 48''", false},
-        // D k1 equal to the magnification is no warning.
-        Instrument{"MaxUsefulEqualsTheMagnification", 100, 1500, 10, 50, 1.5_dec, 2.7_dec, "15", "150", "12,7", "10,9",
-              "1,158", "150", "17", "3,1", "0,67", "0° 19' 60''", false},
-        // Without config.ini the constants count as 0: every magnification is too much.
-        Instrument{"ConstantsMissing", 150, 750, 25, 50, 0, 0, "5", "30", "10,88", "9,08", "0,772", "0", "25", "2,1",
-              "5", "1° 40' 0''", true}),
+    ::testing::Values(Instrument{"Reflector150mm25mmEyepiece", 150, 750, 25, 50, 1.5873_dec, 2.7_dec, "5", "30",
+                                 "13,58", "11,78", "0,772", "238", "25", "2,1", "5", "1° 40' 0''", false},
+                      // 375x against 238x; the seconds of 0,13333° round up to 60 and are not carried.
+                      Instrument{"TwoMillimetreEyepieceOverMagnifies", 150, 750, 2, 50, 1.5873_dec, 2.7_dec, "5", "375",
+                                 "13,58", "11,78", "0,772", "238", "25", "2,1", "0,4", "0° 7' 60''", true},
+                      // 1000 / 16 = 62,5 rounds to the even 62; the field uses the unrounded 62,5.
+                      Instrument{"ExactHalfMagnificationRoundsToEven", 100, 1000, 16, 50, 1.5873_dec, 2.7_dec, "10",
+                                 "62", "12,7", "10,9", "1,158", "159", "17", "3,1", "1,6", "0° 48' 0''", false},
+                      Instrument{"Reflector200mm10mmEyepiece", 200, 1000, 10, 68, 1.5873_dec, 2.7_dec, "5", "100",
+                                 "14,21", "12,41", "0,579", "317", "33", "1,6", "2", "0° 40' 48''", false},
+                      // D k1 equal to the magnification is no warning.
+                      Instrument{"MaxUsefulEqualsTheMagnification", 100, 1500, 10, 50, 1.5_dec, 2.7_dec, "15", "150",
+                                 "12,7", "10,9", "1,158", "150", "17", "3,1", "0,67", "0° 19' 60''", false},
+                      // Without config.ini the constants count as 0: every magnification is too much.
+                      Instrument{"ConstantsMissing", 150, 750, 25, 50, 0, 0, "5", "30", "10,88", "9,08", "0,772", "0",
+                                 "25", "2,1", "5", "1° 40' 0''", true}),
     test::RowName());
 
 TEST(TelescopeFormulas, FailuresOfTheirOwnKind)
@@ -76,7 +75,8 @@ TEST(TelescopeFormulas, FailuresOfTheirOwnKind)
         {"FocalRatioOfNoAperture", [] { return focalRatio(750, 0); }, CalcFailure::Kind::DivisionByZero},
         {"MagnificationOfNoEyepiece", [] { return magnification(750, 0); }, CalcFailure::Kind::DivisionByZero},
         {"LimitOfNoAperture", [] { return theoreticalLimit(0, 2.7_dec); }, CalcFailure::Kind::DivisionByZero},
-        {"LimitOfANegativeAperture", [] { return theoreticalLimit(-150, 2.7_dec); }, CalcFailure::Kind::InvalidOperation},
+        {"LimitOfANegativeAperture", [] { return theoreticalLimit(-150, 2.7_dec); },
+         CalcFailure::Kind::InvalidOperation},
         {"PupilOfNothing", [] { return exitPupil(0, 0, 0); }, CalcFailure::Kind::DivisionByZero},
         {"FieldOfNoTelescope", [] { return trueField(25, 50, 0); }, CalcFailure::Kind::DivisionByZero},
         {"MaxUsefulBeyondTheWholeRange", [] { return maxUsefulMagnification(1e30_dec, 1.5873_dec); },

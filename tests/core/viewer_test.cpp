@@ -20,12 +20,24 @@ TEST(PictureList, NamesAndPicturesOfEachItem)
         std::int64_t width;
     };
     const Row rows[] = {
-        {"the closing line ends the list", "M 31 Andromeda$m31.jpg$10187\r\nM 42$m42.jpg$3600\r\n;\r\nM 1$m1.jpg$400\r\n",
-         {"M 31 Andromeda", "M 42"}, 1, "M 42", "m42.jpg", 3600},
+        {"the closing line ends the list",
+         "M 31 Andromeda$m31.jpg$10187\r\nM 42$m42.jpg$3600\r\n;\r\nM 1$m1.jpg$400\r\n",
+         {"M 31 Andromeda", "M 42"},
+         1,
+         "M 42",
+         "m42.jpg",
+         3600},
         {"no closing line: the whole file", "A$a.jpg$100\nB$b.bmp$200", {"A", "B"}, 1, "B", "b.bmp", 200},
         {"a line without $ is skipped, items still match", "komentar\nA$a.jpg$100\n;\n", {"A"}, 0, "A", "a.jpg", 100},
-        {"Windows-1250 name", "M\xec" "s\xed" "c$mesic.jpg$3600\r\n;\r\n", {"M\u011bs\u00edc"}, 0, "M\u011bs\u00edc",
-         "mesic.jpg", 3600},
+        {"Windows-1250 name",
+         "M\xec"
+         "s\xed"
+         "c$mesic.jpg$3600\r\n;\r\n",
+         {"M\u011bs\u00edc"},
+         0,
+         "M\u011bs\u00edc",
+         "mesic.jpg",
+         3600},
         {"spaces around the width", "A$a.jpg$ 3600 \r\n;", {"A"}, 0, "A", "a.jpg", 3600},
         {"no second $", "A$a.jpg\r\n;", {"A"}, 0, nullptr, nullptr, 0},
         {"width not a number", "A$a.jpg$36x\r\n;", {"A"}, 0, nullptr, nullptr, 0},
@@ -56,7 +68,10 @@ TEST(ViewerGeometry, DisplayedFieldAndSideAngles)
         std::int64_t A;
         int zoom;
         std::int64_t width, height;
-    } zooms[] = {{3600, 0, 3600, 2835}, {3600, 1, 4799, 3779}, {3600, 2, 7200, 5669}, {3600, 4, 36000, 28346},
+    } zooms[] = {{3600, 0, 3600, 2835},
+                 {3600, 1, 4799, 3779},
+                 {3600, 2, 7200, 5669},
+                 {3600, 4, 36000, 28346},
                  {179, 3, 716, 564}};
     for (const auto& r : zooms) {
         const viewer::Span field = viewer::displayedField(r.A, viewer::kZoomSteps[r.zoom].z);
@@ -69,8 +84,11 @@ TEST(ViewerGeometry, DisplayedFieldAndSideAngles)
     const struct {
         Real s, F, degrees;
         std::int64_t seconds;
-    } sides[] = {{3.2_dec, 1000, 0.18335_dec, 660}, {2.4_dec, 1000, 0.13751_dec, 495}, {36, 2000, 1.0313_dec, 3713},
-                 {0, 1000, 0, 0}, {-36, 1000, -2.06243_dec, -7425}};
+    } sides[] = {{3.2_dec, 1000, 0.18335_dec, 660},
+                 {2.4_dec, 1000, 0.13751_dec, 495},
+                 {36, 2000, 1.0313_dec, 3713},
+                 {0, 1000, 0, 0},
+                 {-36, 1000, -2.06243_dec, -7425}};
     for (const auto& r : sides) {
         EXPECT_EQ(viewer::sideAngle(r.s, r.F), r.degrees) << r.s;
         EXPECT_EQ(viewer::arcseconds(viewer::sideAngle(r.s, r.F)), r.seconds) << r.s;
@@ -96,7 +114,10 @@ TEST(ViewerGeometry, FrameCentredOnTheBlackArea)
         {"at 75 %", {2160, 2160}, {4799, 3779}, false, QRect(182, 210, 286, 286)},
         {"no field yet", {0, 0}, full, false, QRect(325, 353, 0, 0)},
         {"a negative field", {-660, -495}, full, false, QRect(325, 353, 0, 0)},
-        {"far wider than the picture", {INT64_MAX / 1000, 1}, {1, 1}, false,
+        {"far wider than the picture",
+         {INT64_MAX / 1000, 1},
+         {1, 1},
+         false,
          QRect(325 - 16384, 103, viewer::kLargestFrame, 500)},
     };
     for (const auto& r : rows)

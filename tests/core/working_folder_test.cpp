@@ -19,7 +19,7 @@ namespace {
 
 using test::ProgramFolder;
 
-const QStringList kUserFiles{QStringLiteral("config.ini"),      QStringLiteral("data/Dalekohledy.dat"),
+const QStringList kUserFiles{QStringLiteral("config.ini"),       QStringLiteral("data/Dalekohledy.dat"),
                              QStringLiteral("data/Okulary.dat"), QStringLiteral("data/Jasnosti.dat"),
                              QStringLiteral("data/Rozmery.dat"), QStringLiteral("data/Filmy.dat"),
                              QStringLiteral("data/CCD.dat")};
@@ -56,8 +56,9 @@ TEST(WorkingFolder, AReadOnlyProgramWorksInTheUsersDataFolder)
     const QString programPath = QDir::currentPath();
     QTemporaryDir home;
     // Readable by the ordinary user of the child, writable only in the home.
-    QFile::setPermissions(programPath, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
-                                           | QFileDevice::ExeOther | QFileDevice::ReadGroup | QFileDevice::ExeGroup);
+    QFile::setPermissions(programPath,
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                              | QFileDevice::ExeOther | QFileDevice::ReadGroup | QFileDevice::ExeGroup);
     const QString h = home.path();
     const QByteArray mine = "#name=Můj$D=100$F=1000$";
     struct Row {
@@ -78,8 +79,12 @@ TEST(WorkingFolder, AReadOnlyProgramWorksInTheUsersDataFolder)
          QStringLiteral("/xdg/noktaris"), kUserFiles.mid(2), ""},
         {"WithoutXdgDataHomeTheHomeIsUsed", nullptr, {}, QStringLiteral("/.local/share/noktaris"), kUserFiles, ""},
         {"ARelativeXdgDataHomeIsIgnored", "relative", {}, QStringLiteral("/.local/share/noktaris"), kUserFiles, ""},
-        {"AFolderThatCannotBeMadeKeepsTheProgramFolder", "/file", [&] { write(h + QStringLiteral("/file"), "x"); },
-         {}, {}, "Nelze vytvořit složku %1/file/noktaris pro nastavení a katalogy. Změny nebude možné uložit."},
+        {"AFolderThatCannotBeMadeKeepsTheProgramFolder",
+         "/file",
+         [&] { write(h + QStringLiteral("/file"), "x"); },
+         {},
+         {},
+         "Nelze vytvořit složku %1/file/noktaris pro nastavení a katalogy. Změny nebude možné uložit."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -90,13 +95,14 @@ TEST(WorkingFolder, AReadOnlyProgramWorksInTheUsersDataFolder)
         for (const QString& made : {h, h + QStringLiteral("/xdg"), h + QStringLiteral("/xdg/noktaris"),
                                     h + QStringLiteral("/xdg/noktaris/data")})
             QFile::setPermissions(made, QFileDevice::Permissions(0x7777)); // the child's user may write there
-        QDir::setCurrent(h); // the program has not chosen its folder yet
+        QDir::setCurrent(h);                                               // the program has not chosen its folder yet
         const test::ChildOutcome child = test::runAsOrdinaryUser([&] {
             qputenv("HOME", h.toUtf8());
             if (!row.xdg)
                 qunsetenv("XDG_DATA_HOME");
             else
-                qputenv("XDG_DATA_HOME", (row.xdg[0] == '/' ? h + QLatin1String(row.xdg) : QLatin1String(row.xdg)).toUtf8());
+                qputenv("XDG_DATA_HOME",
+                        (row.xdg[0] == '/' ? h + QLatin1String(row.xdg) : QLatin1String(row.xdg)).toUtf8());
             const WorkingFolder f = prepareWorkingFolder(programPath);
             return (QStringList{f.path, f.inUserFolder ? QStringLiteral("user") : QStringLiteral("program"),
                                 f.copied.join(u','), f.problem})
@@ -111,7 +117,8 @@ TEST(WorkingFolder, AReadOnlyProgramWorksInTheUsersDataFolder)
         EXPECT_EQ(got[2].replace(u'\\', u'/').split(u',', Qt::SkipEmptyParts), row.copied);
         EXPECT_EQ(got[3], *row.problem ? QString::fromUtf8(row.problem).arg(h) : QString());
         for (const QString& file : row.copied)
-            EXPECT_EQ(contents(h + row.expected + u'/' + file), contents(programPath + u'/' + file)) << file.toStdString();
+            EXPECT_EQ(contents(h + row.expected + u'/' + file), contents(programPath + u'/' + file))
+                << file.toStdString();
         if (row.copied.size() == kUserFiles.size() - 2) {
             EXPECT_EQ(contents(h + row.expected + QStringLiteral("/config.ini")), "Rezim:2\r\n");
             EXPECT_EQ(contents(h + row.expected + QStringLiteral("/data/dalekohledy.dat")), mine);

@@ -12,9 +12,9 @@
 namespace noktaris::test {
 
 struct ChildOutcome {
-    bool exited = false;   // ended normally, not killed by a signal
+    bool exited = false; // ended normally, not killed by a signal
     int exitCode = -1;
-    QByteArray output;     // what the work returned
+    QByteArray output; // what the work returned
 };
 
 // Runs `work` in a child process and hands back the bytes it returned.

@@ -2,8 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QMessageBox>
 #include <QDateTime>
+#include <QMessageBox>
 #include <QTest>
 
 #include <gtest/gtest.h>

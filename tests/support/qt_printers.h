@@ -21,7 +21,10 @@ inline void PrintTo(const QRect& r, std::ostream* out)
 namespace noktaris {
 
 // An exact number in a failure message: its general number form.
-inline std::ostream& operator<<(std::ostream& out, const Real& value) { return out << formatNumber(value).toStdString(); }
+inline std::ostream& operator<<(std::ostream& out, const Real& value)
+{
+    return out << formatNumber(value).toStdString();
+}
 inline void PrintTo(const Real& value, std::ostream* out) { *out << value; }
 
 } // namespace noktaris
@@ -32,11 +35,8 @@ namespace noktaris::test {
 // into the namespace of its rows with `using test::PrintTo;`, where GoogleTest's
 // printer finds it.
 template <class Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
+requires requires(const Row& row) { row.name; }
+void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 
 // Names the rows of a parameterised test after their `name` member.
 struct RowName {

@@ -43,11 +43,13 @@ TEST_F(AboutAndLinks, AboutBoxIsABorderlessPictureWithItsLabels)
     EXPECT_TRUE(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     ASSERT_FALSE(box->Image1->pixmap().isNull()) << "the artwork is built into the program";
     EXPECT_EQ(box->Image1->geometry(), QRect(0, 0, 350, 220));
-    EXPECT_EQ(texts({box->Label1, box->Label2, box->Label3}), (QStringList{webLocation(), authorMail(), QStringLiteral("verze 1.4")}));
+    EXPECT_EQ(texts({box->Label1, box->Label2, box->Label3}),
+              (QStringList{webLocation(), authorMail(), QStringLiteral("verze 1.4")}));
     EXPECT_FALSE(box->Label4->text().isEmpty());
     EXPECT_EQ(box->BitBtn1->text(), QStringLiteral("OK"));
     // Every label and the button lie whole inside the box, the button clear of the labels.
-    for (QWidget* w : std::initializer_list<QWidget*>{box->Label1, box->Label2, box->Label3, box->Label4, box->BitBtn1}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{box->Label1, box->Label2, box->Label3, box->Label4, box->BitBtn1}) {
         EXPECT_TRUE(box->rect().contains(w->geometry())) << w->objectName().toStdString();
         if (w != box->BitBtn1) {
             EXPECT_FALSE(w->geometry().intersects(box->BitBtn1->geometry())) << w->objectName().toStdString();
@@ -66,7 +68,8 @@ TEST_F(AboutAndLinks, AboutBoxOpensFromMenusAndButtonWithoutDisablingAnything)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.opener);
         startIn(row.hub);
-        activate(row.hub ? app().window(Application::Window::Hub) : app().window(Application::Window::Basic), row.opener);
+        activate(row.hub ? app().window(Application::Window::Hub) : app().window(Application::Window::Basic),
+                 row.opener);
         EXPECT_TRUE(about()->isVisible());
         EXPECT_TRUE(form1()->isEnabled());
         EXPECT_TRUE(app().form4()->isEnabled());
@@ -84,7 +87,8 @@ TEST_F(AboutAndLinks, AboutBoxLinksOpenThePageEvenOfflineAndANewMail)
     ModalAnswerer answerer;
     QTest::mouseClick(about()->Label1, Qt::LeftButton);
     QTest::mouseClick(about()->Label2, Qt::LeftButton);
-    EXPECT_EQ(fake->opened, (QStringList{webLocation() + QStringLiteral("/index.html"), QStringLiteral("mailto:") + authorMail()}));
+    EXPECT_EQ(fake->opened,
+              (QStringList{webLocation() + QStringLiteral("/index.html"), QStringLiteral("mailto:") + authorMail()}));
     EXPECT_TRUE(answerer.texts().isEmpty());
 }
 
@@ -145,11 +149,14 @@ TEST_F(AboutAndLinks, LinksSayWhatCouldNotBeOpened)
         const char* item;
         QString message;
     } rows[] = {
-        {"Index1", QStringLiteral("Stránku nápovědy ") + programFile(QStringLiteral("html/index.html")) + tail
-                       + QStringLiteral("webový prohlížeč).")},
-        {"WebPage1", QStringLiteral("Webovou stránku ") + webLocation() + QStringLiteral("/index.html") + tail
-                         + QStringLiteral("webový prohlížeč).")},
-        {"Email1", QStringLiteral("Novou zprávu na adresu ") + authorMail() + tail + QStringLiteral("poštovní program).")},
+        {"Index1",
+         QStringLiteral("Stránku nápovědy ") + programFile(QStringLiteral("html/index.html")) + tail
+             + QStringLiteral("webový prohlížeč).")},
+        {"WebPage1",
+         QStringLiteral("Webovou stránku ") + webLocation() + QStringLiteral("/index.html") + tail
+             + QStringLiteral("webový prohlížeč).")},
+        {"Email1",
+         QStringLiteral("Novou zprávu na adresu ") + authorMail() + tail + QStringLiteral("poštovní program).")},
     };
     start();
     fake->openAnswer = false;

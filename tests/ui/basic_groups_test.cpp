@@ -132,7 +132,9 @@ TEST_F(BasicGroups, GuidingToleranceAndItsThreeVerdicts)
     const QString ok = QString(29, u' ') + QStringLiteral("Vše OK") + QString(30, u' ');
     const QString demanding = QStringLiteral("Nárok na přesnost jako v primárním ohnisku dal.!");
     const QColor olive(128, 128, 0), lime(0, 255, 0), red(255, 0, 0);
-    const auto verdict = [&] { return std::make_pair(g->Potvrzeni->text(), g->Potvrzeni->palette().color(QPalette::Window)); };
+    const auto verdict = [&] {
+        return std::make_pair(g->Potvrzeni->text(), g->Potvrzeni->palette().color(QPalette::Window));
+    };
     EXPECT_EQ(verdict(), std::make_pair(pending, olive));
     const struct {
         const char *s, *P, *F, *tolerance;

@@ -25,10 +25,12 @@ protected:
         folder.write(QStringLiteral("data/CCD.dat"),
                      "#name=Sony$x1=7,2$y1=5,4$x2=1000$y2=800$#name=Kodak KAF-0400$x1=6,9$y1=4,6$x2=768$y2=512$");
         folder.write(QStringLiteral("data/Filmy.dat"), "#name=Kinofilm$x=36$y=24$");
-        folder.write(QStringLiteral("data/Dalekohledy.dat"), "#name=Reflektor$D=200$F=800$#name=Refraktor$D=100$F=1000$");
+        folder.write(QStringLiteral("data/Dalekohledy.dat"),
+                     "#name=Reflektor$D=200$F=800$#name=Refraktor$D=100$F=1000$");
         folder.write(QStringLiteral("data/Okulary.dat"), "#name=Okular$f=25$u=50$");
         folder.write(QStringLiteral("data/Rozmery.dat"), "#name=Objekt$r=30$");
-        start({Application::Window::Basic, Application::Window::Ccd, Application::Window::Fields, Application::Window::Guiding, Application::Window::ImageSize});
+        start({Application::Window::Basic, Application::Window::Ccd, Application::Window::Fields,
+               Application::Window::Guiding, Application::Window::ImageSize});
     }
     static void pressEscape(QWidget* window)
     {
@@ -48,7 +50,8 @@ TEST_F(CameraWindows, CcdWindowComputesEachResultOnItsOwn)
     const QString field = QStringLiteral("Zorné pole: 0° 47' 26'' x 0° 31' 38''");
     const QString ratio = QStringLiteral("Optimální světelnost pro CCD čip: f/32,7");
     const QString noPixel = QStringLiteral("Rozměry pixelu:"), noScale = QStringLiteral("Úhlové zvětšení na pixel:"),
-                  noField = QStringLiteral("Zorné pole:"), noRatio = QStringLiteral("Optimální světelnost pro CCD čip:");
+                  noField = QStringLiteral("Zorné pole:"),
+                  noRatio = QStringLiteral("Optimální světelnost pro CCD čip:");
     const struct {
         QLineEdit* field;
         const char* text;
@@ -118,14 +121,16 @@ TEST_F(CameraWindows, FieldsWindowGroups)
     EXPECT_EQ(w->zorpole->text(), QStringLiteral("Zorné pole:"));
     w->Edit1->setText(QStringLiteral("-500"));
     EXPECT_EQ(w->Label8->text(), QStringLiteral("Zorné pole: 0° -47' -26'' x 0° -31' -38''"));
-    for (QWidget* link : std::initializer_list<QWidget*>{w->zorpole, w->Speed1, w->Label7, w->Speed2, w->Label8, w->Speed3})
+    for (QWidget* link :
+         std::initializer_list<QWidget*>{w->zorpole, w->Speed1, w->Label7, w->Speed2, w->Label8, w->Speed3})
         EXPECT_EQ(link->toolTip(), QStringLiteral("Ukaž zorné pole")) << link->objectName().toStdString();
     // A film catalogue that cannot be read: its message, empty fields, no result.
     folder.remove(QStringLiteral("data/Filmy.dat"));
     {
         ModalAnswerer answerer;
         emit w->Film->activated(0);
-        EXPECT_EQ(answerer.texts(), QStringList{QStringLiteral("Chyba při zpracování databázového souboru data\\filmy.dat")});
+        EXPECT_EQ(answerer.texts(),
+                  QStringList{QStringLiteral("Chyba při zpracování databázového souboru data\\filmy.dat")});
     }
     EXPECT_EQ(w->ff1->text() + w->ff2->text(), QString());
     EXPECT_EQ(w->zorpole->text(), QStringLiteral("Zorné pole:"));

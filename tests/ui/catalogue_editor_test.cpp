@@ -73,8 +73,8 @@ protected:
     TForm3* editor() const { return app().form3(); }
     TForm3* openFromMenu(int tab)
     {
-        QAction* items[] = {form1()->menu.Dalekohledy1,    form1()->menu.Okulry1,     form1()->menu.Jasnostiobjekt1,
-                            form1()->menu.Rozmryobjekt1,   form1()->menu.Formtyfilm1, form1()->menu.CCDipy1};
+        QAction* items[] = {form1()->menu.Dalekohledy1,  form1()->menu.Okulry1,     form1()->menu.Jasnostiobjekt1,
+                            form1()->menu.Rozmryobjekt1, form1()->menu.Formtyfilm1, form1()->menu.CCDipy1};
         items[tab]->trigger();
         return editor();
     }
@@ -90,7 +90,9 @@ TEST_F(CatalogueEditor, OpensOnTheTabOfEachOpenerAndHandsBackOnClose)
         const char* l3;
         int valueFields;
     };
-    const auto item = [this](QAction* MainMenu::*action) { return [this, action] { (form1()->menu.*action)->trigger(); }; };
+    const auto item = [this](QAction* MainMenu::*action) {
+        return [this, action] { (form1()->menu.*action)->trigger(); };
+    };
     const auto hubItem = [](QAction* MainMenu::*action) {
         return [action] { (application().form4()->menu.*action)->trigger(); };
     };
@@ -103,7 +105,8 @@ TEST_F(CatalogueEditor, OpensOnTheTabOfEachOpenerAndHandsBackOnClose)
         {item(&MainMenu::CCDipy1), 5, "1 - Rozměr čipu (mm):", "2 - Rozměr čipu (mm):", 4},
         {[this] { form1()->BitBtn11->click(); }, 0, "Průměr objektivu D (mm):", "Ohnisková vzdálenost F (mm):", 2},
         {hubItem(&MainMenu::Rozmryobjekt1), 3, "Rozměr objektu ( ' )", "", 1},
-        {[] { application().form4()->BitBtn17->click(); }, 0, "Průměr objektivu D (mm):", "Ohnisková vzdálenost F (mm):", 2},
+        {[] { application().form4()->BitBtn17->click(); }, 0,
+         "Průměr objektivu D (mm):", "Ohnisková vzdálenost F (mm):", 2},
     };
     for (const Row& row : rows) {
         const bool hub = &row >= &rows[7];
@@ -178,111 +181,250 @@ TEST_F(CatalogueEditor, SavesDeletesAndRefusesByteForByte)
     const QByteArray deleted = "#name=Refraktor 80 ED$D=80$F=600$#name=Reflektor 150/750$D=150$F=750$";
     const auto refused = [](const char* text) { return QStringList{QString::fromUtf8(text)}; };
     const Row rows[] = {
-        {"ChangeMovesTheRecordToTheEnd", 0, kTelescopes, change("Refraktor 80", {"Refraktor 80", "80", "450"}), {},
+        {"ChangeMovesTheRecordToTheEnd",
+         0,
+         kTelescopes,
+         change("Refraktor 80", {"Refraktor 80", "80", "450"}),
+         {},
          {save},
-         "#name=Refraktor 80 ED$D=80$F=600$#name=Reflektor 150/750$D=150$F=750$#name=Refraktor 80$D=80$F=450$", first},
-        {"RenameReplacesTheOldName", 0, kTelescopes, change("Refraktor 80", {"Apochromát 80", "80", "400"}), {},
+         "#name=Refraktor 80 ED$D=80$F=600$#name=Reflektor 150/750$D=150$F=750$#name=Refraktor 80$D=80$F=450$",
+         first},
+        {"RenameReplacesTheOldName",
+         0,
+         kTelescopes,
+         change("Refraktor 80", {"Apochromát 80", "80", "400"}),
+         {},
          {save},
          "#name=Refraktor 80 ED$D=80$F=600$#name=Reflektor 150/750$D=150$F=750$#name=Apochrom\xE1t 80$D=80$F=400$",
          {QStringLiteral("Apochromát 80"), QStringLiteral("80"), QStringLiteral("400"), {}, {}}},
-        {"NewRecordIsAppended", 0, kTelescopes, add({"Newton 200/1000", "200", "1000,5"}), {}, {save},
+        {"NewRecordIsAppended",
+         0,
+         kTelescopes,
+         add({"Newton 200/1000", "200", "1000,5"}),
+         {},
+         {save},
          kTelescopes + "#name=Newton 200/1000$D=200$F=1000,5$",
          {QStringLiteral("Newton 200/1000"), QStringLiteral("200"), QStringLiteral("1000,5"), {}, {}}},
-        {"SameNameIsRefused", 0, kTelescopes, add({"Refraktor 80", "80", "400"}), {},
-         refused("Zadaný název se již v databázi vyskytuje."), {}, {}},
-        {"SameNameInOtherCaseIsAccepted", 0, kTelescopes, add({"refraktor 80", "80", "400"}), {}, {save},
-         kTelescopes + "#name=refraktor 80$D=80$F=400$", first},
-        {"ChangeToAnotherRecordsNameIsAccepted", 0, kTelescopes,
-         change("Refraktor 80", {"Refraktor 80 ED", "80", "400"}), {}, {save},
+        {"SameNameIsRefused",
+         0,
+         kTelescopes,
+         add({"Refraktor 80", "80", "400"}),
+         {},
+         refused("Zadaný název se již v databázi vyskytuje."),
+         {},
+         {}},
+        {"SameNameInOtherCaseIsAccepted",
+         0,
+         kTelescopes,
+         add({"refraktor 80", "80", "400"}),
+         {},
+         {save},
+         kTelescopes + "#name=refraktor 80$D=80$F=400$",
+         first},
+        {"ChangeToAnotherRecordsNameIsAccepted",
+         0,
+         kTelescopes,
+         change("Refraktor 80", {"Refraktor 80 ED", "80", "400"}),
+         {},
+         {save},
          "#name=Refraktor 80 ED$D=80$F=600$#name=Reflektor 150/750$D=150$F=750$#name=Refraktor 80 ED$D=80$F=400$",
          first},
-        {"ZeroIsRefused", 0, kTelescopes, add({"Nový", "0", "400"}), {},
-         refused("Zadané hodnoty musí být čísla větší než 0!"), {}, {}},
-        {"ZeroWithCommaIsRefused", 0, kTelescopes, add({"Nový", "80", "0,0"}), {},
-         refused("Zadané hodnoty musí být čísla větší než 0!"), {}, {}},
-        {"LoneCommaIsRefused", 0, kTelescopes, add({"Nový", ",", "400"}), {},
-         refused("Zadané hodnoty musí být čísla větší než 0!"), {}, {}},
-        {"TwoCommasAreRefused", 0, kTelescopes, add({"Nový", "1,2,3", "400"}), {},
-         refused("Zadané hodnoty musí být čísla (větší než 0)!"), {}, {}},
-        {"EmptyFieldIsRefused", 0, kTelescopes, add({"Nový", "80"}), {}, refused("Vyplňte prosím všechna pole!"), {},
+        {"ZeroIsRefused",
+         0,
+         kTelescopes,
+         add({"Nový", "0", "400"}),
+         {},
+         refused("Zadané hodnoty musí být čísla větší než 0!"),
+         {},
          {}},
-        {"EmptyNameIsRefused", 0, kTelescopes, add({"", "80", "400"}), {}, refused("Vyplňte prosím všechna pole!"),
-         {}, {}},
-        {"PastedHashIsRefused", 0, kTelescopes,
+        {"ZeroWithCommaIsRefused",
+         0,
+         kTelescopes,
+         add({"Nový", "80", "0,0"}),
+         {},
+         refused("Zadané hodnoty musí být čísla větší než 0!"),
+         {},
+         {}},
+        {"LoneCommaIsRefused",
+         0,
+         kTelescopes,
+         add({"Nový", ",", "400"}),
+         {},
+         refused("Zadané hodnoty musí být čísla větší než 0!"),
+         {},
+         {}},
+        {"TwoCommasAreRefused",
+         0,
+         kTelescopes,
+         add({"Nový", "1,2,3", "400"}),
+         {},
+         refused("Zadané hodnoty musí být čísla (větší než 0)!"),
+         {},
+         {}},
+        {"EmptyFieldIsRefused",
+         0,
+         kTelescopes,
+         add({"Nový", "80"}),
+         {},
+         refused("Vyplňte prosím všechna pole!"),
+         {},
+         {}},
+        {"EmptyNameIsRefused",
+         0,
+         kTelescopes,
+         add({"", "80", "400"}),
+         {},
+         refused("Vyplňte prosím všechna pole!"),
+         {},
+         {}},
+        {"PastedHashIsRefused",
+         0,
+         kTelescopes,
          [](TForm3* e) {
              e->BitBtn2->click();
              typeRecord(e, {"", "80", "400"});
              e->e1->setText(QStringLiteral("A#B"));
              e->BitBtn1->click();
          },
-         {}, refused("Název nesmí obsahovat znaky # a $."), {}, {}},
-        {"PastedNegativeValueIsRefused", 0, kTelescopes,
+         {},
+         refused("Název nesmí obsahovat znaky # a $."),
+         {},
+         {}},
+        {"PastedNegativeValueIsRefused",
+         0,
+         kTelescopes,
          [](TForm3* e) {
              select(e, "Refraktor 80");
              e->e2->setText(QStringLiteral("-80"));
              e->BitBtn1->click();
          },
-         {}, refused("Zadané hodnoty musí být čísla (větší než 0)!"), {}, {}},
-        {"DecliningKeepsTheNewRecordMode", 0, kTelescopes, add({"Nový", "80", "400"}), {QStringLiteral("Escape")},
-         {save}, {}, {QStringLiteral("Nový"), QStringLiteral("80"), QStringLiteral("400"), {}, {}}},
-        {"DeleteRemovesTheSelectedAndEmptiesTheFields", 0, kTelescopes,
+         {},
+         refused("Zadané hodnoty musí být čísla (větší než 0)!"),
+         {},
+         {}},
+        {"DecliningKeepsTheNewRecordMode",
+         0,
+         kTelescopes,
+         add({"Nový", "80", "400"}),
+         {QStringLiteral("Escape")},
+         {save},
+         {},
+         {QStringLiteral("Nový"), QStringLiteral("80"), QStringLiteral("400"), {}, {}}},
+        {"DeleteRemovesTheSelectedAndEmptiesTheFields",
+         0,
+         kTelescopes,
          [](TForm3* e) {
              select(e, "Refraktor 80");
              e->BitBtn4->click();
          },
-         {}, {remove}, "#name=Refraktor 80 ED$D=80$F=600$#name=Reflektor 150/750$D=150$F=750$", empty},
-        {"DeclinedDeleteKeepsTheRecord", 0, kTelescopes,
+         {},
+         {remove},
+         "#name=Refraktor 80 ED$D=80$F=600$#name=Reflektor 150/750$D=150$F=750$",
+         empty},
+        {"DeclinedDeleteKeepsTheRecord",
+         0,
+         kTelescopes,
          [](TForm3* e) {
              select(e, "Refraktor 80");
              e->BitBtn4->click();
          },
-         {QStringLiteral("Escape")}, {remove}, {},
+         {QStringLiteral("Escape")},
+         {remove},
+         {},
          {QStringLiteral("Refraktor 80"), QStringLiteral("80"), QStringLiteral("400"), {}, {}}},
-        {"DeletingTheOnlyRecordLeavesAnEmptyFile", 3, "#name=M 42$r=85$",
-         [](TForm3* e) { e->BitBtn4->click(); }, {}, {remove}, "", empty},
-        {"EmptyCatalogueShowsNothingAndSavingAdds", 3, "",
+        {"DeletingTheOnlyRecordLeavesAnEmptyFile",
+         3,
+         "#name=M 42$r=85$",
+         [](TForm3* e) { e->BitBtn4->click(); },
+         {},
+         {remove},
+         "",
+         empty},
+        {"EmptyCatalogueShowsNothingAndSavingAdds",
+         3,
+         "",
          [](TForm3* e) {
              EXPECT_EQ(e->Menu->count(), 0);
              e->BitBtn4->click(); // nothing to delete: no question
              typeRecord(e, {"M 1", "6"});
              e->BitBtn1->click();
          },
-         {}, {save}, "#name=M 1$r=6$", {QStringLiteral("M 1"), QStringLiteral("6"), {}, {}, {}}},
-        {"HiddenFieldsAreIgnored", 2, "#name=M 31$j=4$",
+         {},
+         {save},
+         "#name=M 1$r=6$",
+         {QStringLiteral("M 1"), QStringLiteral("6"), {}, {}, {}}},
+        {"HiddenFieldsAreIgnored",
+         2,
+         "#name=M 31$j=4$",
          [](TForm3* e) {
              e->BitBtn2->click();
              typeRecord(e, {"M 33", "6"});
              e->e3->setText(QStringLiteral("x"));
              e->BitBtn1->click();
          },
-         {}, {save}, "#name=M 31$j=4$#name=M 33$j=6$", {QStringLiteral("M 31"), QStringLiteral("4"), {}, {}, {}}},
+         {},
+         {save},
+         "#name=M 31$j=4$#name=M 33$j=6$",
+         {QStringLiteral("M 31"), QStringLiteral("4"), {}, {}, {}}},
         // Every click on an entry shows its record, also on the one highlighted.
-        {"ClickAfterADelete", 0, kTelescopes, afterDeleting([](TForm3* e) { clickEntry(e, "Reflektor 150/750"); }), {},
-         {remove}, deleted, first},
-        {"ClickAfterEditing", 0, kTelescopes,
+        {"ClickAfterADelete",
+         0,
+         kTelescopes,
+         afterDeleting([](TForm3* e) { clickEntry(e, "Reflektor 150/750"); }),
+         {},
+         {remove},
+         deleted,
+         first},
+        {"ClickAfterEditing",
+         0,
+         kTelescopes,
          [](TForm3* e) {
              type(e->e3, QStringLiteral("999"));
              clickEntry(e, "Reflektor 150/750");
          },
-         {}, {}, {}, first},
+         {},
+         {},
+         {},
+         first},
         // A save never replaces a record whose values are not on the screen: after a
         // deletion the fields show none, and what is typed there is added.
-        {"SaveAfterADeleteAdds", 0, kTelescopes, saveAfterDeleting({"Newton 200/1000", "200", "1000"}), {},
-         {remove, save}, deleted + "#name=Newton 200/1000$D=200$F=1000$", {}},
-        {"SaveAfterADeleteRefusesAnExistingName", 0, kTelescopes, saveAfterDeleting({"Reflektor 150/750", "1", "2"}),
-         {}, {remove, QStringLiteral("Zadaný název se již v databázi vyskytuje.")}, deleted, {}},
-        {"LongNameFromTheFileIsKeptWhole", 3, "#name=" + QByteArray(250, 'M') + "$r=85$",
+        {"SaveAfterADeleteAdds",
+         0,
+         kTelescopes,
+         saveAfterDeleting({"Newton 200/1000", "200", "1000"}),
+         {},
+         {remove, save},
+         deleted + "#name=Newton 200/1000$D=200$F=1000$",
+         {}},
+        {"SaveAfterADeleteRefusesAnExistingName",
+         0,
+         kTelescopes,
+         saveAfterDeleting({"Reflektor 150/750", "1", "2"}),
+         {},
+         {remove, QStringLiteral("Zadaný název se již v databázi vyskytuje.")},
+         deleted,
+         {}},
+        {"LongNameFromTheFileIsKeptWhole",
+         3,
+         "#name=" + QByteArray(250, 'M') + "$r=85$",
          [](TForm3* e) {
              type(e->e2, QStringLiteral("90"));
              e->BitBtn1->click();
          },
-         {}, {save}, "#name=" + QByteArray(250, 'M') + "$r=90$", {}},
-        {"ChipRecordHasFourValues", 5, "",
+         {},
+         {save},
+         "#name=" + QByteArray(250, 'M') + "$r=90$",
+         {}},
+        {"ChipRecordHasFourValues",
+         5,
+         "",
          [](TForm3* e) {
              typeRecord(e, {"Čip", "6,9", "4,6", "768", "512"});
              e->BitBtn1->click();
          },
-         {}, {save}, "#name=\xC8ip$x1=6,9$y1=4,6$x2=768$y2=512$",
+         {},
+         {save},
+         "#name=\xC8ip$x1=6,9$y1=4,6$x2=768$y2=512$",
          {QStringLiteral("Čip"), QStringLiteral("6,9"), QStringLiteral("4,6"), QStringLiteral("768"),
           QStringLiteral("512")}},
     };
@@ -399,8 +541,9 @@ TEST_F(CatalogueEditor, FailedSaveKeepsTheFileAndTheTypedRecord)
          [&] {
              // The ordinary user may read the folders but not write into them.
              for (const QString& dir : {QString(), QStringLiteral("data")})
-                 QFile::setPermissions(folder.path(dir), QFile::permissions(folder.path(dir)) | QFileDevice::ExeOther
-                                                             | QFileDevice::ReadOther);
+                 QFile::setPermissions(folder.path(dir),
+                                       QFile::permissions(folder.path(dir)) | QFileDevice::ExeOther
+                                           | QFileDevice::ReadOther);
              return runAsOrdinaryUser(attempt);
          },
          "přístup byl odepřen"},
@@ -414,8 +557,9 @@ TEST_F(CatalogueEditor, FailedSaveKeepsTheFileAndTheTypedRecord)
                       + "). Jeho dosavadní obsah zůstal zachován.|Newton 200/1000/200/1000//|1")
             << row.name;
         EXPECT_EQ(folder.read(kTelescopeFile), kTelescopes) << row.name;
-        EXPECT_EQ(QDir(folder.path(QStringLiteral("data"))).entryList(QDir::Files).filter(QStringLiteral("Dalekohledy")),
-                  QStringList{QStringLiteral("Dalekohledy.dat")})
+        EXPECT_EQ(
+            QDir(folder.path(QStringLiteral("data"))).entryList(QDir::Files).filter(QStringLiteral("Dalekohledy")),
+            QStringList{QStringLiteral("Dalekohledy.dat")})
             << row.name << ": a temporary file was left behind";
     }
 }

@@ -25,10 +25,10 @@ KeyFilter filterOf(QLineEdit* edit)
 TEST_F(EntryFields, EveryFieldHasItsFilter)
 {
     start();
-    const char* const decimal[] = {"DdalEdit", "FdalEdit", "FokEdit", "UhelEdit", "CasEdit", "FfotEdit2",
-                                   "FfotEdit3", "RozmerEdit", "FF1", "FF2", "FfotEdit4", "CtverecEdit",
-                                   "PointEdit", "FfotEdit5", "CCD1", "CCD2", "FobjEdit", "F", "ASAEdit",
-                                   "JasEdit", "FfotEdit", "FokEdit2", "ClonaEdit"};
+    const char* const decimal[] = {"DdalEdit",  "FdalEdit",   "FokEdit",  "UhelEdit", "CasEdit",   "FfotEdit2",
+                                   "FfotEdit3", "RozmerEdit", "FF1",      "FF2",      "FfotEdit4", "CtverecEdit",
+                                   "PointEdit", "FfotEdit5",  "CCD1",     "CCD2",     "FobjEdit",  "F",
+                                   "ASAEdit",   "JasEdit",    "FfotEdit", "FokEdit2", "ClonaEdit"};
     for (const char* name : decimal)
         if (QLineEdit* edit = child(name)) {
             EXPECT_EQ(filterOf(edit), KeyFilter::Decimal) << name;
@@ -107,7 +107,8 @@ TEST(KeyFilters, EditingKeysEditWhateverTextTheyCarry)
             QLineEdit edit(QStringLiteral("12,5"));
             installKeyFilter(&edit, filter);
             edit.setCursorPosition(1);
-            QTest::sendKeyEvent(QTest::KeyAction::Click, &edit, row.key, QString::fromLatin1(row.keyText), row.modifiers);
+            QTest::sendKeyEvent(QTest::KeyAction::Click, &edit, row.key, QString::fromLatin1(row.keyText),
+                                row.modifiers);
             EXPECT_EQ(edit.text(), QString::fromLatin1(row.shown));
             EXPECT_EQ(edit.selectedText(), QString::fromLatin1(row.selected));
         }
@@ -229,7 +230,8 @@ TEST_F(EntryFields, ResetButtonsWriteZeroIntoTheirGroupsFields)
         EXPECT_EQ(button->toolTip(), QStringLiteral("Vynulovat pole"));
         button->click();
         for (const QString& field : row.fields)
-            EXPECT_EQ(child(field.toLatin1().constData())->text(), QStringLiteral("0")) << row.button << " " << field.toStdString();
+            EXPECT_EQ(child(field.toLatin1().constData())->text(), QStringLiteral("0"))
+                << row.button << " " << field.toStdString();
     }
 }
 

@@ -8,9 +8,9 @@
 
 #include <QApplication>
 #include <QHelpEvent>
-#include <QToolTip>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolTip>
 
 namespace noktaris::test {
 namespace {
@@ -35,8 +35,6 @@ protected:
 
     void open() { openChildWindow(win); }
 
-
-
     TForm8* win = nullptr;
 };
 
@@ -53,7 +51,7 @@ TEST_F(ExposureWindow, CameraLensAppliesFilterAndReciprocity)
         {"4", "10", "1", "1", "1", "Expoziční čas: 0 hod 0 min 2 sec ", "Doporučená expozice: B (popř. T)"},
         // No row of the shutter table: the caption written at the start stays.
         {"0", "100", "1", "1", "1", "Expoziční čas: 0 sec", "Doporučená expozice:"},
-        {"0", "0", "1", "1", "1", "Expoziční čas:", "Doporučená expozice:"},  // 0 / 0
+        {"0", "0", "1", "1", "1", "Expoziční čas:", "Doporučená expozice:"},   // 0 / 0
         {"4", "100", "1", "1", "0", "Expoziční čas:", "Doporučená expozice:"}, // 1 / p
         {"4", "100", "", "1", "1", "Expoziční čas:", "Doporučená expozice:"},
     };
@@ -166,7 +164,7 @@ TEST_F(ExposureWindow, FieldsTakeTheirKeyFilters)
     open();
     const std::tuple<QLineEdit*, const char*, const char*> cases[] = {
         {win->jasedit, "-1,5.a", "1,5"}, {win->ff3, "-2,0 ", "2,0"}, {win->f, "-50", "50"},
-        {win->d4, "-1,5", "-15"},        {win->d5, "-7", "-7"},        {win->d6, "-1,5", "-1"},
+        {win->d4, "-1,5", "-15"},        {win->d5, "-7", "-7"},      {win->d6, "-1,5", "-1"},
     };
     for (const auto& [field, typed, shown] : cases) {
         SCOPED_TRACE(field->objectName().toStdString());
@@ -188,10 +186,10 @@ TEST_F(ExposureWindow, FilterAndReciprocityListsCopyTheirValues)
 
     open();
     const std::tuple<QComboBox*, int, QLineEdit*, const char*> cases[] = {
-        {win->ComboBox8, 17, win->ff1, "20,0"},    {win->ComboBox12, 36, win->ff2, "1000000"},
-        {win->ComboBox10, 39, win->ff3, "6300"},   {win->ComboBox10, 34, win->ff3, "1,2"},
-        {win->ComboBox9, 5, win->r1, "0,70"},      {win->ComboBox13, 2, win->r2, "0,90"},
-        {win->ComboBox11, 1, win->r3, "0,95"},     {win->ComboBox8, 0, win->ff1, "1,0"},
+        {win->ComboBox8, 17, win->ff1, "20,0"},  {win->ComboBox12, 36, win->ff2, "1000000"},
+        {win->ComboBox10, 39, win->ff3, "6300"}, {win->ComboBox10, 34, win->ff3, "1,2"},
+        {win->ComboBox9, 5, win->r1, "0,70"},    {win->ComboBox13, 2, win->r2, "0,90"},
+        {win->ComboBox11, 1, win->r3, "0,95"},   {win->ComboBox8, 0, win->ff1, "1,0"},
     };
     for (const auto& [list, index, field, value] : cases) {
         SCOPED_TRACE(list->objectName().toStdString() + " " + std::to_string(index));
@@ -250,8 +248,8 @@ TEST_F(ExposureWindow, ShowingReloadsTheCataloguesAndKeepsTheOtherFields)
     EXPECT_EQ(win->ComboBox3->count(), 2);
     EXPECT_EQ(win->ComboBox6->currentText(), QStringLiteral("Andromeda"));
     EXPECT_EQ(catalogueFields(), (QStringList{"0,5", "0,5", "0,5", "100", "1000", "100", "1000", "25"}));
-    for (QComboBox* list : {win->ComboBox8, win->ComboBox12, win->ComboBox10, win->ComboBox9, win->ComboBox13,
-                            win->ComboBox11})
+    for (QComboBox* list :
+         {win->ComboBox8, win->ComboBox12, win->ComboBox10, win->ComboBox9, win->ComboBox13, win->ComboBox11})
         EXPECT_EQ(list->currentIndex(), 0) << list->objectName().toStdString();
     EXPECT_EQ(win->ComboBox7->currentIndex(), 2);
     EXPECT_EQ((QStringList{win->ff1->text(), win->r2->text(), win->konst->text(), win->asaedit->text()}),
@@ -275,7 +273,8 @@ TEST_F(ExposureWindow, UnreadableCatalogues)
     folder.remove(QStringLiteral("data/Jasnosti.dat"));
     ModalAnswerer answerer;
     pick(win->ComboBox1, 0);
-    EXPECT_EQ(answerer.texts(), QStringList{QStringLiteral("Chyba při zpracování databázového souboru data\\jasnosti.dat")});
+    EXPECT_EQ(answerer.texts(),
+              QStringList{QStringLiteral("Chyba při zpracování databázového souboru data\\jasnosti.dat")});
     EXPECT_EQ(win->jasedit->text(), QString());
 }
 
@@ -317,7 +316,8 @@ TEST_F(ExposureWindow, HelpNoteOpensTheCalculationsPage)
     open();
     QTest::mouseClick(win->Memo3, Qt::LeftButton);
     ASSERT_EQ(fake->opened.size(), 1);
-    EXPECT_TRUE(fake->opened[0].endsWith(QStringLiteral("vypocty.html"), Qt::CaseInsensitive)) << fake->opened[0].toStdString();
+    EXPECT_TRUE(fake->opened[0].endsWith(QStringLiteral("vypocty.html"), Qt::CaseInsensitive))
+        << fake->opened[0].toStdString();
 }
 
 // The window sets the program's hint time; a hint then shows through the program's

@@ -20,9 +20,11 @@ protected:
     void SetUp() override
     {
         // Sorted first entries: the refractor 100/1000 and the 25 mm eyepiece of 50°.
-        folder.write(QStringLiteral("data/Dalekohledy.dat"), "#name=Reflektor$D=200$F=2273$#name=Achromat$D=100$F=1000$");
+        folder.write(QStringLiteral("data/Dalekohledy.dat"),
+                     "#name=Reflektor$D=200$F=2273$#name=Achromat$D=100$F=1000$");
         folder.write(QStringLiteral("data/Okulary.dat"), "#name=Okular$f=25$u=50$#name=Plossl$f=12,5$u=52$");
-        start({Application::Window::Basic, Application::Window::DoubleStar, Application::Window::Telescope, Application::Window::Ratios, Application::Window::Brightness});
+        start({Application::Window::Basic, Application::Window::DoubleStar, Application::Window::Telescope,
+               Application::Window::Ratios, Application::Window::Brightness});
     }
     static void typeSpin(QSpinBox* spin, const char* keys)
     {
@@ -106,18 +108,25 @@ TEST_F(ExtendedWindows, TelescopeParametersFollowEachInput)
         QStringList results;
     } steps[] = {
         // The focal ratio in the Airy group empties: only the angular diameter stays.
-        {a->Edit4, "", {a->Label28, a->Label29, a->Label38, a->Label39},
+        {a->Edit4,
+         "",
+         {a->Label28, a->Label29, a->Label38, a->Label39},
          {"Úhlový průměr: 2,97''", "Lineární průměr:", "Teor. hloubka ostrosti:", "Prakt. hloubka ostrosti:"}},
         {a->Edit13, "470", {a->Label28}, {"Úhlový průměr: 2,37''"}},
         {l->Edit9, "0", {l->Label21, l->Label22}, {"Teoretická mezní magnituda:", "Praktická mezní magnituda:"}},
         {w->GroupBox5->Edit11, "5", {w->GroupBox5->Label34}, {"Světelný zisk: 400"}},
         // The main group keeps its last values while D is no number; the useful
         // magnifications then come from a D of 0.
-        {m->ddaledit, "", {m->Label14, m->Label16, m->Label17, m->Label18, m->Label36},
+        {m->ddaledit,
+         "",
+         {m->Label14, m->Label16, m->Label17, m->Label18, m->Label36},
          {"Světelnost dalekohledu: f/10", "Maximální rozlišovací schopnost - Dawesův limit: 1,158''",
-          "Maximální použitelné zvětšení: 0x", "Minimální použitelné zvětšení: 0x", "Velikost zorného pole: 1° 15' 0''"}},
-        {m->ddaledit, "200", {m->Label14, m->Label15, l->Label21}, {"Světelnost dalekohledu: f/5",
-          "Velikost výstupní pupily: 5 mm", "Teoretická mezní magnituda: 13,63 m"}},
+          "Maximální použitelné zvětšení: 0x", "Minimální použitelné zvětšení: 0x",
+          "Velikost zorného pole: 1° 15' 0''"}},
+        {m->ddaledit,
+         "200",
+         {m->Label14, m->Label15, l->Label21},
+         {"Světelnost dalekohledu: f/5", "Velikost výstupní pupily: 5 mm", "Teoretická mezní magnituda: 13,63 m"}},
         {m->fokedit, "12,5", {z->Label12, m->Label36}, {"Zvětšení: 80 x", "Velikost zorného pole: 0° 37' 30''"}},
         {z->Edit7, "0", {z->Label12}, {"Zvětšení"}},
     };
@@ -146,14 +155,14 @@ TEST_F(ExtendedWindows, TelescopeParametersFollowEachInput)
         {m->ddaledit, "23,75", m->Label17, "Maximální použitelné zvětšení: 28x"}, // 28,5
         {m->fdaledit, "1000", m->Label36, "Velikost zorného pole: 0° 37' 30''"},
         {m->fokedit, "25", m->Label36, "Velikost zorného pole: 1° 15' 0''"},
-        {m->uheledit, "52", m->Label36, "Velikost zorného pole: 1° 18' 0''"},   // 1,3°
-        {m->uheledit, "82", m->Label36, "Velikost zorného pole: 2° 3' 0''"},    // 2,05°
+        {m->uheledit, "52", m->Label36, "Velikost zorného pole: 1° 18' 0''"}, // 1,3°
+        {m->uheledit, "82", m->Label36, "Velikost zorného pole: 2° 3' 0''"},  // 2,05°
         {m->fokedit, "9", m->Label36, "Velikost zorného pole: 0° 44' 17''"},
         {m->uheledit, "100", m->Label36, "Velikost zorného pole: 0° 54' 0''"},
-        {m->fdaledit, "500", m->Label36, "Velikost zorného pole: 1° 48' 0''"},  // 1,8°
+        {m->fdaledit, "500", m->Label36, "Velikost zorného pole: 1° 48' 0''"}, // 1,8°
         {a->Edit13, "650", a->Label28, "Úhlový průměr: 13,77''"},
-        {a->Edit4, "12,5", a->Label29, "Lineární průměr: 0,01982 mm"},         // 0,019825
-        {a->Edit4, "25", a->Label38, "Teor. hloubka ostrosti: 1,982 mm"},      // 1,9825
+        {a->Edit4, "12,5", a->Label29, "Lineární průměr: 0,01982 mm"},    // 0,019825
+        {a->Edit4, "25", a->Label38, "Teor. hloubka ostrosti: 1,982 mm"}, // 1,9825
     });
 }
 
@@ -169,8 +178,11 @@ TEST_F(ExtendedWindows, WavelengthListColoursAndShowing)
         int item;
         const char* wavelength;
         QColor colour;
-    } items[] = {{0, "410", QColor(128, 0, 128)}, {1, "470", QColor(0, 0, 255)}, {2, "540", QColor(0, 128, 0)},
-                 {4, "610", QColor(255, 0, 0)},   {5, "680", QColor(128, 0, 0)}};
+    } items[] = {{0, "410", QColor(128, 0, 128)},
+                 {1, "470", QColor(0, 0, 255)},
+                 {2, "540", QColor(0, 128, 0)},
+                 {4, "610", QColor(255, 0, 0)},
+                 {5, "680", QColor(128, 0, 0)}};
     for (const auto& i : items) {
         pick(a->ComboBox2, i.item);
         EXPECT_EQ(a->Edit13->text(), QString::fromLatin1(i.wavelength));
@@ -208,8 +220,8 @@ TEST_F(ExtendedWindows, TelescopeParametersWithoutTelescopes)
     EXPECT_EQ(texts({m->Label14, m->Label16, m->Label15, m->Label17, m->Label18, m->Label24, m->Label36}),
               (QStringList{"Světelnost dalekohledu:", "Maximální rozlišovací schopnost - Dawesův limit:",
                            "Velikost výstupní pupily:", "Maximální použitelné zvětšení: 0x",
-                           "Minimální použitelné zvětšení: 0x", "Teoretický mezní detail viděný na Měsíci:",
-                           "Velikost zorného pole:"}));
+                           "Minimální použitelné zvětšení: 0x",
+                           "Teoretický mezní detail viděný na Měsíci:", "Velikost zorného pole:"}));
     // Absurd values never reach a label as an infinity.
     type(m->ddaledit, "99999999999999999999");
     m->fdaledit->setText(QStringLiteral("1E300")); // pasted
@@ -261,7 +273,8 @@ TEST_F(ExtendedWindows, FocalRatios)
         folder.remove(QStringLiteral("data/Okulary.dat"));
         ModalAnswerer answerer;
         pick(w->ComboBox3, 0);
-        EXPECT_EQ(answerer.texts(), QStringList{QStringLiteral("Chyba při zpracování databázového souboru data\\okulary.dat")});
+        EXPECT_EQ(answerer.texts(),
+                  QStringList{QStringLiteral("Chyba při zpracování databázového souboru data\\okulary.dat")});
     }
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
@@ -277,8 +290,10 @@ TEST_F(ExtendedWindows, DoubleStarAndBrightness)
     EXPECT_EQ(d->Label2->text(), QStringLiteral("Minimální zvětšení:"));
     const struct {
         const char *rho, *dm, *result;
-    } stars[] = {{"2", "0", "Minimální zvětšení: 160x"}, {"1", "1", "Minimální zvětšení: 416x"},
-                 {"0,5", "0", "Minimální zvětšení: 640x"}, {"0", "0", "Minimální zvětšení:"},
+    } stars[] = {{"2", "0", "Minimální zvětšení: 160x"},
+                 {"1", "1", "Minimální zvětšení: 416x"},
+                 {"0,5", "0", "Minimální zvětšení: 640x"},
+                 {"0", "0", "Minimální zvětšení:"},
                  {"1,28", "0,7", "Minimální zvětšení: 302x"}, // 302,5
                  {"1", "", "Minimální zvětšení:"}};
     for (const auto& s : stars) {
@@ -293,9 +308,9 @@ TEST_F(ExtendedWindows, DoubleStarAndBrightness)
     EXPECT_EQ(b->Label1->text(), QStringLiteral("Magnituda objektu na čtvereční sekundu (m / \"^2):"));
     const struct {
         const char *m, *result;
-    } brightness[] = {{"9,5", "Jasnost: 1"},        {"0", "Jasnost: 6309,573"}, {"-5", "Jasnost: 630957,344"},
-                      {"14,5", "Jasnost: 0,01"},    {"20", "Jasnost: 0"},       {"-", "Jasnost:"},
-                      {"-99999", "Jasnost:"},       {"1", "Jasnost: 2511,886"}};
+    } brightness[] = {{"9,5", "Jasnost: 1"},     {"0", "Jasnost: 6309,573"}, {"-5", "Jasnost: 630957,344"},
+                      {"14,5", "Jasnost: 0,01"}, {"20", "Jasnost: 0"},       {"-", "Jasnost:"},
+                      {"-99999", "Jasnost:"},    {"1", "Jasnost: 2511,886"}};
     for (const auto& row : brightness) {
         type(b->Edit1, row.m);
         EXPECT_EQ(b->Label3->text(), QString::fromUtf8(row.result)) << row.m;

@@ -87,8 +87,8 @@ TEST_F(GraphWindow, DeliveredGraphsFillTheControls)
         const char* xLabels;
     };
     const Row rows[] = {
-        {"Maximální rozlišovací schopnost - Průměr objektivu", "X: průměr objektivu", "Y: rozlišovací schopnost",
-         "50", "300", "Žádný", "0", true, false, "50 75 100 125 150 175 200 225 250 275 300"},
+        {"Maximální rozlišovací schopnost - Průměr objektivu", "X: průměr objektivu", "Y: rozlišovací schopnost", "50",
+         "300", "Žádný", "0", true, false, "50 75 100 125 150 175 200 225 250 275 300"},
         {"Zorné pole - Ohnisková vzdálenost objektivu (pro okulár 50°)", "X: ohnisková vzdálenost objektivu",
          "Y: zorné pole", "500", "2000", "f okuláru (mm):", "25", true, true,
          "500 650 800 950 1100 1250 1400 1550 1700 1850 2000"},
@@ -110,7 +110,8 @@ TEST_F(GraphWindow, DeliveredGraphsFillTheControls)
         EXPECT_EQ(win->Edit3->text(), QString::fromUtf8(r.parameter));
         EXPECT_EQ(win->Edit3->isEnabled(), r.parameterEnabled);
         EXPECT_EQ(win->Label31->isEnabled(), r.parameterEnabled);
-        const int besideName = win->Label31->x() + win->Label31->fontMetrics().horizontalAdvance(win->Label31->text()) + 4;
+        const int besideName =
+            win->Label31->x() + win->Label31->fontMetrics().horizontalAdvance(win->Label31->text()) + 4;
         EXPECT_EQ(win->Edit3->x(), r.parameterEnabled ? besideName : 292);
         EXPECT_EQ(labelTexts(win->xLabels), split(r.xLabels));
         for (const QLabel* label : win->yLabels)
@@ -147,8 +148,8 @@ TEST_F(GraphWindow, RedrawOfTheWorkedExamplesAndRefusals)
         {"field of view on y, 3 to 3,2", 1, false, "3", "3,2", nullptr, 1, 2, nullptr,
          "390,6 393,2 395,8 398,4 401 403,6 406,3 408,9 411,5 414,1 416,7",
          "3,2 3,18 3,16 3,14 3,12 3,1 3,08 3,06 3,04 3,02 3"},
-        {"typed backwards", 0, true, "200", "50", nullptr, 0, 2, nullptr,
-         "50 65 80 95 110 125 140 155 170 185 200", "2,32 2,15 1,97 1,8 1,62 1,45 1,28 1,1 0,93 0,75 0,58"},
+        {"typed backwards", 0, true, "200", "50", nullptr, 0, 2, nullptr, "50 65 80 95 110 125 140 155 170 185 200",
+         "2,32 2,15 1,97 1,8 1,62 1,45 1,28 1,1 0,93 0,75 0,58"},
         {"200 to 1000 on y, 0 decimals on x", 0, false, "200", "1000", nullptr, 0, 0, "precision",
          "0 0 0 0 0 0 1 1 1 1 1", "1000 920 840 760 680 600 520 440 360 280 200"},
         {"the same with 2 decimals on x", 0, false, "200", "1000", nullptr, 2, 0, nullptr,
@@ -184,11 +185,11 @@ TEST_F(GraphWindow, RedrawOfTheWorkedExamplesAndRefusals)
         const QImage before = picture();
         ModalAnswerer answerer;
         win->Button1->click();
-        const QString expected = !r.box                          ? QString()
-            : QByteArray(r.box) == "precision"                   ? graphs::kPrecisionMessage
-            : QByteArray(r.box) == "zero"                        ? zero
-            : QByteArray(r.box) == "flat"                        ? graphs::kFlatMessage
-                                                                 : QString::fromUtf8(r.box);
+        const QString expected = !r.box        ? QString()
+            : QByteArray(r.box) == "precision" ? graphs::kPrecisionMessage
+            : QByteArray(r.box) == "zero"      ? zero
+            : QByteArray(r.box) == "flat"      ? graphs::kFlatMessage
+                                               : QString::fromUtf8(r.box);
         EXPECT_EQ(answerer.texts().join(u'|'), expected);
         EXPECT_EQ(labelTexts(win->xLabels), r.xLabels ? split(r.xLabels) : xBefore);
         EXPECT_EQ(labelTexts(win->yLabels), r.yLabels ? split(r.yLabels) : yBefore);
@@ -217,12 +218,18 @@ TEST_F(GraphWindow, PictureGeometry)
         QRgb colour;
     };
     std::vector<Pixel> pixels = {
-        {"outline top left", 0, 0, black},         {"outline bottom right", 429, 259, black},
-        {"white margin", 1, 1, white},             {"white under the axis", 200, 250, white},
-        {"plot area", 300, 40, silver},            {"plot area's last column", 409, 40, silver},
-        {"right of the plot area", 411, 40, white}, {"above the plot area", 300, 19, white},
-        {"x axis", 200, 230, black},               {"y axis", 50, 100, black},
-        {"curve starts top left", 50, 20, kRed},   {"curve ends bottom right", 409, 230, kRed},
+        {"outline top left", 0, 0, black},
+        {"outline bottom right", 429, 259, black},
+        {"white margin", 1, 1, white},
+        {"white under the axis", 200, 250, white},
+        {"plot area", 300, 40, silver},
+        {"plot area's last column", 409, 40, silver},
+        {"right of the plot area", 411, 40, white},
+        {"above the plot area", 300, 19, white},
+        {"x axis", 200, 230, black},
+        {"y axis", 50, 100, black},
+        {"curve starts top left", 50, 20, kRed},
+        {"curve ends bottom right", 409, 230, kRed},
     };
     for (int i = 1; i <= 10; ++i) {
         const int x = 50 + 36 * i;
@@ -286,10 +293,10 @@ TEST_F(GraphWindow, KeysOfTheFiveFields)
         bool redraws;
     };
     const Row rows[] = {
-        {"Edit1", Qt::Key_Return, 0, true},    {"Edit2", Qt::Key_A, 'a', true},    {"Edit3", Qt::Key_Space, ' ', true},
-        {"SpinEdit1", Qt::Key_Enter, 0, true}, {"SpinEdit2", Qt::Key_Minus, '-', true},
-        {"Edit1", Qt::Key_5, '5', false},      {"Edit2", Qt::Key_Comma, ',', false},
-        {"SpinEdit2", Qt::Key_Up, 0, false},
+        {"Edit1", Qt::Key_Return, 0, true},      {"Edit2", Qt::Key_A, 'a', true},
+        {"Edit3", Qt::Key_Space, ' ', true},     {"SpinEdit1", Qt::Key_Enter, 0, true},
+        {"SpinEdit2", Qt::Key_Minus, '-', true}, {"Edit1", Qt::Key_5, '5', false},
+        {"Edit2", Qt::Key_Comma, ',', false},    {"SpinEdit2", Qt::Key_Up, 0, false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string(r.field) + " " + std::to_string(r.key));
@@ -390,10 +397,11 @@ TEST_F(GraphWindow, AFailedSaveKeepsTheOldFile)
         return (answerer.texts().join(u'|') + (saved ? "|saved" : "|refused")).toUtf8();
     });
     ASSERT_TRUE(child.exited);
-    EXPECT_EQ(QString::fromUtf8(child.output),
-              QStringLiteral("Soubor %1 se nepodařilo uložit (soubor by byl větší, než systém dovoluje). Jeho dosavadní "
-                             "obsah zůstal zachován.|refused")
-                  .arg(path));
+    EXPECT_EQ(
+        QString::fromUtf8(child.output),
+        QStringLiteral("Soubor %1 se nepodařilo uložit (soubor by byl větší, než systém dovoluje). Jeho dosavadní "
+                       "obsah zůstal zachován.|refused")
+            .arg(path));
     EXPECT_EQ(folder.read(QStringLiteral("graf.bmp")), QByteArray("old picture"));
     EXPECT_EQ(QDir(folder.path(QString())).entryList({QStringLiteral("graf*")}, QDir::Files),
               QStringList{QStringLiteral("graf.bmp")});

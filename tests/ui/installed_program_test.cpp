@@ -1,8 +1,8 @@
 // An installed program: settings and catalogues in the user's folder (the working
 // directory), pictures, help pages and definitions read from the program's folder.
-#include "app/modes.h"
 #include "app/basic_window.h"
 #include "app/main_menu.h"
+#include "app/modes.h"
 #include "catalogue/editor_window.h"
 #include "common/code_page.h"
 #include "support/modal_answerer.h"
@@ -21,7 +21,7 @@
 namespace noktaris::test {
 namespace {
 
-const QStringList kUserFiles{QStringLiteral("config.ini"),      QStringLiteral("data/Dalekohledy.dat"),
+const QStringList kUserFiles{QStringLiteral("config.ini"),       QStringLiteral("data/Dalekohledy.dat"),
                              QStringLiteral("data/Okulary.dat"), QStringLiteral("data/Jasnosti.dat"),
                              QStringLiteral("data/Rozmery.dat"), QStringLiteral("data/Filmy.dat"),
                              QStringLiteral("data/CCD.dat")};
@@ -71,7 +71,8 @@ TEST_F(InstalledProgram, ReadsDeliveredFilesFromItsFolderAndSavesInTheUsers)
 
     EXPECT_EQ(answers.texts(), QStringList{QStringLiteral("Uložit záznam?")}) << "no file was missing";
     for (const QString& file : kUserFiles)
-        EXPECT_EQ(folder.read(file), deliveredFile(file)) << file.toStdString() << " in the program's folder is untouched";
+        EXPECT_EQ(folder.read(file), deliveredFile(file))
+            << file.toStdString() << " in the program's folder is untouched";
 }
 
 } // namespace

@@ -10,9 +10,9 @@
 #include "support/child_process.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <functional>
 #include <optional>
-#include <QPushButton>
 
 namespace noktaris::test {
 namespace {
@@ -101,7 +101,8 @@ TEST_F(ModeSwitch, ConfigWithoutEndMarkerOrModeLineIsNotDamaged)
     ModalAnswerer answerer;
     switchToBasicMode();
     // Once from the window's show, once from the rewrite that found no mode line.
-    EXPECT_EQ(answerer.texts(), QStringList(2, QStringLiteral("Chyba při zpracování inicializačního souboru config.ini")));
+    EXPECT_EQ(answerer.texts(),
+              QStringList(2, QStringLiteral("Chyba při zpracování inicializačního souboru config.ini")));
     EXPECT_EQ(config(), noMode);
 }
 
@@ -172,12 +173,13 @@ using HandOver = WindowTest;
 TEST_F(HandOver, EditorAndSettingsDisableBothMainWindowsUntilClosed)
 {
     start();
-    QAction* const openers[] = {form1()->menu.Dalekohledy1, form1()->menu.Okulry1, form1()->menu.Jasnostiobjekt1,
-                                form1()->menu.Rozmryobjekt1, form1()->menu.Formtyfilm1, form1()->menu.CCDipy1, form1()->menu.Vpoty1};
+    QAction* const openers[] = {form1()->menu.Dalekohledy1,  form1()->menu.Okulry1,     form1()->menu.Jasnostiobjekt1,
+                                form1()->menu.Rozmryobjekt1, form1()->menu.Formtyfilm1, form1()->menu.CCDipy1,
+                                form1()->menu.Vpoty1};
     for (QAction* opener : openers) {
         SCOPED_TRACE(opener->objectName().toStdString());
-        QWidget* child = app().window(opener == form1()->menu.Vpoty1 ? Application::Window::Settings
-                                                                      : Application::Window::Editor);
+        QWidget* child =
+            app().window(opener == form1()->menu.Vpoty1 ? Application::Window::Settings : Application::Window::Editor);
         opener->trigger();
         EXPECT_TRUE(child->isVisible());
         EXPECT_FALSE(form1()->isEnabled());

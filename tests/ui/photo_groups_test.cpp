@@ -26,7 +26,6 @@ protected:
         telescope = form1()->GroupBox1;
     }
 
-
     QStringList results() const { return {exposure->Exp->text(), exposure->Dopor->text()}; }
 
     ExposureGroup* exposure = nullptr;
@@ -152,7 +151,8 @@ TEST_F(PhotoGroups, PointExposureWithTheConstantFromConfig)
     folder.remove(QStringLiteral("config.ini"));
     ModalAnswerer answerer;
     type(point->F, "5");
-    EXPECT_EQ(answerer.texts(), QStringList(2, QStringLiteral("Chyba při zpracování inicializačního souboru config.ini")));
+    EXPECT_EQ(answerer.texts(),
+              QStringList(2, QStringLiteral("Chyba při zpracování inicializačního souboru config.ini")));
     EXPECT_EQ(point->Label31->text(), QStringLiteral("Expoziční čas: 0 hod 0 min 0 sec"));
 }
 

@@ -59,7 +59,10 @@ QByteArray sourceFile(const QString& path)
 QByteArray deliveredPicture(const char* name) { return sourceFile(QStringLiteral("data/") + QLatin1String(name)); }
 
 // A bitmap of the fuzzing corpus: 16 × 16 pixels of each kind.
-QByteArray corpusBitmap(const char* name) { return sourceFile(QStringLiteral("fuzz/corpus/bmp/") + QLatin1String(name)); }
+QByteArray corpusBitmap(const char* name)
+{
+    return sourceFile(QStringLiteral("fuzz/corpus/bmp/") + QLatin1String(name));
+}
 
 // The delivered M 42 with its frame header claiming 60000 × 60000 pixels.
 QByteArray hugeHeader()

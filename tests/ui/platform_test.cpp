@@ -84,8 +84,9 @@ TEST_F(Calculator, MissingConfigIsReportedAndTheStartStillTried)
 
 TEST_F(Calculator, EmptyPathSaysWhereToSetOne)
 {
-    folder.write(QStringLiteral("config.ini"), QByteArray(folder.read(QStringLiteral("config.ini")))
-                                                   .replace("Kalkulacka:/usr/bin/gnome-calculator", "Kalkulacka:"));
+    folder.write(QStringLiteral("config.ini"),
+                 QByteArray(folder.read(QStringLiteral("config.ini")))
+                     .replace("Kalkulacka:/usr/bin/gnome-calculator", "Kalkulacka:"));
     ModalAnswerer answerer;
     runCalculator();
     EXPECT_EQ(answerer.texts(), QStringList{kNoCalculatorMessage});

@@ -80,27 +80,41 @@ TEST_F(SettingsWindow, LoadsEveryLine)
         return configWith(kcalc, lines);
     };
     const Row rows[] = {
-        {"AsWritten", base,
-         "Základní|volný|nepamatuje|/usr/bin/kcalc|1,5873|Průměrná optika|2,7|1000|Střední přesnost|nekontroluje", {}},
-        {"ModeLineEndingInOtherThanOneIsExtended", with({{"Rezim:1", "Rezim:1x"}, {"Prepinac:0", "Prepinac:1"}}),
-         "Rozšířený|zamčený|pamatuje|/usr/bin/kcalc|1,5873|Průměrná optika|2,7|1000|Střední přesnost|nekontroluje", {}},
-        {"PresetTextsSelectTheirEntries", with({{"k1=1,5873", "k1=2,5"}, {"k3=1000", "k3=600"}}),
-         "Základní|volný|nepamatuje|/usr/bin/kcalc|2,5|Kvalitní optika|2,7|600|Vysoká přesnost|nekontroluje", {}},
-        {"OtherTextOfThePresetNumberIsOwnValue", with({{"k1=1,5873", "k1=2,50"}, {"k3=1000", "k3=1397,0"}}),
-         "Základní|volný|nepamatuje|/usr/bin/kcalc|2,50|Vlastní hodnota|2,7|1397,0|Vlastní hodnota|nekontroluje", {}},
-        {"UpdateLineFollowedByASpaceIsTicked", with({{"Aktualizace:0", "Aktualizace:1 "}}),
-         "Základní|volný|nepamatuje|/usr/bin/kcalc|1,5873|Průměrná optika|2,7|1000|Střední přesnost|kontroluje", {}},
+        {"AsWritten",
+         base,
+         "Základní|volný|nepamatuje|/usr/bin/kcalc|1,5873|Průměrná optika|2,7|1000|Střední přesnost|nekontroluje",
+         {}},
+        {"ModeLineEndingInOtherThanOneIsExtended",
+         with({{"Rezim:1", "Rezim:1x"}, {"Prepinac:0", "Prepinac:1"}}),
+         "Rozšířený|zamčený|pamatuje|/usr/bin/kcalc|1,5873|Průměrná optika|2,7|1000|Střední přesnost|nekontroluje",
+         {}},
+        {"PresetTextsSelectTheirEntries",
+         with({{"k1=1,5873", "k1=2,5"}, {"k3=1000", "k3=600"}}),
+         "Základní|volný|nepamatuje|/usr/bin/kcalc|2,5|Kvalitní optika|2,7|600|Vysoká přesnost|nekontroluje",
+         {}},
+        {"OtherTextOfThePresetNumberIsOwnValue",
+         with({{"k1=1,5873", "k1=2,50"}, {"k3=1000", "k3=1397,0"}}),
+         "Základní|volný|nepamatuje|/usr/bin/kcalc|2,50|Vlastní hodnota|2,7|1397,0|Vlastní hodnota|nekontroluje",
+         {}},
+        {"UpdateLineFollowedByASpaceIsTicked",
+         with({{"Aktualizace:0", "Aktualizace:1 "}}),
+         "Základní|volný|nepamatuje|/usr/bin/kcalc|1,5873|Průměrná optika|2,7|1000|Střední přesnost|kontroluje",
+         {}},
         {"LinesInAnotherOrder",
          "Aktualizace:0\r\n[CONFIG]\r\nk1=1,2\r\nk2=3\r\nKalkulacka:/k\r\nPrepinac:1\r\nRezim:2\r\nk3=200\r\n"
          "Aktualizace:1\r\n;",
-         "Rozšířený|zamčený|pamatuje|/k|1,2|Podprůměrná optika|3|200|Expert|kontroluje", {}},
-        {"MissingModeLineHasItsMessageAndLoadingGoesOn", with({{"Rezim:1\r\n", ""}}),
+         "Rozšířený|zamčený|pamatuje|/k|1,2|Podprůměrná optika|3|200|Expert|kontroluje",
+         {}},
+        {"MissingModeLineHasItsMessageAndLoadingGoesOn",
+         with({{"Rezim:1\r\n", ""}}),
          "Základní|volný|nepamatuje|/usr/bin/kcalc|1,5873|Průměrná optika|2,7|1000|Střední přesnost|nekontroluje",
          {QStringLiteral("Chyba při zpracování inicializačního souboru config.ini")}},
-        {"MissingSecondConstantEndsTheLoading", with({{"k2=2,7\r\n", ""}, {"k1=1,5873", "k1=2,5"}}),
+        {"MissingSecondConstantEndsTheLoading",
+         with({{"k2=2,7\r\n", ""}, {"k1=1,5873", "k1=2,5"}}),
          "Základní|volný|nepamatuje|/usr/bin/kcalc|2,5|Kvalitní optika|0|0|Vlastní hodnota|nekontroluje",
          {QStringLiteral("Read beyond end of file")}},
-        {"NoFile", {},
+        {"NoFile",
+         {},
          "Základní|volný|nepamatuje|C:\\|0|Vlastní hodnota|0|0|Vlastní hodnota|nekontroluje",
          {QStringLiteral("Chyba při zpracování inicializačního souboru config.ini"), QStringLiteral("File not found")}},
     };
@@ -141,8 +155,9 @@ TEST_F(SettingsWindow, PresetsFollowTheFieldsAndBack)
     EXPECT_EQ(s->focusWidget(), s->Edit4);
 
     s->Button2->click();
-    EXPECT_EQ(state(s).toStdString(), "Základní|volný|nepamatuje|" + calculator().toStdString()
-                                          + "|1,5873|Průměrná optika|2,7|1000|Střední přesnost|nekontroluje");
+    EXPECT_EQ(state(s).toStdString(),
+              "Základní|volný|nepamatuje|" + calculator().toStdString()
+                  + "|1,5873|Průměrná optika|2,7|1000|Střední přesnost|nekontroluje");
     s->CheckBox1->click();
     EXPECT_FALSE(s->ComboBox1->isEnabled() || s->Label2->isEnabled());
     s->CheckBox1->click();
@@ -157,7 +172,7 @@ TEST_F(SettingsWindow, SavingChecksAsksAndRewritesTheWholeFile)
         std::function<void(TForm15*)> act;
         QStringList answers;
         QStringList boxes;
-        QByteArray after; // empty: the file as before
+        QByteArray after;  // empty: the file as before
         const char* focus; // where a refusal puts the focus
     };
     const QString kalk = calculator();
@@ -171,9 +186,15 @@ TEST_F(SettingsWindow, SavingChecksAsksAndRewritesTheWholeFile)
     };
     const Row rows[] = {
         {"Unchanged", configWith(kalk), [](TForm15* s) { s->BitBtn1->click(); }, {}, {ask}, configWith(kalk), nullptr},
-        {"LeadingCommaGetsAZero", configWith(kalk), typeInto(&TForm15::Edit3, ",5"), {}, {ask},
-         configWith(kalk, {{"k2=2,7", "k2=0,5"}}), nullptr},
-        {"EverySetting", configWith(kalk),
+        {"LeadingCommaGetsAZero",
+         configWith(kalk),
+         typeInto(&TForm15::Edit3, ",5"),
+         {},
+         {ask},
+         configWith(kalk, {{"k2=2,7", "k2=0,5"}}),
+         nullptr},
+        {"EverySetting",
+         configWith(kalk),
          [](TForm15* s) {
              s->CheckBox2->click();
              s->Button2->click();
@@ -181,44 +202,102 @@ TEST_F(SettingsWindow, SavingChecksAsksAndRewritesTheWholeFile)
              type(s->Edit4, QStringLiteral("200"));
              s->BitBtn1->click();
          },
-         {}, {ask}, configWith(kalk, {{"k1=1,5873", "k1=2,5"}, {"k3=1000", "k3=200"}, {"Aktualizace:0", "Aktualizace:1"}}),
+         {},
+         {ask},
+         configWith(kalk, {{"k1=1,5873", "k1=2,5"}, {"k3=1000", "k3=200"}, {"Aktualizace:0", "Aktualizace:1"}}),
          nullptr},
-        {"RememberingKeepsTheFilesModeLine", configWith(kalk, {{"Rezim:1", "Rezim:1x"}, {"Prepinac:0", "Prepinac:1"}}),
-         typeInto(&TForm15::Edit2, "1,2"), {}, {ask},
-         configWith(kalk, {{"Rezim:1", "Rezim:1x"}, {"Prepinac:0", "Prepinac:1"}, {"k1=1,5873", "k1=1,2"}}), nullptr},
-        {"ZeroIsRefused", configWith(kalk), typeInto(&TForm15::Edit2, "0"), {},
-         refused("Hodnota konstanty musí být nenulová!"), {}, "Edit2"},
-        {"ZeroWithCommaIsRefused", configWith(kalk), typeInto(&TForm15::Edit3, "0,0"), {},
-         refused("Hodnota konstanty musí být nenulová!"), {}, "Edit3"},
-        {"LoneCommaIsRefusedAsZero", configWith(kalk), typeInto(&TForm15::Edit4, ","), {},
-         refused("Hodnota konstanty musí být nenulová!"), {}, "Edit4"},
-        {"EmptyIsRefused", configWith(kalk), typeInto(&TForm15::Edit3, ""), {},
-         refused("Špatně zadaná hodnota konstanty!"), {}, "Edit3"},
-        {"TwoCommasAreRefused", configWith(kalk), typeInto(&TForm15::Edit4, "1,2,3"), {},
-         refused("Špatně zadaná hodnota konstanty!"), {}, "Edit4"},
-        {"PastedLineBreakIsRefused", configWith(kalk),
+        {"RememberingKeepsTheFilesModeLine",
+         configWith(kalk, {{"Rezim:1", "Rezim:1x"}, {"Prepinac:0", "Prepinac:1"}}),
+         typeInto(&TForm15::Edit2, "1,2"),
+         {},
+         {ask},
+         configWith(kalk, {{"Rezim:1", "Rezim:1x"}, {"Prepinac:0", "Prepinac:1"}, {"k1=1,5873", "k1=1,2"}}),
+         nullptr},
+        {"ZeroIsRefused",
+         configWith(kalk),
+         typeInto(&TForm15::Edit2, "0"),
+         {},
+         refused("Hodnota konstanty musí být nenulová!"),
+         {},
+         "Edit2"},
+        {"ZeroWithCommaIsRefused",
+         configWith(kalk),
+         typeInto(&TForm15::Edit3, "0,0"),
+         {},
+         refused("Hodnota konstanty musí být nenulová!"),
+         {},
+         "Edit3"},
+        {"LoneCommaIsRefusedAsZero",
+         configWith(kalk),
+         typeInto(&TForm15::Edit4, ","),
+         {},
+         refused("Hodnota konstanty musí být nenulová!"),
+         {},
+         "Edit4"},
+        {"EmptyIsRefused",
+         configWith(kalk),
+         typeInto(&TForm15::Edit3, ""),
+         {},
+         refused("Špatně zadaná hodnota konstanty!"),
+         {},
+         "Edit3"},
+        {"TwoCommasAreRefused",
+         configWith(kalk),
+         typeInto(&TForm15::Edit4, "1,2,3"),
+         {},
+         refused("Špatně zadaná hodnota konstanty!"),
+         {},
+         "Edit4"},
+        {"PastedLineBreakIsRefused",
+         configWith(kalk),
          [](TForm15* s) {
              s->Edit2->setText(QStringLiteral("2\n[X]"));
              s->BitBtn1->click();
          },
-         {}, refused("Špatně zadaná hodnota konstanty!"), {}, "Edit2"},
+         {},
+         refused("Špatně zadaná hodnota konstanty!"),
+         {},
+         "Edit2"},
         // The calculator holds no other setting hostage: the file's path saves as it
         // is where that program is missing, and an empty path saves as no calculator.
-        {"MissingCalculatorFromTheFileIsKept", configWith(QStringLiteral("/nikde/kalk")),
-         typeInto(&TForm15::Edit2, "2,5"), {}, {ask},
-         configWith(QStringLiteral("/nikde/kalk"), {{"k1=1,5873", "k1=2,5"}}), nullptr},
-        {"EmptyPathSavesNoCalculator", configWith(QStringLiteral("/nikde/kalk")), typeInto(&TForm15::Edit1, ""), {},
-         {ask}, configWith(QString()), nullptr},
-        {"TypedMissingCalculatorIsRefused", configWith(kalk), typeInto(&TForm15::Edit1, "/nikde/kalk"), {},
-         refused("Zadaná cesta je neplatná!"), {}, "Edit1"},
-        {"CalculatorThatIsAFolderIsRefused", configWith(kalk),
+        {"MissingCalculatorFromTheFileIsKept",
+         configWith(QStringLiteral("/nikde/kalk")),
+         typeInto(&TForm15::Edit2, "2,5"),
+         {},
+         {ask},
+         configWith(QStringLiteral("/nikde/kalk"), {{"k1=1,5873", "k1=2,5"}}),
+         nullptr},
+        {"EmptyPathSavesNoCalculator",
+         configWith(QStringLiteral("/nikde/kalk")),
+         typeInto(&TForm15::Edit1, ""),
+         {},
+         {ask},
+         configWith(QString()),
+         nullptr},
+        {"TypedMissingCalculatorIsRefused",
+         configWith(kalk),
+         typeInto(&TForm15::Edit1, "/nikde/kalk"),
+         {},
+         refused("Zadaná cesta je neplatná!"),
+         {},
+         "Edit1"},
+        {"CalculatorThatIsAFolderIsRefused",
+         configWith(kalk),
          [](TForm15* s) {
              s->Edit1->setText(QDir::currentPath());
              s->BitBtn1->click();
          },
-         {}, refused("Zadaná cesta je neplatná!"), {}, "Edit1"},
-        {"DecliningWritesNothing", configWith(kalk), typeInto(&TForm15::Edit2, "2,5"), {QStringLiteral("Escape")},
-         {ask}, {}, nullptr},
+         {},
+         refused("Zadaná cesta je neplatná!"),
+         {},
+         "Edit1"},
+        {"DecliningWritesNothing",
+         configWith(kalk),
+         typeInto(&TForm15::Edit2, "2,5"),
+         {QStringLiteral("Escape")},
+         {ask},
+         {},
+         nullptr},
     };
     for (const Row& row : rows) {
         setConfig(row.before);
@@ -304,7 +383,8 @@ TEST_F(SettingsWindow, FailedSaveKeepsTheFileAndTheWindow)
     const ChildOutcome child = runWithFileSizeLimit(0, [s] {
         ModalAnswerer answerer;
         s->BitBtn1->click();
-        return (answerer.texts().join(u'|') + u'|' + QString::number(s->isVisible()) + u'|' + s->Edit2->text()).toUtf8();
+        return (answerer.texts().join(u'|') + u'|' + QString::number(s->isVisible()) + u'|' + s->Edit2->text())
+            .toUtf8();
     });
     ASSERT_TRUE(child.exited);
     EXPECT_EQ(QString::fromUtf8(child.output).toStdString(),
@@ -342,9 +422,9 @@ TEST_F(SettingsWindow, FinderWritesThePathAndSaysSo)
             expected = dirs[found.left(1).toInt()].path() + u'/' + found.mid(2);
         }
         EXPECT_EQ(s->Edit1->text(), expected) << row.name;
-        EXPECT_EQ(answerer.texts(), QStringList{row.found ? QStringLiteral("Cesta byla úspěšně nalezena a nastavena: ")
-                                                                + expected
-                                                          : QStringLiteral("Umístění kalkulačky se nepodařilo zjistit.")})
+        EXPECT_EQ(answerer.texts(),
+                  QStringList{row.found ? QStringLiteral("Cesta byla úspěšně nalezena a nastavena: ") + expected
+                                        : QStringLiteral("Umístění kalkulačky se nepodařilo zjistit.")})
             << row.name;
     }
 }
@@ -386,7 +466,6 @@ TEST_F(SettingsWindow, BrowseOffersProgramsOnly)
         ASSERT_NE(name, nullptr);
         name->setText(QStringLiteral("kalk"));
         static_cast<QDialog*>(dialog)->accept();
-
     });
     driver.start();
     s->Button1->click();

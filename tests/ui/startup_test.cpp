@@ -4,9 +4,9 @@
 
 #include "app/hub_window.h"
 #include "catalogue/catalogue.h"
+#include "common/code_page.h"
 #include "common/collation.h"
 #include "common/status_line.h"
-#include "common/code_page.h"
 #include "common/widgets.h"
 
 #include <QApplication>
@@ -33,10 +33,22 @@ TEST_F(StartUp, CreatesSixteenWindowsWithTheirCaptionsInOrder)
 {
     start();
     const char* const captions[] = {
-        "Noktaris 1.4 (základní režim)", "", "Úprava dat v databázi", "Noktaris 1.4 (rozšířený režim)",
-        "Minimální zvětšení pro rozlišení dvojhvězdy", "Parametry dalekohledu", "Parametry CCD kamery",
-        "Expoziční časy", "Světelnosti různých sestav", "Zorná pole různých sestav", "Parametry pointace", "Grafy",
-        "Rozměry obrazů na negativu", "Výpočet poměrných jasností", "Nastavení ...", "Ukaž zorné pole",
+        "Noktaris 1.4 (základní režim)",
+        "",
+        "Úprava dat v databázi",
+        "Noktaris 1.4 (rozšířený režim)",
+        "Minimální zvětšení pro rozlišení dvojhvězdy",
+        "Parametry dalekohledu",
+        "Parametry CCD kamery",
+        "Expoziční časy",
+        "Světelnosti různých sestav",
+        "Zorná pole různých sestav",
+        "Parametry pointace",
+        "Grafy",
+        "Rozměry obrazů na negativu",
+        "Výpočet poměrných jasností",
+        "Nastavení ...",
+        "Ukaž zorné pole",
     };
     const QList<QWidget*> windows = app().windows();
     ASSERT_EQ(windows.size(), 16);

@@ -8,8 +8,8 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QPushButton>
 #include <QLabel>
+#include <QPushButton>
 #include <QTabBar>
 
 namespace noktaris::test {
@@ -39,7 +39,6 @@ protected:
         group = form1()->GroupBox1;
     }
 
-
     void enter(const QString& D, const QString& F, const QString& f, const QString& u)
     {
         type(group->DdalEdit, D);
@@ -51,8 +50,8 @@ protected:
     QStringList results() const
     {
         QStringList texts;
-        for (const QLabel* label : {group->Svetelnost, group->Zvetseni, group->Max, group->ZP, group->VP,
-                                    group->Maxroz, group->Minroz, group->Pmag, group->Tmag, group->Mesic})
+        for (const QLabel* label : {group->Svetelnost, group->Zvetseni, group->Max, group->ZP, group->VP, group->Maxroz,
+                                    group->Minroz, group->Pmag, group->Tmag, group->Mesic})
             texts << label->text();
         return texts;
     }
@@ -64,18 +63,19 @@ TEST_F(TelescopeGroupTest, WorkedExampleGivesTheTenLines)
 {
     EXPECT_EQ(results(), kFallbacks);
     enter("150", "750", "25", "50");
-    EXPECT_EQ(results(), (QStringList{
-                             "Světelnost: 5",
-                             "Zvětšení: 30x",
-                             "Maximální rozlišovací schopnost: 0,772''",
-                             "Velikost zorného pole: 1° 40' 0''",
-                             "Velikost výstupní pupily: 5 mm",
-                             "Maximální použitelné zvětšení: 238x",
-                             "Minimální použitelné zvětšení: 25x",
-                             "Praktická mezní magnituda: 11,78 m",
-                             "Teoretická mezní magnituda: 13,58 m",
-                             "Teor. mezní detail viděný na Měsíci: 2,1 km",
-                         }));
+    EXPECT_EQ(results(),
+              (QStringList{
+                  "Světelnost: 5",
+                  "Zvětšení: 30x",
+                  "Maximální rozlišovací schopnost: 0,772''",
+                  "Velikost zorného pole: 1° 40' 0''",
+                  "Velikost výstupní pupily: 5 mm",
+                  "Maximální použitelné zvětšení: 238x",
+                  "Minimální použitelné zvětšení: 25x",
+                  "Praktická mezní magnituda: 11,78 m",
+                  "Teoretická mezní magnituda: 13,58 m",
+                  "Teor. mezní detail viděný na Měsíci: 2,1 km",
+              }));
     type(group->FokEdit, "2");
     EXPECT_EQ(group->Zvetseni->text(), QStringLiteral("Zvětšení: 375x - větší než max. použitelné zv.!"));
 }
@@ -176,7 +176,8 @@ TEST_F(TelescopeGroupTest, MissingConfigIsReportedAtEveryRecomputationAndCountsA
     ModalAnswerer answerer;
     type(group->DdalEdit, "160");
     // Emptying the field and typing three digits: four recomputations.
-    EXPECT_EQ(answerer.texts(), QStringList(4, QStringLiteral("Chyba při zpracování inicializačního souboru config.ini")));
+    EXPECT_EQ(answerer.texts(),
+              QStringList(4, QStringLiteral("Chyba při zpracování inicializačního souboru config.ini")));
     EXPECT_EQ(group->Zvetseni->text(), QStringLiteral("Zvětšení: 30x - větší než max. použitelné zv.!"));
     EXPECT_EQ(group->Tmag->text(), QStringLiteral("Teoretická mezní magnituda: 11,02 m"));
     EXPECT_EQ(group->Maxroz->text(), QStringLiteral("Maximální použitelné zvětšení: 0x"));
@@ -262,7 +263,8 @@ TEST_F(PickingTest, UnreadableEyepieceCatalogueIsNamedAndLeavesTheFieldsEmpty)
     folder.remove(QStringLiteral("data/Okulary.dat"));
     ModalAnswerer answerer;
     form1()->OkularChange();
-    EXPECT_EQ(answerer.texts(), QStringList{QStringLiteral("Chyba při zpracování databázového souboru data\\okulary.dat")});
+    EXPECT_EQ(answerer.texts(),
+              QStringList{QStringLiteral("Chyba při zpracování databázového souboru data\\okulary.dat")});
     EXPECT_EQ(form1()->GroupBox1->FokEdit->text(), QString());
     EXPECT_EQ(form1()->GroupBox1->Zvetseni->text(), kFallbacks[1]);
 }

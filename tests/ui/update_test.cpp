@@ -101,10 +101,8 @@ TEST_F(Update, CheckAtStartAsksOnlyWhenTheSettingIsOnAndTheComputerOnline)
         bool online;
         bool downloads;
     } rows[] = {
-        {"SettingOff", "Aktualizace:0", true, false},
-        {"NoSettingLine", "", true, false},
-        {"SettingWithASpace", "Aktualizace:1 ", true, false},
-        {"SettingOnOffline", "Aktualizace:1", false, false},
+        {"SettingOff", "Aktualizace:0", true, false},         {"NoSettingLine", "", true, false},
+        {"SettingWithASpace", "Aktualizace:1 ", true, false}, {"SettingOnOffline", "Aktualizace:1", false, false},
         {"SettingOnOnline", "Aktualizace:1", true, true},
     };
     for (const auto& row : rows) {
@@ -116,8 +114,7 @@ TEST_F(Update, CheckAtStartAsksOnlyWhenTheSettingIsOnAndTheComputerOnline)
         publish("1.4");
         ModalAnswerer answerer;
         start({Application::Window::Basic, Application::Window::Hub});
-        EXPECT_EQ(fake->downloads,
-                  row.downloads ? QStringList{webLocation() + kVersionUrlPath} : QStringList{});
+        EXPECT_EQ(fake->downloads, row.downloads ? QStringList{webLocation() + kVersionUrlPath} : QStringList{});
         EXPECT_TRUE(answerer.texts().isEmpty());
         EXPECT_TRUE(form1()->isVisible());
         destroyWindows();
@@ -126,9 +123,11 @@ TEST_F(Update, CheckAtStartAsksOnlyWhenTheSettingIsOnAndTheComputerOnline)
 
 TEST_F(Update, NewerVersionIsOfferedAndTakingItStartsTheUpdaterAndEndsTheProgram)
 {
-    const QString missing = QStringLiteral("Aktualizační soubor update.exe neexistuje! Zkuste aplikaci znovu nainstalovat.");
-    const QString noPath = QStringLiteral("Zadaná cesta k aktualizačnímu souboru update.exe neexistuje! Ověřte zda máte "
-                                          "v kořenovém adresáři programu soubor update.exe.");
+    const QString missing =
+        QStringLiteral("Aktualizační soubor update.exe neexistuje! Zkuste aplikaci znovu nainstalovat.");
+    const QString noPath =
+        QStringLiteral("Zadaná cesta k aktualizačnímu souboru update.exe neexistuje! Ověřte zda máte "
+                       "v kořenovém adresáři programu soubor update.exe.");
     const struct {
         const char* name;
         const char* published;
@@ -146,8 +145,12 @@ TEST_F(Update, NewerVersionIsOfferedAndTakingItStartsTheUpdaterAndEndsTheProgram
         {"NewMajorTaken", "2.0", "OK", StartOutcome::OtherFailure, {kUpdateOffer}, true},
         {"UpdaterMissing", "1.5", "OK", StartOutcome::FileNotFound, {kUpdateOffer, missing}, true},
         {"FolderMissing", "1.5", "OK", StartOutcome::PathNotFound, {kUpdateOffer, noPath}, true},
-        {"NotAProgram", "1.5", "OK", StartOutcome::NotExecutable,
-         {kUpdateOffer, QStringLiteral("Toto není spustitelný soubor.")}, true},
+        {"NotAProgram",
+         "1.5",
+         "OK",
+         StartOutcome::NotExecutable,
+         {kUpdateOffer, QStringLiteral("Toto není spustitelný soubor.")},
+         true},
     };
     // A version.txt of the user's own in the program's folder is none of the check's business.
     folder.write(QStringLiteral("version.txt"), "moje poznámky");
@@ -217,16 +220,25 @@ TEST_F(Update, MenuItemWarnsThenStartsTheUpdaterAndEndsTheProgramFromEitherWindo
         {"BasicWindow", false, "OK", StartOutcome::Started, {kUpdateWarning}, true},
         {"HubCancelled", true, "Zrušit", StartOutcome::Started, {kUpdateWarning}, false},
         {"Hub", true, "OK", StartOutcome::OtherFailure, {kUpdateWarning}, true},
-        {"UpdaterMissing", false, "OK", StartOutcome::FileNotFound,
-         {kUpdateWarning, QStringLiteral("Aktualizační soubor update.exe neexistuje! Zkuste aplikaci znovu nainstalovat.")},
+        {"UpdaterMissing",
+         false,
+         "OK",
+         StartOutcome::FileNotFound,
+         {kUpdateWarning,
+          QStringLiteral("Aktualizační soubor update.exe neexistuje! Zkuste aplikaci znovu nainstalovat.")},
          true},
         {"FolderMissing", true, "OK", StartOutcome::PathNotFound, {kUpdateWarning, noPath}, true},
-        {"NotAProgram", false, "OK", StartOutcome::NotExecutable,
-         {kUpdateWarning, QStringLiteral("Toto není spustitelný soubor.")}, true},
+        {"NotAProgram",
+         false,
+         "OK",
+         StartOutcome::NotExecutable,
+         {kUpdateWarning, QStringLiteral("Toto není spustitelný soubor.")},
+         true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        setConfig(QByteArray(deliveredFile(QStringLiteral("config.ini"))).replace("Rezim:1", row.hub ? "Rezim:2" : "Rezim:1"));
+        setConfig(QByteArray(deliveredFile(QStringLiteral("config.ini")))
+                      .replace("Rezim:1", row.hub ? "Rezim:2" : "Rezim:1"));
         start({Application::Window::Basic, Application::Window::Hub});
         fake->startAnswer = row.outcome;
         fake->started.clear();

@@ -19,7 +19,10 @@ protected:
     void SetUp() override
     {
         // Both pictures 1° wide: the displayed field at 100 % is 3600'' × 2835''.
-        folder.write(QStringLiteral("data/pics.dat"), "Orion$m42.jpg$3600\r\nM\xec" "s\xed" "c$mesic.jpg$3600\r\n;\r\n");
+        folder.write(QStringLiteral("data/pics.dat"),
+                     "Orion$m42.jpg$3600\r\nM\xec"
+                     "s\xed"
+                     "c$mesic.jpg$3600\r\n;\r\n");
         start();
         v = app().form16();
     }
@@ -62,24 +65,64 @@ TEST_F(Viewer, OpensFromEveryFieldOfViewResult)
         const char* zp;
         QRect frame;
     } rows[] = {
-        {W::Basic, {"FdalEdit", "FokEdit", "UhelEdit"}, {"1000", "12", "50"}, "SpeedButton1", 0,
-         "Velikost zorného pole: 0° 36' 0''", QRect(135, 163, 381, 381)},
+        {W::Basic,
+         {"FdalEdit", "FokEdit", "UhelEdit"},
+         {"1000", "12", "50"},
+         "SpeedButton1",
+         0,
+         "Velikost zorného pole: 0° 36' 0''",
+         QRect(135, 163, 381, 381)},
         // 2 arctan(36 / 4000) = 1,0313°, 3713''; the frame is wider than the black area.
-        {W::Basic, {"FfotEdit4", "FF1", "FF2"}, {"2000", "36", "24"}, "ZorPole", 2,
-         "Velikost zorného pole: 1° 1' 53'' x 0° 41' 15''", QRect(-3, 135, 655, 437)},
-        {W::Basic, {"FobjEdit", "CCD1", "CCD2"}, {"1000", "3,2", "2,4"}, "ZorPole2", 1,
-         "Velikost zorného pole: 0° 11' 0'' x 0° 8' 15''", QRect(267, 309, 116, 87)},
+        {W::Basic,
+         {"FfotEdit4", "FF1", "FF2"},
+         {"2000", "36", "24"},
+         "ZorPole",
+         2,
+         "Velikost zorného pole: 1° 1' 53'' x 0° 41' 15''",
+         QRect(-3, 135, 655, 437)},
+        {W::Basic,
+         {"FobjEdit", "CCD1", "CCD2"},
+         {"1000", "3,2", "2,4"},
+         "ZorPole2",
+         1,
+         "Velikost zorného pole: 0° 11' 0'' x 0° 8' 15''",
+         QRect(267, 309, 116, 87)},
         // 10 × 52 / 1200 = 0,43333°: 25' 59,988'' shows 60'', and 1560'' give 275 pixels.
-        {W::Telescope, {"fdaledit", "fokedit", "uheledit"}, {"1200", "10", "52"}, "Label36", 0,
-         "Velikost zorného pole: 0° 25' 60''", QRect(187, 215, 275, 275)},
-        {W::Ccd, {"fok", "ccd1", "ccd2"}, {"500", "6,9", "4,6"}, "SpeedButton3", 1,
-         "Velikost zorného pole: 0° 47' 26'' x 0° 31' 38''", QRect(74, 185, 502, 335)},
-        {W::Fields, {"ffotedit", "ff1", "ff2"}, {"1000", "36", "24"}, "zorpole", 2,
-         "Velikost zorného pole: 2° 3' 45'' x 1° 22' 30''", QRect(-330, -83, 1310, 873)},
-        {W::Fields, {"fdaledit", "fokedit", "uheledit"}, {"1000", "25", "50"}, "Speed2", 0,
-         "Velikost zorného pole: 1° 15' 0''", QRect(-72, -44, 794, 794)},
-        {W::Fields, {"Edit1", "ccd1", "ccd2"}, {"1000", "3,2", "2,4"}, "Label8", 1,
-         "Velikost zorného pole: 0° 11' 0'' x 0° 8' 15''", QRect(267, 309, 116, 87)},
+        {W::Telescope,
+         {"fdaledit", "fokedit", "uheledit"},
+         {"1200", "10", "52"},
+         "Label36",
+         0,
+         "Velikost zorného pole: 0° 25' 60''",
+         QRect(187, 215, 275, 275)},
+        {W::Ccd,
+         {"fok", "ccd1", "ccd2"},
+         {"500", "6,9", "4,6"},
+         "SpeedButton3",
+         1,
+         "Velikost zorného pole: 0° 47' 26'' x 0° 31' 38''",
+         QRect(74, 185, 502, 335)},
+        {W::Fields,
+         {"ffotedit", "ff1", "ff2"},
+         {"1000", "36", "24"},
+         "zorpole",
+         2,
+         "Velikost zorného pole: 2° 3' 45'' x 1° 22' 30''",
+         QRect(-330, -83, 1310, 873)},
+        {W::Fields,
+         {"fdaledit", "fokedit", "uheledit"},
+         {"1000", "25", "50"},
+         "Speed2",
+         0,
+         "Velikost zorného pole: 1° 15' 0''",
+         QRect(-72, -44, 794, 794)},
+        {W::Fields,
+         {"Edit1", "ccd1", "ccd2"},
+         {"1000", "3,2", "2,4"},
+         "Label8",
+         1,
+         "Velikost zorného pole: 0° 11' 0'' x 0° 8' 15''",
+         QRect(267, 309, 116, 87)},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.clicked);
@@ -99,8 +142,8 @@ TEST_F(Viewer, OpensFromEveryFieldOfViewResult)
         EXPECT_EQ(v->rotace->isEnabled(), r.tab != 0);
         v->BitBtn1->click();
         EXPECT_FALSE(v->isVisible());
-        for (const QWidget* w : {app().window(W::Basic), app().window(W::Telescope), app().window(W::Ccd),
-                                 app().window(W::Fields)})
+        for (const QWidget* w :
+             {app().window(W::Basic), app().window(W::Telescope), app().window(W::Ccd), app().window(W::Fields)})
             EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
         if (r.window != W::Basic)
             opener->hide();
