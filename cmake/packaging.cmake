@@ -7,6 +7,8 @@
 #   P/bin/noktaris      a launcher that finds the program folder from its own place
 #   P/share/applications, P/share/icons/hicolor, P/share/metainfo
 #                       the desktop entry, the icon and the AppStream description
+#   P/share/man/man1/noktaris.1.gz
+#                       the manual page, in Czech
 # All paths are relative to the prefix, so the installed tree may be moved whole.
 # The delivered files are taken from the sources, never from the build's runnable
 # folder, where the user may have changed the settings or the catalogues.
@@ -55,6 +57,29 @@ licences. Their authors and licences are listed in the manual, on the page
 html/aplikace.html of the program folder.
 ")
 install(FILES ${noktaris_desktop_build}/copyright DESTINATION ${NOKTARIS_INSTALL_SHARE_DIR}/doc/noktaris)
+
+# --- the manual page ------------------------------------------------------------
+
+# Text in desktop/, filled in with this build's web location and address, and
+# gzipped at build time: -9 for the best compression, -n for neither the name nor
+# the time of the uncompressed file in the header, so that the same sources give
+# the same bytes.
+find_program(NOKTARIS_GZIP gzip REQUIRED)
+configure_file(${noktaris_desktop_source}/noktaris.1.in ${noktaris_desktop_build}/noktaris.1 @ONLY)
+set(noktaris_gzipped_docs)
+foreach(file noktaris.1)
+  set(gz ${noktaris_desktop_build}/gz/${file}.gz)
+  add_custom_command(OUTPUT ${gz}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${noktaris_desktop_build}/gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${noktaris_desktop_build}/${file} ${noktaris_desktop_build}/gz/${file}
+    COMMAND ${NOKTARIS_GZIP} -9nf ${noktaris_desktop_build}/gz/${file}
+    DEPENDS ${noktaris_desktop_build}/${file}
+    COMMENT "Compressing ${file}"
+    VERBATIM)
+  list(APPEND noktaris_gzipped_docs ${gz})
+endforeach()
+add_custom_target(noktaris_docs ALL DEPENDS ${noktaris_gzipped_docs})
+install(FILES ${noktaris_desktop_build}/gz/noktaris.1.gz DESTINATION ${NOKTARIS_INSTALL_SHARE_DIR}/man/man1)
 
 # --- the launcher ---------------------------------------------------------------
 
