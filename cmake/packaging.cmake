@@ -7,6 +7,10 @@
 #   P/bin/noktaris      a launcher that finds the program folder from its own place
 #   P/share/applications, P/share/icons/hicolor, P/share/metainfo
 #                       the desktop entry, the icon and the AppStream description
+#   P/share/man/man1/noktaris.1.gz
+#                       the manual page, in Czech
+#   P/share/doc/noktaris/copyright, P/share/doc/noktaris/changelog.gz
+#                       the licence note and the Debian changelog
 # All paths are relative to the prefix, so the installed tree may be moved whole.
 # The delivered files are taken from the sources, never from the build's runnable
 # folder, where the user may have changed the settings or the catalogues.
@@ -20,6 +24,9 @@ set(NOKTARIS_INSTALL_SHARE_DIR "share")
 
 set(noktaris_desktop_source ${PROJECT_SOURCE_DIR}/desktop)
 set(noktaris_desktop_build ${PROJECT_BINARY_DIR}/desktop)
+
+# The package's maintainer, who also signs the entries of its changelog.
+set(NOKTARIS_PACKAGE_MAINTAINER "Noktaris <${NOKTARIS_AUTHOR_MAIL}>")
 
 # Folders made by the install get rwxr-xr-x whatever the umask or the source folder's bits.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
@@ -55,6 +62,34 @@ licences. Their authors and licences are listed in the manual, on the page
 html/aplikace.html of the program folder.
 ")
 install(FILES ${noktaris_desktop_build}/copyright DESTINATION ${NOKTARIS_INSTALL_SHARE_DIR}/doc/noktaris)
+
+# --- the manual page and the changelog ------------------------------------------
+
+# Both are text in desktop/, filled in with this build's web location and addresses,
+# and gzipped at build time: -9 for the best compression, -n for neither the name
+# nor the time of the uncompressed file in the header, so that the same sources
+# give the same bytes. The changelog is in Debian's format. The package's version,
+# 1.4.0, has no Debian revision ("-1"), so Debian counts the package as native,
+# and a native package's changelog is named changelog.gz (changelog.Debian.gz is
+# for a package with a revision, beside the upstream changelog.gz).
+find_program(NOKTARIS_GZIP gzip REQUIRED)
+configure_file(${noktaris_desktop_source}/noktaris.1.in ${noktaris_desktop_build}/noktaris.1 @ONLY)
+configure_file(${noktaris_desktop_source}/changelog.in ${noktaris_desktop_build}/changelog @ONLY)
+set(noktaris_gzipped_docs)
+foreach(file noktaris.1 changelog)
+  set(gz ${noktaris_desktop_build}/gz/${file}.gz)
+  add_custom_command(OUTPUT ${gz}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${noktaris_desktop_build}/gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${noktaris_desktop_build}/${file} ${noktaris_desktop_build}/gz/${file}
+    COMMAND ${NOKTARIS_GZIP} -9nf ${noktaris_desktop_build}/gz/${file}
+    DEPENDS ${noktaris_desktop_build}/${file}
+    COMMENT "Compressing ${file}"
+    VERBATIM)
+  list(APPEND noktaris_gzipped_docs ${gz})
+endforeach()
+add_custom_target(noktaris_docs ALL DEPENDS ${noktaris_gzipped_docs})
+install(FILES ${noktaris_desktop_build}/gz/noktaris.1.gz DESTINATION ${NOKTARIS_INSTALL_SHARE_DIR}/man/man1)
+install(FILES ${noktaris_desktop_build}/gz/changelog.gz DESTINATION ${NOKTARIS_INSTALL_SHARE_DIR}/doc/noktaris)
 
 # --- the launcher ---------------------------------------------------------------
 
@@ -108,7 +143,7 @@ if(PROJECT_IS_TOP_LEVEL)
   set(CPACK_PACKAGE_VENDOR "Noktaris")
   # major.minor.patch of the project's version: 1.4.0
   set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}")
-  set(CPACK_PACKAGE_CONTACT "Noktaris <${NOKTARIS_AUTHOR_MAIL}>")
+  set(CPACK_PACKAGE_CONTACT "${NOKTARIS_PACKAGE_MAINTAINER}")
   set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for amateur astronomers and astrophotographers")
   set(CPACK_PACKAGE_DESCRIPTION
 "Noktaris computes, as you type, the magnification, resolving power, limiting

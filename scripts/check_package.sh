@@ -2,12 +2,16 @@
 # Checks the Debian package of Noktaris end to end, as root on Debian:
 #   1. builds the program and its icons in an existing build folder and runs
 #      `cpack -G DEB` there;
-#   2. checks the package's name, fields and files (owned by root, sane modes) and
-#      validates its desktop entry and AppStream description;
+#   2. checks the package's name, fields and files (owned by root, sane modes),
+#      its manual page and changelog, validates its desktop entry and AppStream
+#      description, and runs lintian on it: any error, or a warning that is not
+#      in the allow-list below, fails the check;
 #   3. installs it with apt-get, starts the program the way the desktop does (the
 #      entry's Exec= line) as an ordinary user under Xvfb, saves a screenshot and
 #      checks that the user's settings and catalogues were laid out in
-#      ~/.local/share/noktaris and that a mode switch is saved there;
+#      ~/.local/share/noktaris and that a mode switch is saved there, and that
+#      `man noktaris` finds the installed manual page, which renders without a
+#      warning;
 #   4. removes it with --purge and checks that none of its files is left.
 #
 #   scripts/check_package.sh [build folder]
@@ -19,6 +23,14 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 app_id="org.noktaris.Noktaris"
 user_files=(config.ini data/CCD.dat data/Dalekohledy.dat data/Filmy.dat data/Jasnosti.dat data/Okulary.dat data/Rozmery.dat)
 program_only_files=(data/grafy.dat data/pics.dat)
+manual_page="share/man/man1/noktaris.1.gz"
+changelog="share/doc/noktaris/changelog.gz"
+
+# Lintian warnings that are accepted, each with its reason (README, "Install and
+# package"), as "tag" or "tag pointer" exactly as lintian prints it after the
+# package's name. Empty: the package has none. Errors are never accepted.
+lintian_allowed_warnings=(
+)
 
 step() { printf '\n== %s\n' "$*"; }
 ok() { printf '   ok: %s\n' "$*"; }
@@ -42,11 +54,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Besides what the build needs: lintian, and man with groff to render the page.
+NOKTARIS_PACKAGES+=(lintian man-db groff-base)
 ensure_packages
 
 step "Building the package in $build"
 cmake "$build" >/dev/null
-cmake --build "$build" -j"$(nproc)" --target noktaris noktaris_icons
+cmake --build "$build" -j"$(nproc)" --target noktaris noktaris_icons noktaris_docs
 version="$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")"
 deb_name="noktaris_${version}_$(dpkg --print-architecture).deb"
 deb="$build/$deb_name"
@@ -87,7 +101,8 @@ tree="$work/root/usr"
 expected=(bin/noktaris lib/noktaris/noktaris lib/noktaris/update lib/noktaris/config.ini
           lib/noktaris/pics/novy.bmp lib/noktaris/pics/zpet.bmp lib/noktaris/html/index.html
           "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml"
-          "share/icons/hicolor/scalable/apps/$app_id.svg")
+          "share/icons/hicolor/scalable/apps/$app_id.svg"
+          share/doc/noktaris/copyright "$changelog" "$manual_page")
 for file in "${user_files[@]}" "${program_only_files[@]}"; do expected+=("lib/noktaris/$file"); done
 for size in 16 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/$app_id.png"); done
 for file in "${expected[@]}"; do [ -f "$tree/$file" ] || fail "the package has no /usr/$file"; done
@@ -108,6 +123,42 @@ for size in 16 32 48 64 128 256; do
 done
 ok "${#expected[@]} expected files, delivered files equal to the sources and the build's manual, icon sizes right"
 
+step "Manual page and changelog"
+# Both made by the build from desktop/ and compressed at their best, without the
+# name or time of the uncompressed file.
+for file in "$manual_page" "$changelog"; do
+  type="$(file -b "$tree/$file")"
+  case "$type" in
+    *"max compression"*) ;;
+    *) fail "/usr/$file is not gzipped at maximum compression: $type" ;;
+  esac
+  case "$type" in
+    *", was "*|*"last modified"*) fail "/usr/$file keeps a name or time in its gzip header: $type" ;;
+  esac
+done
+zcat "$tree/$manual_page" | cmp -s - "$build/desktop/noktaris.1" || fail "/usr/$manual_page is not the build's desktop/noktaris.1"
+check_manual_page() {
+  LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l "$1" >"$work/man.txt" 2>"$work/man-warnings" ||
+    fail "man -l $1 failed: $(cat "$work/man-warnings")"
+  [ ! -s "$work/man-warnings" ] || fail "man -l $1 warns:
+$(cat "$work/man-warnings")"
+  for heading in "NOKTARIS(1)" JMÉNO POUŽITÍ POPIS SOUBORY PROSTŘEDÍ "VIZ TAKÉ" AUTOR; do
+    grep -q -F "$heading" "$work/man.txt" || fail "the manual page $1 renders without \"$heading\""
+  done
+  grep -q -F "$(sed -n 's/^NOKTARIS_WEB_LOCATION:STRING=//p' "$build/CMakeCache.txt")" "$work/man.txt" ||
+    fail "the manual page $1 does not name the build's web location"
+}
+check_manual_page "$tree/$manual_page"
+ok "/usr/$manual_page renders with man -l, no warning, $(wc -l <"$work/man.txt") lines"
+zcat "$tree/$changelog" >"$work/changelog"
+cmp -s "$work/changelog" "$build/desktop/changelog" || fail "/usr/$changelog is not the build's desktop/changelog"
+dpkg-parsechangelog -l "$work/changelog" >/dev/null || fail "/usr/$changelog is not a Debian changelog"
+[ "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$version" ] ||
+  fail "the latest entry of /usr/$changelog is not for version $version"
+[ "$(dpkg-parsechangelog -l "$work/changelog" -S Maintainer)" = "$(dpkg-deb --field "$deb" Maintainer)" ] ||
+  fail "the latest entry of /usr/$changelog is not signed by the package's Maintainer"
+ok "/usr/$changelog: the entry of $version, signed by the Maintainer"
+
 step "Desktop entry and AppStream description"
 desktop-file-validate "$tree/share/applications/$app_id.desktop" || fail "desktop-file-validate"
 ok "desktop-file-validate"
@@ -117,6 +168,33 @@ ok "appstreamcli validate"
 # The same in the installed tree: the launchable desktop entry must be there too.
 appstreamcli validate-tree --no-net --explain "$work/root" || fail "appstreamcli validate-tree"
 ok "appstreamcli validate-tree"
+
+step "lintian"
+# As root, which lintian only advises against; its tags are the lines
+# "<E|W|I>: noktaris: <tag> [pointer]". Informational tags are shown, not judged.
+lintian_status=0
+lintian --fail-on none --tag-display-limit 0 --display-info "$deb" >"$work/lintian" 2>"$work/lintian-errors" ||
+  lintian_status=$?
+[ "$lintian_status" -eq 0 ] || fail "lintian could not check the package (status $lintian_status):
+$(cat "$work/lintian-errors")"
+sed 's/^/   | /' "$work/lintian"
+unexpected=()
+while IFS= read -r line; do
+  level="${line%%: *}"
+  tag="${line#*: noktaris*: }"
+  case "$level" in
+    E) unexpected+=("$line") ;;
+    W)
+      allowed=0
+      for entry in "${lintian_allowed_warnings[@]}"; do
+        if [ "$tag" = "$entry" ] || [ "${tag%% *}" = "$entry" ]; then allowed=1; fi
+      done
+      [ "$allowed" -eq 1 ] || unexpected+=("$line") ;;
+  esac
+done <"$work/lintian"
+[ ${#unexpected[@]} -eq 0 ] || fail "lintian reports errors or warnings that are not allowed:
+$(printf '%s\n' "${unexpected[@]}")"
+ok "lintian: no error, $(grep -c '^W: ' "$work/lintian" || true) allowed warnings, $(grep -c '^I: ' "$work/lintian" || true) informational tags"
 
 step "Installing with apt-get"
 if dpkg-query -W -f='${Status}' noktaris 2>/dev/null | grep -q "ok installed"; then
@@ -201,6 +279,14 @@ grep -q "^Rezim:2" "$user_folder/config.ini" || fail "the switch to the extended
 ok "the switch to the extended mode was saved in the user's config.ini"
 dpkg --verify noktaris || fail "installed files of the package were changed"
 ok "the installed files are unchanged (dpkg --verify)"
+
+step "The installed manual page"
+# A dpkg configured to leave out manual pages (path-exclude in /etc/dpkg/dpkg.cfg.d,
+# as in slim container images) installs none.
+[ -f "/usr/$manual_page" ] || fail "/usr/$manual_page was not installed (is /usr/share/man excluded in /etc/dpkg/dpkg.cfg.d?)"
+[ "$(man -w noktaris)" = "/usr/$manual_page" ] || fail "man -w noktaris finds $(man -w noktaris 2>&1), not /usr/$manual_page"
+check_manual_page "/usr/$manual_page"
+ok "man noktaris finds /usr/$manual_page; it renders with man -l, no warning"
 
 step "Removing with apt-get remove --purge"
 while IFS= read -r path; do
