@@ -1,5 +1,7 @@
 #include "common/numbers.h"
 
+#include "common/whole_number.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cfloat>
@@ -100,19 +102,6 @@ void checkWholeRange(const Real& x)
     if (x >= wholeLimit() || x < -wholeLimit())
         fail(CalcFailure::Kind::InvalidOperation);
 }
-
-// A whole number held by GMP for the span of one step.
-class Whole {
-public:
-    Whole() { mpz_init(z_); }
-    Whole(const Whole&) = delete;
-    Whole& operator=(const Whole&) = delete;
-    ~Whole() { mpz_clear(z_); }
-    operator mpz_ptr() { return z_; }
-
-private:
-    mpz_t z_;
-};
 
 // |x| rounded to a whole number, halves to even.
 void roundMagnitude(mpz_ptr out, mpz_srcptr num, mpz_srcptr den)

@@ -1,5 +1,7 @@
 #include "common/real.h"
 
+#include "common/whole_number.h"
+
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
@@ -27,19 +29,6 @@ __extension__ typedef unsigned __int128 UWide;
 
 // Values of 2^16384 and more are beyond the extended binary range.
 constexpr long kRangeBits = LDBL_MAX_EXP;
-
-// A whole number held by GMP for the span of one step.
-class Whole {
-public:
-    Whole() { mpz_init(z_); }
-    Whole(const Whole&) = delete;
-    Whole& operator=(const Whole&) = delete;
-    ~Whole() { mpz_clear(z_); }
-    operator mpz_ptr() { return z_; }
-
-private:
-    mpz_t z_;
-};
 
 int trailingZeros(UWide x)
 {
