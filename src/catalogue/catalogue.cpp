@@ -12,9 +12,9 @@ namespace noktaris {
 
 namespace {
 
-const std::array<CatalogueInfo, kCatalogueCount>& infos()
+const std::array<CatalogueInfo, kCatalogueCount + 1>& infos()
 {
-    static const std::array<CatalogueInfo, kCatalogueCount> table{{
+    static const std::array<CatalogueInfo, kCatalogueCount + 1> table{{
         {QStringLiteral("data\\Dalekohledy.dat"),
          {QStringLiteral("D="), QStringLiteral("F=")},
          QStringLiteral("Chyba při zpracování databázového souboru data\\dalekohledy.dat")},
@@ -33,13 +33,18 @@ const std::array<CatalogueInfo, kCatalogueCount>& infos()
         {QStringLiteral("data\\CCD.dat"),
          {QStringLiteral("x1="), QStringLiteral("y1="), QStringLiteral("x2="), QStringLiteral("y2=")},
          QStringLiteral("Chyba při zpracování databázového souboru data\\CCD.dat")},
+        {QStringLiteral("data\\Kamery.dat"),
+         {QStringLiteral("p="), QStringLiteral("x="), QStringLiteral("y="), QStringLiteral("rn="),
+          QStringLiteral("fw="), QStringLiteral("qe="), QStringLiteral("bayer="), QStringLiteral("g=")},
+         QStringLiteral("Chyba při zpracování databázového souboru data\\kamery.dat")},
     }};
     return table;
 }
 
 QByteArray recordKey(const QString& name) { return "#name=" + toCp1250(name) + '$'; }
 
-int keyLength(CatalogueKind kind) { return kind == CatalogueKind::Chips ? 3 : 2; }
+// The length of the key before the f-th value (the key itself is not compared).
+qsizetype keyLength(CatalogueKind kind, int f) { return catalogueInfo(kind).keys[f].size(); }
 
 } // namespace
 
@@ -75,7 +80,7 @@ std::optional<QStringList> recordInLine(const QByteArray& line, const QString& n
     const int fields = int(catalogueInfo(kind).keys.size());
     QStringList values;
     // Position alone decides: the key labels are skipped, not compared.
-    qsizetype pos = at + key.size() + keyLength(kind);
+    qsizetype pos = at + key.size() + keyLength(kind, 0);
     for (int f = 0; f < fields; ++f) {
         if (pos >= n) {
             values << QString();
@@ -85,7 +90,7 @@ std::optional<QStringList> recordInLine(const QByteArray& line, const QString& n
         if (end < 0)
             end = n;
         values << fromCp1250(line.mid(pos, end - pos));
-        pos = end + 1 + keyLength(kind);
+        pos = end + 1 + (f + 1 < fields ? keyLength(kind, f + 1) : 0);
     }
     return values;
 }

@@ -1,5 +1,6 @@
-// The six catalogues: one line of "#name=<name>$<key><value>$..." records in
-// Windows-1250. Nothing is cached: every operation opens the file, reads the line,
+// The catalogues: one line of "#name=<name>$<key><value>$..." records in
+// Windows-1250. Six belong to the catalogue editor; the camera catalogue belongs
+// to the planning windows, which edit it themselves. Nothing is cached: every operation opens the file, reads the line,
 // works on a copy and closes the file again.
 #pragma once
 
@@ -13,12 +14,14 @@
 
 namespace noktaris {
 
-enum class CatalogueKind { Telescopes = 0, Eyepieces, Brightness, Sizes, Films, Chips };
+enum class CatalogueKind { Telescopes = 0, Eyepieces, Brightness, Sizes, Films, Chips, Cameras };
+// The editor's six, Telescopes to Chips: its tabs, and the files copied to the
+// user's folder at start.
 inline constexpr int kCatalogueCount = 6;
 
 struct CatalogueInfo {
     QString file;          // as the editor names it: "data\Dalekohledy.dat"
-    QStringList keys;      // field keys in order: "D=", "F="
+    QStringList keys;      // field keys in order: "D=", "F=" (a value starts after its key's length)
     QString lookupMessage; // shown when a calculation window's lookup fails
 };
 
