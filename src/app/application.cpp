@@ -4,6 +4,8 @@
 #include "app/basic_window.h"
 #include "app/hub_window.h"
 #include "app/modes.h"
+#include "app/working_folder.h"
+#include "catalogue/catalogue.h"
 #include "catalogue/editor_window.h"
 #include "common/handover.h"
 #include "config/settings_window.h"
@@ -17,9 +19,12 @@
 #include "photo/exposure_window.h"
 #include "photo/guiding_window.h"
 #include "photo/image_size_window.h"
+#include "planning/sampling_window.h"
+#include "platform/platform.h"
 #include "viewer/viewer_window.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include <algorithm>
 
@@ -66,7 +71,8 @@ Application::Application(std::initializer_list<Window> only)
 Application::~Application()
 {
     registerMainWindows(nullptr, nullptr);
-    // The windows go in the reverse order of their making.
+    // The windows go in the reverse order of their making, the planning windows first.
+    sampling_.reset();
     form16_.reset();
     form15_.reset();
     form14_.reset();
@@ -146,6 +152,35 @@ QList<QWidget*> Application::windows() const
     return all;
 }
 
+SamplingWindow* Application::samplingWindow()
+{
+    if (!sampling_)
+        sampling_ = std::make_unique<SamplingWindow>();
+    return sampling_.get();
+}
+
+QWidget* Application::planningWindow(Planning window)
+{
+    switch (window) {
+    case Planning::Sampling: return samplingWindow();
+    }
+    return nullptr;
+}
+
+QList<QWidget*> Application::planningWindows() const
+{
+    QList<QWidget*> made;
+    if (sampling_)
+        made << sampling_.get();
+    return made;
+}
+
+void openPlanningWindow(Application::Planning window)
+{
+    copyMissingDelivered(catalogueInfo(CatalogueKind::Cameras).file, platform().programFolder(), QDir::currentPath());
+    openChildWindow(application().planningWindow(window));
+}
+
 Application& application() { return *current; }
 
 bool hasApplication() { return current != nullptr; }
@@ -162,7 +197,7 @@ void endProgram()
 {
     ended = true;
     if (current)
-        for (QWidget* w : current->windows())
+        for (QWidget* w : current->windows() + current->planningWindows())
             w->hide();
     QCoreApplication::quit();
 }

@@ -30,6 +30,7 @@ class TForm13;
 class TForm14;
 class TForm15;
 class TForm16;
+class SamplingWindow;
 
 class Application {
 public:
@@ -79,8 +80,16 @@ public:
     TForm16* form16() const { return form16_.get(); }
     // The window as a widget, to be shown or hidden; nullptr when not created.
     QWidget* window(Window window) const;
-    // Every window created so far, in order.
+    // Every window of the sixteen created so far, in order.
     QList<QWidget*> windows() const;
+
+    // The planning windows beyond the sixteen, made when first asked for, so that
+    // the start-up stays as it is.
+    enum class Planning { Sampling };
+    SamplingWindow* samplingWindow();
+    QWidget* planningWindow(Planning window);
+    // The planning windows made so far.
+    QList<QWidget*> planningWindows() const;
 
 private:
     void create(Window window);
@@ -101,11 +110,17 @@ private:
     std::unique_ptr<TForm14> form14_;
     std::unique_ptr<TForm15> form15_;
     std::unique_ptr<TForm16> form16_;
+    std::unique_ptr<SamplingWindow> sampling_;
 };
 
 // The Application that exists; only while there is one.
 Application& application();
 bool hasApplication();
+
+// Opens a planning window by the hand-over rules. A program working in the user's
+// folder first copies the delivered camera catalogue there when it is missing
+// (the start-up copies only config.ini and the editor's catalogues).
+void openPlanningWindow(Application::Planning window);
 
 // Closes the basic-mode window, the program's main window: the program ends.
 void closeMainWindow();

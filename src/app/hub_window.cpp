@@ -19,7 +19,7 @@
 namespace noktaris {
 
 TForm4::TForm4(QWidget*)
-    : MainWindowBase(QStringLiteral("TForm4"), kProgramName + QStringLiteral(" (rozšířený režim)"), QSize(548, 142),
+    : MainWindowBase(QStringLiteral("TForm4"), kProgramName + QStringLiteral(" (rozšířený režim)"), QSize(548, 166),
                      {{470, false, kProgramName}, {50, true, QStringLiteral("--- ROZLIŠENÍ ---")}}, MenuOwner::Hub)
 {
     using W = Application::Window;
@@ -57,6 +57,10 @@ TForm4::TForm4(QWidget*)
         if (e.window)
             connect(button, &QPushButton::clicked, this, [w = *e.window] { openChildWindow(application().window(w)); });
     }
+    // A sixth row for the planning windows; the fifteen above keep their places.
+    samplingButton = addButton(canvas(), QStringLiteral("samplingButton"), QStringLiteral("Kamera na dalekohledu"),
+                               QRect(4, 1 + 5 * 24, width, 23));
+    connect(samplingButton, &QPushButton::clicked, this, [] { openPlanningWindow(Application::Planning::Sampling); });
     connect(BitBtn16, &QPushButton::clicked, this, [] { switchToBasicMode(); });
     connect(BitBtn17, &QPushButton::clicked, this, [] { openCatalogueEditor(0); });
     connect(BitBtn18, &QPushButton::clicked, this, [] { openHelpPage(QStringLiteral("html/index.html"), false); });

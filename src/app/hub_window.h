@@ -29,6 +29,8 @@ public:
     QPushButton* BitBtn18;
     QPushButton* BitBtn19;
     QPushButton* BitBtn1;
+    // Below the three columns: the planning windows.
+    QPushButton* samplingButton;
 
     void FormShow();
 

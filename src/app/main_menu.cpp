@@ -79,6 +79,14 @@ void addModeMenu(QMenuBar* bar, MainMenu& m, bool hub)
         onTrigger(m.Rozenvpoty1, [] { switchToExtendedMode(); });
 }
 
+void addPlanningMenu(QMenuBar* bar, MainMenu& m)
+{
+    QMenu* planning = bar->addMenu(QStringLiteral("Plánování"));
+    planning->setObjectName(QStringLiteral("planningMenu"));
+    m.samplingAction = addItem(planning, QStringLiteral("samplingAction"), QStringLiteral("Kamera na dalekohledu..."));
+    onTrigger(m.samplingAction, [] { openPlanningWindow(Application::Planning::Sampling); });
+}
+
 void addHelpMenu(QMenuBar* bar, MainMenu& m, bool hub)
 {
     QMenu* help = bar->addMenu(QStringLiteral("Nápověda"));
@@ -116,6 +124,7 @@ MainMenu buildMainMenu(QMenuBar* bar, MenuOwner owner)
     m.Vpoty1 = bar->addAction(QStringLiteral("Nastavení..."));
     m.Vpoty1->setObjectName(QStringLiteral("Vpoty1"));
     onTrigger(m.Vpoty1, [] { openChildWindow(application().window(Application::Window::Settings)); });
+    addPlanningMenu(bar, m);
 
     addHelpMenu(bar, m, hub);
     return m;

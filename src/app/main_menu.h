@@ -28,6 +28,8 @@ struct MainMenu {
     QAction* WebPage1 = nullptr;
     QAction* Aktualizaceonline1 = nullptr;
     QAction* Email1 = nullptr;
+    // "Plánování": the windows for today's cameras.
+    QAction* samplingAction = nullptr;
 };
 
 MainMenu buildMainMenu(QMenuBar* bar, MenuOwner owner);

@@ -35,6 +35,21 @@ QStringList userFiles()
     return files;
 }
 
+enum class CopyResult { Present, Copied, NotDelivered, Failed };
+
+CopyResult copyIfMissing(const QString& file, const QString& programFolder, const QString& user)
+{
+    const QString target = resolvePath(file, user);
+    if (QFileInfo(target).exists() || QFileInfo(target).isSymLink())
+        return CopyResult::Present;
+    // Through the safe rewrite: a start broken off while copying leaves no half
+    // file that the next start would keep.
+    const FileResult<QByteArray> delivered = readFile(resolvePath(file, programFolder));
+    if (!delivered)
+        return CopyResult::NotDelivered; // the program reports a missing file where it reads it
+    return replaceFile(target, *delivered, false) ? CopyResult::Copied : CopyResult::Failed;
+}
+
 } // namespace
 
 WorkingFolder prepareWorkingFolder(const QString& programFolder)
@@ -50,21 +65,21 @@ WorkingFolder prepareWorkingFolder(const QString& programFolder)
             QStringLiteral("Nelze vytvořit složku %1 pro nastavení a katalogy. Změny nebude možné uložit.").arg(user)};
     WorkingFolder folder{user, true, {}, {}};
     for (const QString& file : userFiles()) {
-        const QString target = resolvePath(file, user);
-        if (QFileInfo(target).exists() || QFileInfo(target).isSymLink())
-            continue;
-        // Through the safe rewrite: a start broken off while copying leaves no half
-        // file that the next start would keep.
-        const FileResult<QByteArray> delivered = readFile(resolvePath(file, programFolder));
-        if (!delivered)
-            continue; // the program reports a missing file where it reads it
-        if (replaceFile(target, *delivered, false))
+        const CopyResult copy = copyIfMissing(file, programFolder, user);
+        if (copy == CopyResult::Copied)
             folder.copied << file;
-        else if (folder.problem.isEmpty())
+        else if (copy == CopyResult::Failed && folder.problem.isEmpty())
             folder.problem = QStringLiteral("Soubor %1 nelze zkopírovat do složky %2.")
                                  .arg(QString(file).replace(u'\\', u'/'), user);
     }
     return folder;
+}
+
+bool copyMissingDelivered(const QString& file, const QString& programFolder, const QString& workingFolder)
+{
+    if (QFileInfo(programFolder).canonicalFilePath() == QFileInfo(workingFolder).canonicalFilePath())
+        return true;
+    return copyIfMissing(file, programFolder, workingFolder) != CopyResult::Failed;
 }
 
 } // namespace noktaris

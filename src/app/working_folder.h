@@ -29,4 +29,10 @@ QString userDataFolder();
 // program's folder is kept and `problem` says why.
 WorkingFolder prepareWorkingFolder(const QString& programFolder);
 
+// Copies a delivered file (a program path, "data\\Kamery.dat") from the program's
+// folder into the working folder when the two differ and the working folder lacks
+// it. false when a copy was needed and failed; a missing delivered file copies
+// nothing (the program reports it where it reads it).
+bool copyMissingDelivered(const QString& file, const QString& programFolder, const QString& workingFolder);
+
 } // namespace noktaris

@@ -31,11 +31,18 @@ void setViewerOpener(ViewerOpener opener) { installedOpener() = std::move(opener
 
 void linkToViewer(QLabel* label, QPushButton* button, ViewerTab tab, const std::array<const QLineEdit*, 3>& fields)
 {
+    linkToViewer(label, button, tab, [fields] {
+        return std::array<QString, 3>{fields[0]->text(), fields[1]->text(), fields[2]->text()};
+    });
+}
+
+void linkToViewer(QLabel* label, QPushButton* button, ViewerTab tab, ViewerTexts texts)
+{
     makeViewerLink(label);
-    const auto open = [label, tab, fields] {
+    const auto open = [label, tab, texts = std::move(texts)] {
         const ViewerOpener& opener = installedOpener();
         if (opener)
-            opener(label->window(), tab, {fields[0]->text(), fields[1]->text(), fields[2]->text()});
+            opener(label->window(), tab, texts());
     };
     onLabelClick(label, open);
     QObject::connect(button, &QPushButton::clicked, label, open);

@@ -7,10 +7,11 @@
 #include <array>
 #include <functional>
 
+#include <QString>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QString;
 class QWidget;
 
 namespace noktaris {
@@ -29,6 +30,10 @@ void setViewerOpener(ViewerOpener opener);
 // at the click: a hand cursor and the hint "Ukaž zorné pole" on both, a click on
 // either. The window of the label becomes one of the viewer's openers.
 void linkToViewer(QLabel* label, QPushButton* button, ViewerTab tab, const std::array<const QLineEdit*, 3>& fields);
+// The same with the three texts computed at the click (a focal length behind a
+// corrector, a chip's size from its pixels).
+using ViewerTexts = std::function<std::array<QString, 3>()>;
+void linkToViewer(QLabel* label, QPushButton* button, ViewerTab tab, ViewerTexts texts);
 
 // Enables every window that has a result linked to the viewer (the viewer's close).
 void enableViewerOpeners();

@@ -31,7 +31,8 @@ TEST_F(Hub, StartsInTheExtendedModeWithItsStatusLine)
     EXPECT_FALSE(form1()->isVisible());
     EXPECT_EQ(hub->windowTitle(), QStringLiteral("Noktaris 1.4 (rozšířený režim)"));
     EXPECT_EQ(hub->centralWidget()->width(), 548);
-    EXPECT_EQ(hub->centralWidget()->height() + hub->statusBar()->height(), 142);
+    // 142 for the three columns of five, and a row of 24 below them for the planning windows.
+    EXPECT_EQ(hub->centralWidget()->height() + hub->statusBar()->height(), 142 + 24);
     EXPECT_EQ(hub->StatusBar1->panelText(0), QStringLiteral(" Noktaris 1.4 - Volná paměť: 524288kB (50%)"));
     EXPECT_EQ(hub->StatusBar1->panelText(1), QStringLiteral("1280 x 1024"));
     fake->memory.freeBytes = std::uint64_t(3) << 40;
