@@ -70,7 +70,7 @@ int main(int argc, char** argv)
     bench::Session session(argc, argv);
     startUp();
     QCoreApplication::processEvents();
-    const Application& w = application();
+    Application& w = application();
     using W = Application::Window;
 
     // The basic-mode window: the telescope group's whole chain, then each group.
@@ -109,6 +109,15 @@ int main(int argc, char** argv)
     pick(w.window(W::Ratios), "ComboBox1");
     pick(w.window(W::Fields), "ComboBox1");
     pick(w.window(W::ImageSize), "Dalekohled");
+
+    // The planning window: each keystroke recomputes all twelve results.
+    openPlanningWindow(Application::Planning::Sampling);
+    QCoreApplication::processEvents();
+    QWidget* sampling = application().planningWindow(Application::Planning::Sampling);
+    keystroke(sampling, "focalEdit", "1000", "1001");
+    keystroke(sampling, "seeingEdit", "2,5", "2,6");
+    keystroke(sampling, "declinationEdit", "30", "-30");
+    pick(sampling, "cameraList");
     destroyWindows();
     return 0;
 }

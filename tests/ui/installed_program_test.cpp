@@ -5,10 +5,12 @@
 #include "app/modes.h"
 #include "catalogue/editor_window.h"
 #include "common/code_page.h"
+#include "common/pick_list.h"
 #include "support/modal_answerer.h"
 #include "support/window_test.h"
 
 #include "graphs/graph_window.h"
+#include "planning/sampling_window.h"
 #include "viewer/viewer_window.h"
 
 #include <QAction>
@@ -73,6 +75,33 @@ TEST_F(InstalledProgram, ReadsDeliveredFilesFromItsFolderAndSavesInTheUsers)
     for (const QString& file : kUserFiles)
         EXPECT_EQ(folder.read(file), deliveredFile(file))
             << file.toStdString() << " in the program's folder is untouched";
+}
+
+// The camera catalogue is not read at start; the planning window copies the
+// delivered one into the user's folder when it is first opened, and its cameras
+// are saved there.
+TEST_F(InstalledProgram, CameraCatalogueComesToTheUsersFolderWhenTheWindowFirstOpens)
+{
+    const QString cameras = QStringLiteral("data/Kamery.dat");
+    start({Application::Window::Basic});
+    EXPECT_FALSE(QFile::exists(user.path() + u'/' + cameras));
+    form1()->menu.samplingAction->trigger();
+    EXPECT_EQ(userFile(cameras), deliveredFile(cameras));
+    SamplingWindow* w = app().samplingWindow();
+    EXPECT_GE(w->cameraList->count(), 25);
+    w->cameraList->setEditText(QStringLiteral("Moje kamera"));
+    {
+        ModalAnswerer answer;
+        w->saveCameraButton->click();
+    }
+    EXPECT_TRUE(userFile(cameras).endsWith("#name=Moje kamera$p=" + w->pixelEdit->text().toLatin1()
+                                           + "$x=" + w->widthPxEdit->text().toLatin1()
+                                           + "$y=" + w->heightPxEdit->text().toLatin1() + "$rn=$fw=$qe=$bayer=$g=$"));
+    EXPECT_EQ(folder.read(cameras), deliveredFile(cameras)) << "the program's folder is untouched";
+    // Opened again, the user's copy is kept.
+    w->close();
+    form1()->menu.samplingAction->trigger();
+    EXPECT_TRUE(userFile(cameras).contains("#name=Moje kamera$"));
 }
 
 } // namespace
