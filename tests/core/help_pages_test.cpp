@@ -1,6 +1,8 @@
 // The help pages delivered in html/: UTF-8 with a declared charset, each page
-// linking the other three, and every link inside the manual leading to a page
-// and an id that exist. (Their HTML is checked by tidy, the test help_pages_valid.)
+// linking every page of the manual, every link inside the manual leading to a page
+// and an id that exist, and the camera page's worked example quoting the window's
+// results. (Their HTML is checked by tidy, the test help_pages_valid.)
+#include "planning/sampling.h"
 #include "support/program_folder.h"
 
 #include <QDir>
@@ -15,7 +17,7 @@ namespace noktaris::test {
 namespace {
 
 const QStringList kPages{QStringLiteral("index.html"), QStringLiteral("popis.html"), QStringLiteral("vypocty.html"),
-                         QStringLiteral("aplikace.html")};
+                         QStringLiteral("kamera.html"), QStringLiteral("aplikace.html")};
 
 QString pageText(const QString& page)
 {
@@ -80,7 +82,39 @@ TEST(HelpPages, EveryLinkInsideTheManualResolves)
             ++checked;
         }
     }
-    EXPECT_GT(checked, 4 * 4) << "the pages' own navigation alone has sixteen links";
+    EXPECT_GT(checked, kPages.size() * kPages.size()) << "the pages' own navigation alone links every page from each";
+}
+
+// The worked example of "Kamera na dalekohledu" (200/1000 with a 0,8× reducer, an
+// IMX571 camera, seeing 2,5'', 550 nm, 30 s) shows the labels the window computes
+// for its values, at δ 30° and at the pole, each as a highlighted result.
+TEST(HelpPages, CameraPageQuotesTheWindowsResultsForItsExample)
+{
+    ProgramFolder folder;
+    const QString page = pageText(QStringLiteral("kamera.html"));
+    ASSERT_FALSE(page.isEmpty());
+    using namespace sampling;
+    const auto n = [](const char* text) { return toNumber(QString::fromUtf8(text)); };
+    const Real D = n("200"), F = n("1000"), c = n("0,8"), p = n("3,76"), nx = n("6248"), ny = n("4176"), b = n("1");
+    const Real seeing = n("2,5"), lambda = n("550"), t = n("30");
+    const Real Fe = effectiveFocal(F, c);
+    const Real N = divide(Fe, D);
+    const Real scale = pixelScale(p, b, Fe);
+    const Real fwhm = starSize(seeing, lambda, D);
+    const struct {
+        const char* declination;
+        QStringList labels;
+    } rows[] = {
+        {"30",
+         {effectiveText(F, c, D), scaleText(p, b, Fe), fieldText(nx, ny, p, Fe), fwhmText(fwhm),
+          samplingText(fwhm, scale), adviceText(fwhm, p, b, F, Fe), airyText(lambda, N, p, b), focusText(lambda, N),
+          dawesText(D, scale), npfText(N, p, Fe, n("30")), rule500Text(nx, ny, p, Fe), trailText(t, n("30"), scale)}},
+        {"90", {npfText(N, p, Fe, n("90")), trailText(t, n("90"), scale)}},
+    };
+    for (const auto& row : rows)
+        for (const QString& label : row.labels)
+            EXPECT_TRUE(page.contains(QStringLiteral("<span class=\"vysledek\">") + label + QStringLiteral("</span>")))
+                << "δ " << row.declination << ": " << label.toStdString();
 }
 
 } // namespace
