@@ -45,6 +45,30 @@ void keystroke(const QWidget* window, const char* field, const char* first, cons
                 qPrintable(window->objectName()), field, median, kRuns, kTargetMs);
 }
 
+// A keystroke in the sky window and the plot painted again, both within the
+// window's own target.
+void keystrokeAndRedraw(const QWidget* window, const char* field, const char* first, const char* second)
+{
+    constexpr double kRedrawTargetMs = 2;
+    QLineEdit* edit = find<QLineEdit>(window, field);
+    QWidget* plot = find<QWidget>(window, "snrPlot");
+    if (!edit || !plot)
+        return;
+    int n = 0;
+    const QString a = QString::fromLatin1(first);
+    const QString b = QString::fromLatin1(second);
+    const double median = bench::medianMs(
+        kRuns / 4, [] {},
+        [&] {
+            edit->setText(++n % 2 ? a : b);
+            plot->repaint();
+        },
+        [] {});
+    bench::figure("keystroke+plot", window->objectName() + u'.' + QLatin1String(field), median);
+    std::printf("keystroke and plot in %s.%s: median %.4f ms over %d runs (target: at most %.0f ms)\n",
+                qPrintable(window->objectName()), field, median, kRuns / 4, kRedrawTargetMs);
+}
+
 void pick(const QWidget* window, const char* list)
 {
     PickList* names = find<PickList>(window, list);
@@ -118,6 +142,14 @@ int main(int argc, char** argv)
     keystroke(sampling, "seeingEdit", "2,5", "2,6");
     keystroke(sampling, "declinationEdit", "30", "-30");
     pick(sampling, "cameraList");
+    sampling->close();
+
+    openPlanningWindow(Application::Planning::Sky);
+    QCoreApplication::processEvents();
+    QWidget* sky = application().planningWindow(Application::Planning::Sky);
+    keystrokeAndRedraw(sky, "targetEdit", "22", "22,5");
+    keystrokeAndRedraw(sky, "subEdit", "", "300");
+    keystrokeAndRedraw(sky, "skyEdit", "20", "18,5");
     destroyWindows();
     return 0;
 }

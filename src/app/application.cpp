@@ -20,6 +20,7 @@
 #include "photo/guiding_window.h"
 #include "photo/image_size_window.h"
 #include "planning/sampling_window.h"
+#include "planning/sky_window.h"
 #include "platform/platform.h"
 #include "viewer/viewer_window.h"
 
@@ -72,6 +73,7 @@ Application::~Application()
 {
     registerMainWindows(nullptr, nullptr);
     // The windows go in the reverse order of their making, the planning windows first.
+    sky_.reset();
     sampling_.reset();
     form16_.reset();
     form15_.reset();
@@ -159,10 +161,18 @@ SamplingWindow* Application::samplingWindow()
     return sampling_.get();
 }
 
+SkyWindow* Application::skyWindow()
+{
+    if (!sky_)
+        sky_ = std::make_unique<SkyWindow>();
+    return sky_.get();
+}
+
 QWidget* Application::planningWindow(Planning window)
 {
     switch (window) {
     case Planning::Sampling: return samplingWindow();
+    case Planning::Sky: return skyWindow();
     }
     return nullptr;
 }
@@ -172,6 +182,8 @@ QList<QWidget*> Application::planningWindows() const
     QList<QWidget*> made;
     if (sampling_)
         made << sampling_.get();
+    if (sky_)
+        made << sky_.get();
     return made;
 }
 

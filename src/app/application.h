@@ -31,6 +31,7 @@ class TForm14;
 class TForm15;
 class TForm16;
 class SamplingWindow;
+class SkyWindow;
 
 class Application {
 public:
@@ -85,8 +86,9 @@ public:
 
     // The planning windows beyond the sixteen, made when first asked for, so that
     // the start-up stays as it is.
-    enum class Planning { Sampling };
+    enum class Planning { Sampling, Sky };
     SamplingWindow* samplingWindow();
+    SkyWindow* skyWindow();
     QWidget* planningWindow(Planning window);
     // The planning windows made so far.
     QList<QWidget*> planningWindows() const;
@@ -111,6 +113,7 @@ private:
     std::unique_ptr<TForm15> form15_;
     std::unique_ptr<TForm16> form16_;
     std::unique_ptr<SamplingWindow> sampling_;
+    std::unique_ptr<SkyWindow> sky_;
 };
 
 // The Application that exists; only while there is one.

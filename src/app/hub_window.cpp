@@ -57,15 +57,32 @@ TForm4::TForm4(QWidget*)
         if (e.window)
             connect(button, &QPushButton::clicked, this, [w = *e.window] { openChildWindow(application().window(w)); });
     }
-    // A sixth row for the planning windows; the fifteen above keep their places.
-    samplingButton = addButton(canvas(), QStringLiteral("samplingButton"), QStringLiteral("Kamera na dalekohledu"),
-                               QRect(4, 1 + 5 * 24, width, 23));
-    connect(samplingButton, &QPushButton::clicked, this, [] { openPlanningWindow(Application::Planning::Sampling); });
+    addPlanningButtons(width);
     connect(BitBtn16, &QPushButton::clicked, this, [] { switchToBasicMode(); });
     connect(BitBtn17, &QPushButton::clicked, this, [] { openCatalogueEditor(0); });
     connect(BitBtn18, &QPushButton::clicked, this, [] { openHelpPage(QStringLiteral("html/index.html"), false); });
     connect(BitBtn19, &QPushButton::clicked, this, [] { showAboutBox(); });
     connect(BitBtn1, &QPushButton::clicked, this, [] { closeMainWindow(); });
+}
+
+void TForm4::addPlanningButtons(int width)
+{
+    // A sixth row for the planning windows; the fifteen above keep their places.
+    const struct {
+        QPushButton* TForm4::*button;
+        const char* name;
+        const char* caption;
+        Application::Planning window;
+    } planning[] = {
+        {&TForm4::samplingButton, "samplingButton", "Kamera na dalekohledu", Application::Planning::Sampling},
+        {&TForm4::skyButton, "skyButton", "Obloha a expozice", Application::Planning::Sky},
+    };
+    for (int i = 0; i < 2; ++i) {
+        const auto& p = planning[i];
+        this->*p.button = addButton(canvas(), QString::fromLatin1(p.name), QString::fromUtf8(p.caption),
+                                    QRect(4 + i * (width + 4), 1 + 5 * 24, width, 23));
+        connect(this->*p.button, &QPushButton::clicked, this, [w = p.window] { openPlanningWindow(w); });
+    }
 }
 
 void TForm4::showEvent(QShowEvent* event)

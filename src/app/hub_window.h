@@ -31,8 +31,12 @@ public:
     QPushButton* BitBtn1;
     // Below the three columns: the planning windows.
     QPushButton* samplingButton;
+    QPushButton* skyButton;
 
     void FormShow();
+
+private:
+    void addPlanningButtons(int width);
 
 protected:
     void showEvent(QShowEvent* event) override;

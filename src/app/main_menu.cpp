@@ -85,6 +85,8 @@ void addPlanningMenu(QMenuBar* bar, MainMenu& m)
     planning->setObjectName(QStringLiteral("planningMenu"));
     m.samplingAction = addItem(planning, QStringLiteral("samplingAction"), QStringLiteral("Kamera na dalekohledu..."));
     onTrigger(m.samplingAction, [] { openPlanningWindow(Application::Planning::Sampling); });
+    m.skyAction = addItem(planning, QStringLiteral("skyAction"), QStringLiteral("Obloha a expozice..."));
+    onTrigger(m.skyAction, [] { openPlanningWindow(Application::Planning::Sky); });
 }
 
 void addHelpMenu(QMenuBar* bar, MainMenu& m, bool hub)

@@ -30,6 +30,7 @@ struct MainMenu {
     QAction* Email1 = nullptr;
     // "Plánování": the windows for today's cameras.
     QAction* samplingAction = nullptr;
+    QAction* skyAction = nullptr;
 };
 
 MainMenu buildMainMenu(QMenuBar* bar, MenuOwner owner);

@@ -457,6 +457,20 @@ Real truncate(const Real& x)
 
 Real roundTo(const Real& x, int decimals) { return Real::scaled(roundHalfEven(Real::scaled(x, decimals)), -decimals); }
 
+Real roundToSignificant(const Real& x, int digits)
+{
+    if (x.sign() == 0)
+        return x;
+    const Real a = abs(x);
+    // The decade from the binary logarithm, then made exact: 10^e <= a < 10^(e+1).
+    long e = std::lround(std::floor(std::log10(a.toBinary())));
+    while (Real::scaled(1, e) > a)
+        --e;
+    while (Real::scaled(1, e + 1) <= a)
+        ++e;
+    return roundTo(x, int(digits - 1 - e));
+}
+
 QString angleText(const Real& degrees)
 {
     const Real d = truncate(degrees);

@@ -53,6 +53,8 @@ Real roundHalfEven(const Real& x);
 Real truncate(const Real& x);
 // Multiply by 10^n, round, divide by 10^n.
 Real roundTo(const Real& x, int decimals);
+// Rounded to that many significant digits, exact halves to even (0 stays 0).
+Real roundToSignificant(const Real& x, int digits);
 
 // Degrees, minutes and seconds: "10° 59' 60''". Seconds are never carried.
 QString angleText(const Real& degrees);

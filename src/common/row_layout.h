@@ -52,6 +52,7 @@ public:
     int left() const { return left_; }
     int right() const { return right_; }
     int fieldX() const { return right_ - fieldWidth_; }
+    QWidget* parentWidget() const { return parent_; }
 
 private:
     QWidget* parent_;

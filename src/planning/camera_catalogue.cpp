@@ -47,42 +47,48 @@ QString readFailedMessage(const QString& fileName, const FileError& error)
     return QStringLiteral("Soubor ") + fileName + QStringLiteral(" nelze přečíst (") + reason + QStringLiteral(").");
 }
 
-void applyPlanningList(const PickListBinding& binding)
+std::optional<QStringList> applyPlanningList(const PickListBinding& binding)
 {
     clearFields(binding);
     if (binding.list->currentText().isEmpty())
-        return;
+        return std::nullopt;
     const auto values = findRecord(binding.kind, binding.list->currentText());
     if (!values) {
         showMessage(readFailedMessage(catalogueInfo(binding.kind).file, values.error()));
-        return;
+        return std::nullopt;
     }
     if (!*values)
-        return;
+        return std::nullopt;
     const QStringList& record = **values;
-    for (qsizetype i = 0; i < binding.fields.size(); ++i)
-        if (binding.fields[i] && !fitsField(record.value(i))) {
+    // Every value is checked, also those the window does not show (the colour flag).
+    for (const QString& value : record)
+        if (!fitsField(value)) {
             showMessage(catalogueInfo(binding.kind).lookupMessage);
-            return;
+            return std::nullopt;
         }
     for (qsizetype i = 0; i < binding.fields.size(); ++i)
         if (binding.fields[i])
             binding.fields[i]->setText(record.value(i));
+    return record;
+}
+
+std::optional<QStringList> refillPlanningList(const PickListBinding& binding)
+{
+    const FileResult<QStringList> names = listNames(binding.kind);
+    binding.list->setNames(names ? *names : QStringList());
+    if (!names) {
+        binding.list->setEditText(QString());
+        clearFields(binding);
+        showMessage(readFailedMessage(catalogueInfo(binding.kind).file, names.error()));
+        return std::nullopt;
+    }
+    return applyPlanningList(binding);
 }
 
 void refillPlanningLists(const QList<PickListBinding>& table)
 {
-    for (const PickListBinding& binding : table) {
-        const FileResult<QStringList> names = listNames(binding.kind);
-        binding.list->setNames(names ? *names : QStringList());
-        if (!names) {
-            binding.list->setEditText(QString());
-            clearFields(binding);
-            showMessage(readFailedMessage(catalogueInfo(binding.kind).file, names.error()));
-            continue;
-        }
-        applyPlanningList(binding);
-    }
+    for (const PickListBinding& binding : table)
+        refillPlanningList(binding);
 }
 
 namespace {
@@ -161,7 +167,6 @@ bool deleteCamera(const PickListBinding& cameras)
         tellFailure(removed.error());
         return false;
     }
-    refillPlanningLists({cameras});
     return true;
 }
 

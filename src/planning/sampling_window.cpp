@@ -3,6 +3,7 @@
 #include "common/viewer_link.h"
 #include "common/widgets.h"
 #include "planning/camera_catalogue.h"
+#include "planning/planning_rows.h"
 #include "planning/sampling.h"
 
 #include <QLabel>
@@ -15,15 +16,6 @@ namespace {
 
 constexpr QSize kWindowSize(744, 372);
 constexpr int kResultsLeft = 384;
-
-// The binning as typed, 1 to 4; anything else (while typing) is not a binning.
-Real binningIn(const SpinField* spin)
-{
-    const std::int64_t b = spin->typedValue();
-    if (b < 1 || b > 4)
-        throw CalcFailure(CalcFailure::Kind::UnreadableField);
-    return Real(static_cast<long long>(b));
-}
 
 } // namespace
 
@@ -41,22 +33,13 @@ SamplingWindow::SamplingWindow(QWidget* parent)
 void SamplingWindow::buildInputs()
 {
     RowLayout rows(this, 12, 364, 80);
-    rows.line(15, QStringLiteral("telescopeListLabel"), QStringLiteral("Dalekohled:"), LabelStyle::Heading, 1, 90);
-    telescopeList = rows.pickList(12, QStringLiteral("telescopeList"), QString(), true, 110);
-    const auto field = [&rows](int y, const char* name, const char* caption, const char* text,
-                               KeyFilter filter = KeyFilter::Decimal) {
-        const QString edit = QString::fromLatin1(name);
-        QLineEdit* e = rows.field(y, edit, edit + QStringLiteral("Label"), QString::fromUtf8(caption), filter);
-        e->setText(QString::fromUtf8(text));
-        return e;
-    };
-    apertureEdit = field(40, "apertureEdit", "Průměr objektivu D (mm):", "");
-    focalEdit = field(66, "focalEdit", "Ohnisková vzdálenost F (mm):", "");
-    correctorEdit = field(92, "correctorEdit", "Korektor / Barlow (×):", "1");
-    rows.line(127, QStringLiteral("cameraListLabel"), QStringLiteral("Kamera:"), LabelStyle::Heading, 1, 90);
-    cameraList = rows.pickList(124, QStringLiteral("cameraList"), QString(), true, 110);
+    telescopeList = addListRow(rows, 12, "telescopeList", "Dalekohled:", 110);
+    apertureEdit = addValueField(rows, 40, "apertureEdit", "Průměr objektivu D (mm):", "");
+    focalEdit = addValueField(rows, 66, "focalEdit", "Ohnisková vzdálenost F (mm):", "");
+    correctorEdit = addValueField(rows, 92, "correctorEdit", "Korektor / Barlow (×):", "1");
+    cameraList = addListRow(rows, 124, "cameraList", "Kamera:", 110);
     letTypeCameraName(cameraList);
-    pixelEdit = field(152, "pixelEdit", "Velikost pixelu (µm):", "");
+    pixelEdit = addValueField(rows, 152, "pixelEdit", "Velikost pixelu (µm):", "");
     const RowLayout::Pair chip =
         rows.pair(178, QStringLiteral("chipPixels"), QStringLiteral("Rozlišení čipu (px):"),
                   QStringLiteral("widthPxEdit"), QStringLiteral("heightPxEdit"), KeyFilter::Decimal, QString());
@@ -64,13 +47,11 @@ void SamplingWindow::buildInputs()
     heightPxEdit = chip.second;
     widthPxEdit->clear();
     heightPxEdit->clear();
-    rows.line(207, QStringLiteral("binningSpinLabel"), QStringLiteral("Binning:"));
-    binningSpin = addSpinField(this, QStringLiteral("binningSpin"), QRect(rows.fieldX(), 204, 48, kEditHeight), 1, 4);
-    binningSpin->setValue(1);
-    seeingEdit = field(230, "seeingEdit", "Seeing FWHM (''):", "2,5");
-    wavelengthEdit = field(256, "wavelengthEdit", "Vlnová délka (nm):", "550");
-    declinationEdit = field(282, "declinationEdit", "Deklinace (°):", "0", KeyFilter::SignedDecimal);
-    exposureEdit = field(308, "exposureEdit", "Čas expozice (s):", "30");
+    binningSpin = addBinningRow(rows, 204);
+    seeingEdit = addValueField(rows, 230, "seeingEdit", "Seeing FWHM (''):", "2,5");
+    wavelengthEdit = addValueField(rows, 256, "wavelengthEdit", "Vlnová délka (nm):", "550");
+    declinationEdit = addValueField(rows, 282, "declinationEdit", "Deklinace (°):", "0", KeyFilter::SignedDecimal);
+    exposureEdit = addValueField(rows, 308, "exposureEdit", "Čas expozice (s):", "30");
 }
 
 void SamplingWindow::buildResults()
@@ -190,7 +171,11 @@ void SamplingWindow::saveCameraClick()
     saveCamera(pickLists_[1], {pixelEdit->text(), widthPxEdit->text(), heightPxEdit->text()});
 }
 
-void SamplingWindow::deleteCameraClick() { deleteCamera(pickLists_[1]); }
+void SamplingWindow::deleteCameraClick()
+{
+    if (deleteCamera(pickLists_[1]))
+        refillPlanningList(pickLists_[1]);
+}
 
 void SamplingWindow::FormShow()
 {
