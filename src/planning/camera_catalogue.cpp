@@ -99,7 +99,7 @@ std::optional<QString> saveProblem(const QString& name, const CameraValues& valu
 {
     if (name.isEmpty())
         return QStringLiteral("Zadejte název kamery do seznamu kamer.");
-    if (const auto problem = nameProblem(name))
+    if (auto problem = nameProblem(name))
         return problem;
     for (const std::optional<QString>& value : values)
         if (value && !isTypedDecimal(*value))

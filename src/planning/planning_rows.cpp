@@ -2,9 +2,30 @@
 
 #include "common/widgets.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace noktaris {
+
+QLabel* addResultLine(RowLayout& rows, int y, const char* name, const QString& caption)
+{
+    return rows.line(y, QString::fromLatin1(name), caption, LabelStyle::ResultBold);
+}
+
+void showCaptions(const ResultLines& lines)
+{
+    for (const auto& [label, caption] : lines)
+        label->setText(caption);
+}
+
+CameraButtons addCameraButtons(QWidget* window, int y)
+{
+    return {addButton(window, QStringLiteral("saveCameraButton"), QStringLiteral("Uložit kameru"),
+                      QRect(12, y, 120, 25), QStringLiteral("Uloží kameru se zadaným názvem")),
+            addButton(window, QStringLiteral("deleteCameraButton"), QStringLiteral("Smazat kameru"),
+                      QRect(140, y, 120, 25), QStringLiteral("Smaže vybranou kameru"))};
+}
 
 QLineEdit* addValueField(RowLayout& rows, int y, const char* name, const char* caption, const char* text,
                          KeyFilter filter)

@@ -58,38 +58,30 @@ void SamplingWindow::buildResults()
 {
     RowLayout rows(this, kResultsLeft, kWindowSize.width() - 12, 0);
     using namespace sampling;
-    const struct {
-        QLabel* SamplingWindow::*label;
-        const char* name;
-        const QString& caption;
-    } results[] = {
-        {&SamplingWindow::effectiveLabel, "effectiveLabel", kEffectiveCaption},
-        {&SamplingWindow::scaleLabel, "scaleLabel", kScaleCaption},
-        {&SamplingWindow::fieldLabel, "fieldLabel", kFieldCaption},
-        {&SamplingWindow::fwhmLabel, "fwhmLabel", kFwhmCaption},
-        {&SamplingWindow::samplingLabel, "samplingLabel", kSamplingCaption},
-        {&SamplingWindow::adviceLabel, "adviceLabel", kAdviceCaption},
-        {&SamplingWindow::airyLabel, "airyLabel", kAiryCaption},
-        {&SamplingWindow::focusLabel, "focusLabel", kFocusCaption},
-        {&SamplingWindow::dawesLabel, "dawesLabel", kDawesCaption},
-        {&SamplingWindow::npfLabel, "npfLabel", kNpfCaption},
-        {&SamplingWindow::rule500Label, "rule500Label", kRule500Caption},
-        {&SamplingWindow::trailLabel, "trailLabel", kTrailCaption},
-    };
-    int y = 15;
-    for (const auto& r : results) {
-        this->*r.label = rows.line(y, QString::fromLatin1(r.name), r.caption, LabelStyle::ResultBold);
-        y += 24;
-    }
+    results_ =
+        addResultLines<SamplingWindow>(this, rows, 24,
+                                       {
+                                           {&SamplingWindow::effectiveLabel, "effectiveLabel", kEffectiveCaption},
+                                           {&SamplingWindow::scaleLabel, "scaleLabel", kScaleCaption},
+                                           {&SamplingWindow::fieldLabel, "fieldLabel", kFieldCaption},
+                                           {&SamplingWindow::fwhmLabel, "fwhmLabel", kFwhmCaption},
+                                           {&SamplingWindow::samplingLabel, "samplingLabel", kSamplingCaption},
+                                           {&SamplingWindow::adviceLabel, "adviceLabel", kAdviceCaption},
+                                           {&SamplingWindow::airyLabel, "airyLabel", kAiryCaption},
+                                           {&SamplingWindow::focusLabel, "focusLabel", kFocusCaption},
+                                           {&SamplingWindow::dawesLabel, "dawesLabel", kDawesCaption},
+                                           {&SamplingWindow::npfLabel, "npfLabel", kNpfCaption},
+                                           {&SamplingWindow::rule500Label, "rule500Label", kRule500Caption},
+                                           {&SamplingWindow::trailLabel, "trailLabel", kTrailCaption},
+                                       });
 }
 
 void SamplingWindow::buildButtons()
 {
     const int bottom = kWindowSize.height() - 37;
-    saveCameraButton = addButton(this, QStringLiteral("saveCameraButton"), QStringLiteral("Uložit kameru"),
-                                 QRect(12, bottom, 120, 25), QStringLiteral("Uloží kameru se zadaným názvem"));
-    deleteCameraButton = addButton(this, QStringLiteral("deleteCameraButton"), QStringLiteral("Smazat kameru"),
-                                   QRect(140, bottom, 120, 25), QStringLiteral("Smaže vybranou kameru"));
+    const CameraButtons cameraButtons = addCameraButtons(this, bottom);
+    saveCameraButton = cameraButtons.save;
+    deleteCameraButton = cameraButtons.remove;
     viewerButton = addButton(this, QStringLiteral("viewerButton"), QStringLiteral("Ukaž zorné pole"),
                              QRect(kResultsLeft, bottom, 140, 25));
     linkToViewer(fieldLabel, viewerButton, ViewerTab::Ccd, [this] { return viewerTexts(); });
@@ -109,19 +101,7 @@ void SamplingWindow::buildButtons()
 void SamplingWindow::inputChange()
 {
     using namespace sampling;
-    for (const auto& [label, caption] : {std::pair{effectiveLabel, kEffectiveCaption},
-                                         {scaleLabel, kScaleCaption},
-                                         {fieldLabel, kFieldCaption},
-                                         {fwhmLabel, kFwhmCaption},
-                                         {samplingLabel, kSamplingCaption},
-                                         {adviceLabel, kAdviceCaption},
-                                         {airyLabel, kAiryCaption},
-                                         {focusLabel, kFocusCaption},
-                                         {dawesLabel, kDawesCaption},
-                                         {npfLabel, kNpfCaption},
-                                         {rule500Label, kRule500Caption},
-                                         {trailLabel, kTrailCaption}})
-        label->setText(caption);
+    showCaptions(results_);
     const auto D = [this] { return numberIn(apertureEdit); };
     const auto F = [this] { return numberIn(focalEdit); };
     const auto Fe = [&] { return effectiveFocal(F(), numberIn(correctorEdit)); };

@@ -70,6 +70,7 @@ private:
     std::array<QString, 3> viewerTexts() const;
 
     QList<PickListBinding> pickLists_;
+    QList<std::pair<QLabel*, QString>> results_;
 };
 
 } // namespace noktaris

@@ -81,23 +81,15 @@ void SkyWindow::buildResults()
 {
     RowLayout rows(this, kResultsLeft, kWindowSize.width() - 12, 0);
     using namespace sky;
-    const struct {
-        QLabel* SkyWindow::*label;
-        const char* name;
-        const QString& caption;
-    } results[] = {
-        {&SkyWindow::skyRateLabel, "skyRateLabel", kSkyRateCaption},
-        {&SkyWindow::targetRateLabel, "targetRateLabel", kTargetRateCaption},
-        {&SkyWindow::minSubLabel, "minSubLabel", kMinSubCaption},
-        {&SkyWindow::saturationLabel, "saturationLabel", kSaturationCaption},
-        {&SkyWindow::subSnrLabel, "subSnrLabel", kSubSnrCaption},
-        {&SkyWindow::totalLabel, "totalLabel", kTotalCaption},
-    };
-    int y = 15;
-    for (const auto& r : results) {
-        this->*r.label = rows.line(y, QString::fromLatin1(r.name), r.caption, LabelStyle::ResultBold);
-        y += 22;
-    }
+    results_ = addResultLines<SkyWindow>(this, rows, 22,
+                                         {
+                                             {&SkyWindow::skyRateLabel, "skyRateLabel", kSkyRateCaption},
+                                             {&SkyWindow::targetRateLabel, "targetRateLabel", kTargetRateCaption},
+                                             {&SkyWindow::minSubLabel, "minSubLabel", kMinSubCaption},
+                                             {&SkyWindow::saturationLabel, "saturationLabel", kSaturationCaption},
+                                             {&SkyWindow::subSnrLabel, "subSnrLabel", kSubSnrCaption},
+                                             {&SkyWindow::totalLabel, "totalLabel", kTotalCaption},
+                                         });
     snrPlot = new SnrPlot(this);
     snrPlot->setObjectName(QStringLiteral("snrPlot"));
     snrPlot->setGeometry(kResultsLeft, 150, rows.right() - kResultsLeft, 236);
@@ -106,10 +98,9 @@ void SkyWindow::buildResults()
 void SkyWindow::connectInputs()
 {
     const int bottom = kWindowSize.height() - 37;
-    saveCameraButton = addButton(this, QStringLiteral("saveCameraButton"), QStringLiteral("Uložit kameru"),
-                                 QRect(12, bottom, 120, 25), QStringLiteral("Uloží kameru se zadaným názvem"));
-    deleteCameraButton = addButton(this, QStringLiteral("deleteCameraButton"), QStringLiteral("Smazat kameru"),
-                                   QRect(140, bottom, 120, 25), QStringLiteral("Smaže vybranou kameru"));
+    const CameraButtons cameraButtons = addCameraButtons(this, bottom);
+    saveCameraButton = cameraButtons.save;
+    deleteCameraButton = cameraButtons.remove;
     BitBtn1 = addCornerCloseButton(this, QStringLiteral("Zavřít"), true);
     for (QLineEdit* e :
          {apertureEdit, focalEdit, correctorEdit, obstructionEdit, pixelEdit, readNoiseEdit, fullWellEdit, qeEdit,
@@ -130,13 +121,7 @@ void SkyWindow::connectInputs()
 void SkyWindow::inputChange()
 {
     using namespace sky;
-    for (const auto& [label, caption] : {std::pair{skyRateLabel, kSkyRateCaption},
-                                         {targetRateLabel, kTargetRateCaption},
-                                         {minSubLabel, kMinSubCaption},
-                                         {saturationLabel, kSaturationCaption},
-                                         {subSnrLabel, kSubSnrCaption},
-                                         {totalLabel, kTotalCaption}})
-        label->setText(caption);
+    showCaptions(results_);
     std::optional<SnrCurve> curve;
     const auto optics = [this] {
         return Optics{numberIn(apertureEdit), numberIn(focalEdit), numberIn(correctorEdit), numberIn(obstructionEdit)};

@@ -79,6 +79,7 @@ private:
 
     PickListBinding telescopes_;
     PickListBinding cameras_;
+    QList<std::pair<QLabel*, QString>> results_;
 };
 
 } // namespace noktaris
