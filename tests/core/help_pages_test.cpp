@@ -1,8 +1,9 @@
 // The help pages delivered in html/: UTF-8 with a declared charset, each page
 // linking every page of the manual, every link inside the manual leading to a page
-// and an id that exist, and the camera page's worked example quoting the window's
-// results. (Their HTML is checked by tidy, the test help_pages_valid.)
+// and an id that exist, and the planning pages' worked examples quoting their
+// windows' results. (Their HTML is checked by tidy, the test help_pages_valid.)
 #include "planning/sampling.h"
+#include "planning/sky.h"
 #include "support/program_folder.h"
 
 #include <QDir>
@@ -16,8 +17,8 @@
 namespace noktaris::test {
 namespace {
 
-const QStringList kPages{QStringLiteral("index.html"), QStringLiteral("popis.html"), QStringLiteral("vypocty.html"),
-                         QStringLiteral("kamera.html"), QStringLiteral("aplikace.html")};
+const QStringList kPages{QStringLiteral("index.html"),  QStringLiteral("popis.html"),  QStringLiteral("vypocty.html"),
+                         QStringLiteral("kamera.html"), QStringLiteral("obloha.html"), QStringLiteral("aplikace.html")};
 
 QString pageText(const QString& page)
 {
@@ -115,6 +116,54 @@ TEST(HelpPages, CameraPageQuotesTheWindowsResultsForItsExample)
         for (const QString& label : row.labels)
             EXPECT_TRUE(page.contains(QStringLiteral("<span class=\"vysledek\">") + label + QStringLiteral("</span>")))
                 << "δ " << row.declination << ": " << label.toStdString();
+}
+
+// The worked examples of "Obloha a expozice" (200/800 with a 25 % obstruction, a
+// mono IMX571 camera at gain 0, a Bortle 5 sky of 20 mag/''², 80 % transmission, a
+// nebula of 24 mag/''², 5 % and SNR 20): luminance, Hα with the shortest sub and
+// with 300 s subs, binning 2 and a colour camera. Each of the six labels the window
+// computes for them is shown as a highlighted result.
+TEST(HelpPages, SkyPageQuotesTheWindowsResultsForItsExamples)
+{
+    ProgramFolder folder;
+    const QString page = pageText(QStringLiteral("obloha.html"));
+    ASSERT_FALSE(page.isEmpty());
+    using namespace sky;
+    const auto n = [](const char* text) { return toNumber(QString::fromUtf8(text)); };
+    const Optics optics{n("200"), n("800"), n("1"), n("25")};
+    const Camera mono{n("3,76"), n("1"), n("3,5"), n("50000"), n("91"), false};
+    const Real skyBrightness = n("20"), target = n("24"), transmission = n("80"), tolerance = n("5"), wanted = n("20");
+    // The labels in the window's order; an empty sub is the shortest one, unrounded.
+    const auto labels = [&](const Camera& camera, const char* band, bool emission, const char* sub) {
+        const Real S = rate(skyBrightness, n(band), optics, camera, transmission);
+        const Real O = rate(target, emission ? Real(300) : n(band), optics, camera, transmission);
+        const Real tMin = minimalSub(S, camera, tolerance);
+        const Real t = *sub ? n(sub) : tMin;
+        const Real sigma1 = subSnr(O, S, t, camera);
+        const Real subs = subsNeeded(wanted, sigma1);
+        return QStringList{skyRateText(S),     targetRateText(O),
+                           minSubText(tMin),   saturationText(saturationTime(S, camera), t),
+                           subSnrText(sigma1), totalText(subs, totalSeconds(subs, t))};
+    };
+    Camera binned = mono;
+    binned.b = n("2");
+    Camera colour = mono;
+    colour.qe = n("80");
+    colour.colour = true;
+    const struct {
+        const char* example;
+        QStringList labels;
+    } rows[] = {
+        {"L 300 nm", labels(mono, "300", false, "")},
+        {"Hα 7 nm, the shortest sub", labels(mono, "7", true, "")},
+        {"Hα 7 nm, 300 s", labels(mono, "7", true, "300")},
+        {"L 300 nm, binning 2", labels(binned, "300", false, "")},
+        {"L 300 nm, colour camera", labels(colour, "300", false, "")},
+    };
+    for (const auto& row : rows)
+        for (const QString& label : row.labels)
+            EXPECT_TRUE(page.contains(QStringLiteral("<span class=\"vysledek\">") + label + QStringLiteral("</span>")))
+                << row.example << ": " << label.toStdString();
 }
 
 } // namespace
