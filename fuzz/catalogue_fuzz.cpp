@@ -2,8 +2,8 @@
 // "#name=...$key=value$..." file, looking a record up, and the editor's append,
 // remove and replace, all through the real files.
 //
-// The input's first byte picks the catalogue (and whether the editor's rewrites
-// run); the rest is the catalogue file.
+// The input's first byte picks the catalogue (its low seven bits) and whether the
+// editor's rewrites run (its high bit); the rest is the catalogue file.
 #include "fuzz_support.h"
 
 #include "catalogue/catalogue.h"
@@ -48,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 1)
         return 0;
-    const auto kind = CatalogueKind(data[0] % kCatalogueCount);
+    // The editor's six and the planning windows' camera catalogue.
+    const auto kind = CatalogueKind((data[0] & 0x7f) % (kCatalogueCount + 1));
     const bool rewrites = data[0] & 0x80;
     const QByteArray file = fuzz::bytesOf(data + 1, size - 1);
     const QByteArray line = firstLine(file);
