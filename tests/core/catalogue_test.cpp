@@ -415,8 +415,9 @@ TEST(CatalogueFiles, DeliveredCataloguesListAtLeastThePromisedRecordsAndEachIsFo
                 EXPECT_TRUE(guarded([&] { number = toNumber(value); }))
                     << name.toStdString() << ": \"" << value.toStdString() << '"';
                 // A camera's colour flag and gain may be 0.
-                if (p.kind != CatalogueKind::Cameras || i < 6)
+                if (p.kind != CatalogueKind::Cameras || i < 6) {
                     EXPECT_NE(number, 0) << name.toStdString();
+                }
             }
             // Written back, the record is the text the file holds.
             EXPECT_TRUE(raw.contains(recordText({name, *values}, p.kind))) << name.toStdString();
