@@ -38,6 +38,8 @@ Real positive(const Real& x)
     return x;
 }
 
+Real chipSide(const Real& n, const Real& p) { return checked(positive(n) * positive(p) / 1000); }
+
 Real effectiveFocal(const Real& F, const Real& c) { return checked(positive(F) * positive(c)); }
 
 Real pixelScale(const Real& p, const Real& b, const Real& Fe)
@@ -94,8 +96,8 @@ std::optional<Real> npfSeconds(const Real& N, const Real& p, const Real& Fe, con
 
 Real rule500Seconds(const Real& nx, const Real& ny, const Real& p, const Real& Fe)
 {
-    const Real w = checked(positive(nx) * positive(p) / 1000);
-    const Real h = checked(positive(ny) * p / 1000);
+    const Real w = chipSide(nx, p);
+    const Real h = chipSide(ny, p);
     const Real crop = divide(kFullFrameDiagonal, sqrtChecked(checked(w * w + h * h)));
     return divide(500, checked(crop * positive(Fe)));
 }
@@ -121,10 +123,8 @@ QString scaleText(const Real& p, const Real& b, const Real& Fe)
 
 QString fieldText(const Real& nx, const Real& ny, const Real& p, const Real& Fe)
 {
-    const Real w = checked(positive(nx) * positive(p) / 1000);
-    const QString width = angleText(fields::frameAngle(w, positive(Fe)));
-    const Real h = checked(positive(ny) * p / 1000);
-    return kFieldCaption + u' ' + width + QStringLiteral(" x ") + angleText(fields::frameAngle(h, Fe));
+    const QString width = angleText(fields::frameAngle(chipSide(nx, p), positive(Fe)));
+    return kFieldCaption + u' ' + width + QStringLiteral(" x ") + angleText(fields::frameAngle(chipSide(ny, p), Fe));
 }
 
 QString fwhmText(const Real& fwhm) { return kFwhmCaption + u' ' + fixed(fwhm, 2) + QStringLiteral("''"); }

@@ -32,6 +32,8 @@ Real positive(const Real& x);
 
 // Fe = F × c, the focal length with a reducer (c < 1) or a Barlow (c > 1).
 Real effectiveFocal(const Real& F, const Real& c);
+// A side of the chip in mm: n pixels of p µm.
+Real chipSide(const Real& n, const Real& p);
 // Arcseconds per (binned) pixel: 206,265 × p × b / Fe.
 Real pixelScale(const Real& p, const Real& b, const Real& Fe);
 // The star's FWHM in arcseconds, seeing and diffraction (1,03 λ/D) together.

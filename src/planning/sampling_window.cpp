@@ -108,9 +108,9 @@ void SamplingWindow::inputChange()
     const auto p = [this] { return numberIn(pixelEdit); };
     const auto b = [this] { return binningIn(binningSpin); };
     const auto scale = [&] { return pixelScale(p(), b(), Fe()); };
-    const auto fwhm = [&] { return starSize(numberIn(seeingEdit), numberIn(wavelengthEdit), D()); };
-    const auto N = [&] { return divide(Fe(), positive(D())); };
     const auto lambda = [this] { return numberIn(wavelengthEdit); };
+    const auto fwhm = [&] { return starSize(numberIn(seeingEdit), lambda(), D()); };
+    const auto N = [&] { return divide(Fe(), positive(D())); };
     const auto delta = [this] { return numberIn(declinationEdit); };
 
     guarded([&] { effectiveLabel->setText(effectiveText(F(), numberIn(correctorEdit), D())); });
@@ -137,7 +137,7 @@ std::array<QString, 3> SamplingWindow::viewerTexts() const
     };
     const auto Fe = [this] { return sampling::effectiveFocal(numberIn(focalEdit), numberIn(correctorEdit)); };
     const auto side = [this](const QLineEdit* pixels) {
-        return checked(sampling::positive(numberIn(pixels)) * sampling::positive(numberIn(pixelEdit)) / 1000);
+        return sampling::chipSide(numberIn(pixels), numberIn(pixelEdit));
     };
     return {text(Fe), text([&] { return side(widthPxEdit); }), text([&] { return side(heightPxEdit); })};
 }

@@ -18,6 +18,9 @@ Real notNegative(const Real& x)
     return x;
 }
 
+// The read noise of a binned pixel: software binning adds the pixels' noise.
+Real binnedReadNoise(const Camera& camera) { return checked(notNegative(camera.readNoise) * camera.b); }
+
 } // namespace
 
 const std::array<Real, 9>& bortleBrightness()
@@ -80,7 +83,7 @@ Real swampFactor(const Real& tolerance)
 
 Real minimalSub(const Real& skyRate, const Camera& camera, const Real& tolerance)
 {
-    const Real R = checked(notNegative(camera.readNoise) * camera.b);
+    const Real R = binnedReadNoise(camera);
     return divide(checked(swampFactor(tolerance) * R * R), skyRate);
 }
 
@@ -91,7 +94,7 @@ Real saturationTime(const Real& skyRate, const Camera& camera)
 
 Real subSnr(const Real& targetRate, const Real& skyRate, const Real& t, const Camera& camera)
 {
-    const Real R = checked(notNegative(camera.readNoise) * camera.b);
+    const Real R = binnedReadNoise(camera);
     const Real signal = checked(targetRate * sampling::positive(t));
     return divide(signal, sqrtChecked(checked((targetRate + skyRate) * t + R * R)));
 }

@@ -148,11 +148,12 @@ void SkyWindow::inputChange()
     guarded([&] {
         const Real s1 = sigma1();
         const Real t = tUsed();
-        const Real n = subsNeeded(numberIn(snrEdit), s1);
+        const Real wanted = numberIn(snrEdit);
+        const Real n = subsNeeded(wanted, s1);
         const Real total = totalSeconds(n, t);
         totalLabel->setText(totalText(n, total));
-        curve = SnrCurve{double(s1.toBinary()), double(t.toBinary()), double(numberIn(snrEdit).toBinary()),
-                         double(total.toBinary())};
+        curve =
+            SnrCurve{double(s1.toBinary()), double(t.toBinary()), double(wanted.toBinary()), double(total.toBinary())};
     });
     snrPlot->setCurve(curve);
 }

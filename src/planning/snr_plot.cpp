@@ -36,11 +36,7 @@ QString tickText(double value)
 
 } // namespace
 
-SnrPlot::SnrPlot(QWidget* parent) : QWidget(parent)
-{
-    setAutoFillBackground(false);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+SnrPlot::SnrPlot(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void SnrPlot::setCurve(std::optional<SnrCurve> curve)
 {
@@ -119,7 +115,7 @@ void SnrPlot::drawCurve(QPainter& painter) const
         const double seconds = double(x - a.left()) / a.width() * timeRange();
         const double subs = std::floor(seconds / curve_->sub + 1e-9);
         const QPoint next(x, int(std::lround(pointAt(seconds, std::sqrt(subs) * curve_->sigma1).y())));
-        painter.drawLine(QPoint(last.x(), last.y()), QPoint(next.x(), last.y()));
+        painter.drawLine(last, QPoint(next.x(), last.y()));
         painter.drawLine(QPoint(next.x(), last.y()), next);
         last = next;
     }
